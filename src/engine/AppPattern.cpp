@@ -1,0 +1,218 @@
+#include "engine/AppPattern.h"
+
+#include <limits>
+
+#include "engine/Geometry.h"
+#include "engine/NoteOutput.h"
+#include "engine/RandomSource.h"
+#include "engine/TickCounter.h"
+#include "settings/AppPlayOptions.h"
+
+namespace {
+
+// A lumabel that no longer overlaps the field grown by this margin has left it.
+constexpr std::int32_t LeaveMargin = 192;
+constexpr Rect InflatedField{FieldRect.Left - LeaveMargin, FieldRect.Top - LeaveMargin,
+                             FieldRect.Right + LeaveMargin, FieldRect.Bottom + LeaveMargin};
+
+constexpr std::int32_t Side = AppLumabel::Height;
+
+// The starting band spans far beyond both sides, lies along the bottom edge and rises.
+constexpr std::int32_t BandOverhang = 400;
+constexpr std::int32_t BandSpeedY = -7;
+
+// The longest game time a signed 32-bit count of whole 10 ms can hold. A game only gets
+// near it if the window sits in a dialog for weeks; it must not come out negative then.
+constexpr std::int32_t LongestPlayTime = std::numeric_limits<std::int32_t>::max() / 10 * 10;
+
+}  // namespace
+
+AppPattern::AppPattern(const PatternServices& services) : services_(services) {
+    SeedWithCalendarTime(services_.Random);
+}
+
+AppPattern::~AppPattern() = default;
+
+void AppPattern::GetLumabel(std::int32_t index, AppLumabel& out) const {
+    out = Lumabels[static_cast<std::size_t>(index)];
+}
+
+void AppPattern::GetCloud(std::int32_t index, Rect& out) const {
+    out = Clouds[static_cast<std::size_t>(index)];
+}
+
+void AppPattern::SetRecords(std::int32_t score, std::int32_t time) {
+    RecordScore = score;
+    RecordTime = time;
+}
+
+void AppPattern::SpawnLumabel() {
+    if (LumabelCount >= Capacity) {
+        return;
+    }
+    RandomSource& random = services_.Random;
+    std::int32_t speedX = 0;
+    std::int32_t speedY = 0;
+    do {
+        speedX = random.Below(12) + 1;
+        speedY = random.Below(10) + 3;
+    } while (speedX + speedY < 12);
+
+    // Bit 0 picks the side (left heading right, or right heading left), bit 1 picks above
+    // heading down or below heading up: a square touching the field at one corner point.
+    const std::int32_t corner = random.Below(4);
+    const bool fromRight = (corner & 1) != 0;
+    const bool fromBelow = (corner & 2) != 0;
+    const std::int32_t left = fromRight ? FieldRect.Right : FieldRect.Left - Side;
+    const std::int32_t top = fromBelow ? FieldRect.Bottom : FieldRect.Top - Side;
+    Lumabels[static_cast<std::size_t>(LumabelCount)] =
+        AppLumabel{Rect{left, top, left + Side, top + Side}, fromRight ? -speedX : speedX,
+                   fromBelow ? -speedY : speedY};
+    ++LumabelCount;
+}
+
+void AppPattern::RemoveLumabel(std::int32_t index) {
+    for (std::int32_t i = index; i + 1 < LumabelCount; ++i) {
+        Lumabels[static_cast<std::size_t>(i)] = Lumabels[static_cast<std::size_t>(i + 1)];
+    }
+    --LumabelCount;
+}
+
+void AppPattern::SpawnCloud() {
+    if (CloudCount >= services_.Options.NumClouds) {
+        return;
+    }
+    const std::int32_t x = services_.Random.Below(FieldRect.Right - FieldRect.Left);
+    const std::int32_t y = services_.Random.Below(FieldRect.Bottom - FieldRect.Top - CloudHeight);
+    Clouds[static_cast<std::size_t>(CloudCount)] =
+        Rect{x - CloudWidth / 2, y, x + CloudWidth / 2, y + CloudHeight};
+    ++CloudCount;
+}
+
+void AppPattern::RemoveCloud(std::int32_t index) {
+    for (std::int32_t i = index; i + 1 < CloudCount; ++i) {
+        Clouds[static_cast<std::size_t>(i)] = Clouds[static_cast<std::size_t>(i + 1)];
+    }
+    --CloudCount;
+}
+
+void AppPattern::NewGame() {
+    LumabelCount = 0;
+    for (std::int32_t i = 0; i < services_.Options.NumLumabels; ++i) {
+        SpawnLumabel();
+    }
+    const Rect band{FieldRect.Left - BandOverhang, FieldRect.Bottom - Side,
+                    FieldRect.Right + BandOverhang, FieldRect.Bottom};
+    Lumabels[0] = AppLumabel{band, 0, BandSpeedY};
+    CurrentLumabel = 0;
+    CharacterX = (band.Left + band.Right) / 2;
+
+    CloudCount = 0;
+    for (std::int32_t i = 0; i < services_.Options.NumClouds; ++i) {
+        SpawnCloud();
+    }
+    Score = 0;
+    PlayTime = 0;
+    StartTick = services_.Ticks.Now();
+    GameOver = false;
+}
+
+void AppPattern::EndGame() {
+    // Unsigned subtraction: a wrap of the counter during the game does no harm.
+    const std::uint32_t elapsed = services_.Ticks.Now() - StartTick;
+    const std::uint32_t whole = elapsed / 10U * 10U;
+    PlayTime = whole > static_cast<std::uint32_t>(LongestPlayTime)
+                   ? LongestPlayTime
+                   : static_cast<std::int32_t>(whole);
+    // The two records are independent maxima: they may come from different games.
+    if (Score > RecordScore) {
+        RecordScore = Score;
+    }
+    if (PlayTime > RecordTime) {
+        RecordTime = PlayTime;
+    }
+    GameOver = true;
+}
+
+void AppPattern::Step() {
+    if (GameOver) {
+        return;
+    }
+    std::int32_t i = 0;
+    while (i < LumabelCount) {
+        AppLumabel& lumabel = Lumabels[static_cast<std::size_t>(i)];
+        lumabel.Move();
+        if (RectsOverlap(lumabel.Rect, InflatedField)) {
+            ++i;
+        } else if (i == CurrentLumabel) {
+            // The carrier stays in the list for the results screen; the others still move.
+            EndGame();
+            ++i;
+        } else {
+            RemoveLumabel(i);
+            if (LumabelCount < services_.Options.NumLumabels) {
+                SpawnLumabel();  // appended, and moved when the walk reaches it
+            }
+            if (i < CurrentLumabel) {
+                --CurrentLumabel;
+            }
+            // Index i now holds the next lumabel, not yet moved.
+        }
+    }
+    // The character keeps its distance to the leading edge of its lumabel.
+    CharacterX += Lumabels[static_cast<std::size_t>(CurrentLumabel)].SpeedX;
+    Clamp(CharacterX, CharacterMinX, CharacterMaxX);
+}
+
+bool AppPattern::Click(std::int32_t x, std::int32_t y) {
+    if (GameOver || !PointInRect(FieldRect, x, y)) {
+        return false;
+    }
+    bool hitLumabel = false;
+    if (TryJump(x, y, hitLumabel)) {
+        return true;
+    }
+    // Clouds lie beneath the lumabels: a point on any lumabel never reaches them.
+    return !hitLumabel && TryBlowCloud(x, y);
+}
+
+bool AppPattern::TryJump(std::int32_t x, std::int32_t y, bool& hitLumabel) {
+    const Rect& carrier = Lumabels[static_cast<std::size_t>(CurrentLumabel)].Rect;
+    std::int32_t target = -1;
+    for (std::int32_t i = LumabelCount - 1; i >= 0; --i) {
+        const Rect& rect = Lumabels[static_cast<std::size_t>(i)].Rect;
+        if (PointInRect(rect, x, y)) {
+            hitLumabel = true;
+            if (RectsOverlap(rect, carrier)) {
+                target = i;
+                break;
+            }
+        }
+    }
+    if (target < 0 || target == CurrentLumabel) {
+        return false;
+    }
+    CurrentLumabel = target;
+    CharacterX = x;
+    ++Score;
+    // The top stripe asks for note 6, the bottom one for note 1.
+    const std::int32_t row =
+        (y - Lumabels[static_cast<std::size_t>(target)].Rect.Top) / AppLumabel::StripeHeight;
+    const bool inBand = row >= 0 && row < AppLumabel::StripeCount;
+    services_.Notes.Play(inBand ? static_cast<NoteNumber>(AppLumabel::StripeCount - row) : NoNote);
+    return true;
+}
+
+bool AppPattern::TryBlowCloud(std::int32_t x, std::int32_t y) {
+    for (std::int32_t j = CloudCount - 1; j >= 0; --j) {
+        if (PointInRect(Clouds[static_cast<std::size_t>(j)], x, y)) {
+            RemoveCloud(j);
+            SpawnCloud();
+            SpawnLumabel();
+            ++Score;
+            services_.Notes.Play(static_cast<NoteNumber>(services_.Random.Below(NoteCount) + 1));
+            return true;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,14 @@
+#include "engine/TickCounter.h"
+
+#include <chrono>
+
+std::uint32_t MonotonicTickCounter::Now() const {
+    const auto since_start = std::chrono::steady_clock::now().time_since_epoch();
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(since_start).count();
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(ms));
+}
+
+const TickCounter& SystemTickCounter() {
+    static const MonotonicTickCounter counter;
+    return counter;
+}

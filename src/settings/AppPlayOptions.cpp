@@ -1,0 +1,5 @@
+#include "settings/AppPlayOptions.h"
+
+AppPlayOptions::AppPlayOptions() : Message("Results") {}
+
+AppPlayOptions::~AppPlayOptions() = default;

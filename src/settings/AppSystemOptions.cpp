@@ -1,0 +1,3 @@
+#include "settings/AppSystemOptions.h"
+
+AppSystemOptions::~AppSystemOptions() = default;

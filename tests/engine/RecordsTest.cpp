@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "support/WorldFixture.h"
+
+class RecordsTest : public WorldFixture {
+  protected:
+    void SetUp() override {
+        options.NumLumabels = 1;
+        options.NumClouds = 0;
+    }
+    // Plays a click-less game from start to end reading, ending with the given score.
+    void PlayGame(std::uint32_t start, std::uint32_t end, std::int32_t score) {
+        ticks.Set(start);
+        world.NewGame();
+        AppPatternProbe::SetScore(world, score);
+        StepTimes(70);
+        ASSERT_FALSE(world.IsGameOver());
+        ASSERT_EQ(world.GetPlayTime(), 0);
+        ticks.Set(end);
+        world.Step();
+        ASSERT_TRUE(world.IsGameOver());
+    }
+};
+
+TEST_F(RecordsTest, PlayTimeIsWholeTensOfMilliseconds) {
+    PlayGame(1000, 2234, 0);
+    EXPECT_EQ(world.GetPlayTime(), 1230);
+}
+
+TEST_F(RecordsTest, PlayTimeSurvivesTheCounterWrapping) {
+    PlayGame(0xFFFFFFFFU - 295U, 704, 0);  // 296 ms before the wrap to 0
+    EXPECT_EQ(world.GetPlayTime(), 1000);
+}
+
+TEST_F(RecordsTest, AGameLongerThanASignedCountHoldsStaysPositive) {
+    PlayGame(0, 0x80000005U, 0);
+    EXPECT_EQ(world.GetPlayTime(), 2147483640);
+    EXPECT_EQ(world.GetRecordTime(), 2147483640);
+}
+
+TEST_F(RecordsTest, RecordsAreIndependentMaxima) {
+    PlayGame(0, 5000, 10);
+    EXPECT_EQ(world.GetRecordScore(), 10);
+    EXPECT_EQ(world.GetRecordTime(), 5000);
+    PlayGame(10000, 18000, 3);
+    EXPECT_EQ(world.GetScore(), 3);
+    EXPECT_EQ(world.GetRecordScore(), 10);
+    EXPECT_EQ(world.GetRecordTime(), 8000);
+    PlayGame(20000, 21000, 10);  // equal to the record: it stays
+    EXPECT_EQ(world.GetRecordScore(), 10);
+    EXPECT_EQ(world.GetRecordTime(), 8000);
+}
+
+TEST_F(RecordsTest, SetRecordsTakesAnyValuesAndGamesOnlyRaiseThem) {
+    world.SetRecords(-5, -100);
+    EXPECT_EQ(world.GetRecordScore(), -5);
+    EXPECT_EQ(world.GetRecordTime(), -100);
+    PlayGame(0, 0, 0);
+    EXPECT_EQ(world.GetRecordScore(), 0);
+    EXPECT_EQ(world.GetRecordTime(), 0);
+    world.SetRecords(0, 0);
+    PlayGame(0, 40, 2);
+    world.SetRecords(99, 99999);
+    EXPECT_EQ(world.GetRecordScore(), 99);
+    EXPECT_EQ(world.GetRecordTime(), 99999);
+}
+
+TEST_F(RecordsTest, TheResultsStayUntilTheNextGame) {
+    PlayGame(100, 7119, 6);
+    world.Step();
+    world.Step();
+    EXPECT_EQ(world.GetScore(), 6);
+    EXPECT_EQ(world.GetPlayTime(), 7010);
+    EXPECT_TRUE(world.IsGameOver());
+}
