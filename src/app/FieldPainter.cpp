@@ -1,0 +1,139 @@
+#include "app/FieldPainter.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLocale>
+#include <QPainter>
+
+#include "app/CellHeightFont.h"
+#include "app/ResultLines.h"
+#include "engine/AppPattern.h"
+#include "engine/RandomSource.h"
+#include "settings/AppPlayOptions.h"
+
+namespace {
+
+constexpr int TextCellHeight = 24;
+constexpr int FieldWidth = FieldRect.Right - FieldRect.Left;
+constexpr int FieldHeight = FieldRect.Bottom - FieldRect.Top;
+const QRect FieldArea(FieldRect.Left, FieldRect.Top, FieldWidth, FieldHeight);
+
+const QColor SkyColor(0, 0, 128);
+const QColor CloudColor(255, 255, 255);
+const QColor TitleColor(240, 240, 240);
+const QColor OutlineColor(0, 0, 64);
+const QColor ResultsColor(255, 255, 255);
+
+// Top stripe first.
+const std::array<QColor, AppLumabel::StripeCount> BandColors{
+    QColor(255, 0, 0), QColor(255, 128, 0), QColor(255, 255, 0),
+    QColor(0, 255, 0), QColor(0, 128, 255), QColor(128, 128, 255),
+};
+
+// A cloud is three overlapping circles, 32 wide and 24 apart.
+constexpr int PuffCount = 3;
+constexpr int PuffSpacing = 24;
+constexpr int PuffWidth = 32;
+
+// The sprite stands 18 px above its lumabel's top, centred on the character's x.
+constexpr int CharacterOffsetX = 11;
+constexpr int CharacterOffsetY = 18;
+
+// Text is placed by the top-left corner of its cell, as it is measured.
+void DrawTextAt(QPainter& painter, const QFontMetrics& metrics, int x, int y, const QString& text) {
+    painter.drawText(x, y + metrics.ascent(), text);
+}
+
+}  // namespace
+
+FieldPainter::FieldPainter(QImage& backBuffer, RandomSource& random)
+    : backBuffer_(backBuffer),
+      random_(random),
+      titleFont_(CellHeightFont(QStringLiteral("Arial"), TextCellHeight)),
+      resultsFont_(CellHeightFont(QApplication::font().family(), TextCellHeight)) {}
+
+void FieldPainter::SetCharacterImages(const QPixmap& open, const QPixmap& closed) {
+    character_ = {open, closed};
+}
+
+void FieldPainter::DrawTitle(const QString& title) {
+    QPainter painter(&backBuffer_);
+    painter.fillRect(FieldArea, SkyColor);
+    painter.setFont(titleFont_);
+    painter.setPen(TitleColor);
+    const QFontMetrics metrics(titleFont_);
+    const int width = metrics.horizontalAdvance(title);
+    const int height = metrics.height();
+    painter.setClipRect(FieldArea);
+    DrawTextAt(painter, metrics, (FieldWidth - width) / 2, (FieldHeight - height) / 2, title);
+}
+
+void FieldPainter::DrawPlayfield(const AppPattern& world) {
+    QPainter painter(&backBuffer_);
+    painter.fillRect(FieldArea, SkyColor);
+
+    painter.setPen(QPen(CloudColor, 1));
+    painter.setBrush(CloudColor);
+    Rect cloud;
+    for (std::int32_t i = 0; i < world.GetCloudCount(); ++i) {
+        world.GetCloud(i, cloud);
+        for (int k = 0; k < PuffCount; ++k) {
+            // With a 1 px pen the outline adds one pixel: a 31-wide box is 32 pixels wide.
+            painter.drawEllipse(QRect(cloud.Left + PuffSpacing * k, cloud.Top, PuffWidth - 1,
+                                      cloud.Bottom - cloud.Top - 1));
+        }
+    }
+
+    const std::int32_t carrier = world.GetCurrentLumabel();
+    const std::int32_t characterX = world.GetCharacterX();
+    AppLumabel lumabel;
+    for (std::int32_t j = 0; j < world.GetLumabelCount(); ++j) {
+        world.GetLumabel(j, lumabel);
+        const Rect& r = lumabel.Rect;
+        for (int k = 0; k < AppLumabel::StripeCount; ++k) {
+            painter.fillRect(QRect(r.Left, r.Top + AppLumabel::StripeHeight * k, r.Right - r.Left,
+                                   AppLumabel::StripeHeight),
+                             BandColors[static_cast<std::size_t>(k)]);
+        }
+        if (j == carrier) {
+            const bool blink = random_.Next() % BlinkOneIn == 0;
+            painter.drawPixmap(characterX - CharacterOffsetX, r.Top - CharacterOffsetY,
+                               character_[blink ? 1 : 0]);
+        }
+    }
+}
+
+QRect FieldPainter::DrawResults(const AppPattern& world, const AppPlayOptions& options) {
+    const std::string decimalPoint = QLocale().decimalPoint().toStdString();
+    const auto lines = ResultLines(options.Message, world.GetScore(), world.GetPlayTime(),
+                                   world.GetRecordScore(), world.GetRecordTime(), decimalPoint);
+    const QFontMetrics metrics(resultsFont_);
+    std::array<QString, lines.size()> texts;
+    std::array<int, lines.size()> widths{};
+    int blockWidth = 0;
+    int blockHeight = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        texts[i] = QString::fromStdString(lines[i]);
+        widths[i] = metrics.horizontalAdvance(texts[i]);
+        blockWidth = std::max(blockWidth, widths[i]);
+        blockHeight += metrics.height();
+    }
+    const QRect block((FieldWidth - blockWidth) / 2, (FieldHeight - blockHeight) / 2, blockWidth,
+                      blockHeight);
+
+    QPainter painter(&backBuffer_);
+    painter.setFont(resultsFont_);
+    int y = block.top();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int x = (FieldWidth - widths[i]) / 2;
+        painter.setPen(OutlineColor);
+        DrawTextAt(painter, metrics, x - 1, y, texts[i]);
+        DrawTextAt(painter, metrics, x + 1, y, texts[i]);
+        DrawTextAt(painter, metrics, x, y - 1, texts[i]);
+        DrawTextAt(painter, metrics, x, y + 1, texts[i]);
+        painter.setPen(ResultsColor);
+        DrawTextAt(painter, metrics, x, y, texts[i]);
+        y += metrics.height();
+    }
+    return block;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QPixmap>
+#include <QRect>
+#include <array>
+
+class AppPattern;
+class AppPlayOptions;
+class RandomSource;
+
+// Draws the three screens into the 400 x 300 back buffer. It reads the world and never
+// changes it; the only thing it takes from elsewhere is one random draw per frame with the
+// character, for her blink.
+class FieldPainter {
+  public:
+    FieldPainter(QImage& backBuffer, RandomSource& random);
+
+    void DrawTitle(const QString& title);
+    void DrawPlayfield(const AppPattern& world);
+    // Returns the block it drew over the last frame, the only area that changed.
+    QRect DrawResults(const AppPattern& world, const AppPlayOptions& options);
+
+    // The character with open eyes (0) and closed eyes (1), 22 x 36 with transparency.
+    void SetCharacterImages(const QPixmap& open, const QPixmap& closed);
+    const QFont& TitleFont() const { return titleFont_; }
+    const QFont& ResultsFont() const { return resultsFont_; }
+
+    // One frame in twelve, on average, shows her eyes closed.
+    static constexpr int BlinkOneIn = 12;
+
+  private:
+    QImage& backBuffer_;
+    RandomSource& random_;
+    std::array<QPixmap, 2> character_;
+    QFont titleFont_;
+    QFont resultsFont_;
+};

@@ -1,0 +1,28 @@
+#include "app/LumabelsApplication.h"
+
+#include <QMessageBox>
+#include <exception>
+
+#include "app/ProgramGlobals.h"
+
+LumabelsApplication::LumabelsApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("lumabels"));
+    setApplicationDisplayName(QString::fromStdString(TitleText));
+    setApplicationVersion(QStringLiteral(LUMABELS_VERSION));
+    setWindowIcon(QIcon(QStringLiteral(":/images/icon-32.png")));
+}
+
+bool LumabelsApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ShowException(QString::fromUtf8(error.what()));
+    } catch (...) {
+        ShowException(QString());
+    }
+    return false;
+}
+
+void LumabelsApplication::ShowException(const QString& message) {
+    QMessageBox::critical(nullptr, QString::fromStdString(TitleText), message);
+}

@@ -1,0 +1,46 @@
+#include "app/PlayfieldView.h"
+
+#include <QContextMenuEvent>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+PlayfieldView::PlayfieldView(QWidget* parent) : QWidget(parent) {
+    // Every pixel comes from the back buffer: nothing to erase first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PlayfieldView::paintEvent(QPaintEvent* event) {
+    if (backBuffer_ == nullptr) {
+        return;
+    }
+    QPainter painter(this);
+    const QRect area = event->rect();
+    painter.drawImage(area.topLeft(), *backBuffer_, area);
+}
+
+void PlayfieldView::keyPressEvent(QKeyEvent* event) {
+    emit KeyDown(event->key());
+    // Every key goes on to its ordinary handling too.
+    QWidget::keyPressEvent(event);
+}
+
+void PlayfieldView::keyReleaseEvent(QKeyEvent* event) {
+    // X11 reports auto-repeat as release-press pairs; only a real release ends a press.
+    if (!event->isAutoRepeat()) {
+        emit KeyUp(event->key());
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void PlayfieldView::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit MouseDown(event->button(), at.x(), at.y());
+    QWidget::mousePressEvent(event);
+}
+
+void PlayfieldView::contextMenuEvent(QContextMenuEvent* event) {
+    emit PopupRequested(event->globalPos());
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+class QImage;
+
+// The 400 x 300 play field under the menu bar. Its coordinates are the field's coordinates.
+// It shows the back buffer and hands input to the main window, which owns the rules.
+class PlayfieldView : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit PlayfieldView(QWidget* parent = nullptr);
+
+    void SetBackBuffer(const QImage* backBuffer) { backBuffer_ = backBuffer; }
+
+  signals:
+    void KeyDown(int key);
+    void KeyUp(int key);
+    void MouseDown(Qt::MouseButton button, int x, int y);
+    void PopupRequested(const QPoint& globalPos);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+  private:
+    const QImage* backBuffer_ = nullptr;
+};

@@ -1,0 +1,311 @@
+#include "app/TGui.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QImage>
+#include <QMenu>
+#include <QMessageBox>
+#include <QUrl>
+#include <exception>
+
+#include "app/ProgramGlobals.h"
+#include "dialogs/TAboutDialog.h"
+#include "engine/Geometry.h"
+#include "engine/RandomSource.h"
+#include "engine/TickCounter.h"
+#include "settings/CurrentPlayOptions.h"
+#include "ui_TGui.h"
+
+TGui* Gui = nullptr;
+
+namespace {
+
+constexpr int KeyShift = Qt::Key_Shift;
+constexpr std::int32_t ShiftCountLimit = 16;
+// The longest single wait for events, so a stalled timer can never freeze the loop.
+constexpr std::uint32_t LongestWait = 10;
+
+const char* const HelpText = "Opening HTML help file.\n\nSure?";
+const char* const TipsText =
+    "A new lumabel comes out when a cloud is clicked.\n\n"
+    "[Shift] functions as left mouse click while playing the game.";
+
+QRect ToQRect(const Rect& r) {
+    return {r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top};
+}
+
+}  // namespace
+
+TGui::TGui(const TickCounter& ticks)
+    : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      ui(std::make_unique<Ui::TGui>()),
+      ticks_(ticks) {
+    ui->setupUi(this);
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1->addActions({ui->Popup_New_MItem, ui->N4, ui->Popup_Options_MItem});
+    for (QAction* item : {ui->Game_New_MItem, ui->Game_Options_MItem, ui->Game_Exit_MItem}) {
+        connect(item, &QAction::triggered, this, [this, item] { Game_MItemClick(item); });
+    }
+    for (QAction* item : {ui->Help_Help_MItem, ui->Help_Tips_MItem, ui->Help_About_MItem}) {
+        connect(item, &QAction::triggered, this, [this, item] { Help_MItemClick(item); });
+    }
+    for (QAction* item : {ui->Popup_New_MItem, ui->Popup_Options_MItem}) {
+        connect(item, &QAction::triggered, this, [this, item] { Popup_MItemClick(item); });
+    }
+    connect(ui->Field, &PlayfieldView::KeyDown, this, &TGui::FormKeyDown);
+    connect(ui->Field, &PlayfieldView::KeyUp, this, &TGui::FormKeyUp);
+    connect(ui->Field, &PlayfieldView::MouseDown, this, &TGui::FormMouseDown);
+    connect(ui->Field, &PlayfieldView::PopupRequested, this, [this](const QPoint& at) {
+        PopupMenu1Popup();
+        PopupMenu1->exec(at);
+    });
+    wakeTimer_.setSingleShot(true);
+    wakeTimer_.setTimerType(Qt::PreciseTimer);
+
+    SeedWithCalendarTime(ProcessRandom());
+    setWindowTitle(QString::fromStdString(TitleText));
+    BackBuffer = std::make_unique<QImage>(FieldRect.Right, FieldRect.Bottom, QImage::Format_RGB32);
+    World = std::make_unique<AppPattern>(
+        PatternServices{CurrentPlayOptions, notes_, ProcessRandom(), ticks_});
+    NotePlayer = std::make_unique<AppSound>(SoundDir);
+    painter_ = std::make_unique<FieldPainter>(*BackBuffer, ProcessRandom());
+    painter_->SetCharacterImages(QPixmap(QStringLiteral(":/images/character-open.png")),
+                                 QPixmap(QStringLiteral(":/images/character-closed.png")));
+    ui->Field->SetBackBuffer(BackBuffer.get());
+    ui->Field->setFocus();
+    setFixedSize(sizeHint());
+
+    PostTickMessage();
+    SetState(stReset);
+}
+
+TGui::~TGui() {
+    SetState(stSuspended);
+    SetState(stClosing);
+    NotePlayer.reset();
+    World.reset();
+    ui->Field->SetBackBuffer(nullptr);
+    painter_.reset();
+    BackBuffer.reset();
+}
+
+void TGui::SetState(std::uint8_t state) {
+    State = state;
+    switch (State) {
+        case stReset:
+            SetState(stTitle);
+            break;
+        case stTitle:
+            DrawTitle(true);
+            break;
+        case stPlaying:
+            World->NewGame();
+            DrawPlayfield(true);
+            break;
+        case stResults:
+            DrawResults(true);
+            break;
+        default:
+            break;
+    }
+}
+
+bool TGui::UserInterfaceBusy() const {
+    // Qt's menus do not hold up the loop by themselves; the game must still stand still
+    // while a menu, the popup, a message box or a dialog is open.
+    return QApplication::activePopupWidget() != nullptr ||
+           QApplication::activeModalWidget() != nullptr;
+}
+
+void TGui::Tick() {
+    if (State != stPlaying || UserInterfaceBusy()) {
+        return;
+    }
+    World->Step();
+    DrawPlayfield(true);
+    if (World->IsGameOver()) {
+        SetState(stResults);
+    }
+}
+
+void TGui::customEvent(QEvent* event) {
+    if (event->type() == TickMessage) {
+        OnTickMessage();
+    }
+}
+
+void TGui::PostTickMessage() {
+    // Qt takes ownership of a posted event.
+    QCoreApplication::postEvent(this, new QEvent(TickMessage));
+}
+
+void TGui::OnTickMessage() {
+    bool posted = false;
+    try {
+        Tick();
+        PacingWait();
+        LastTickTime = ticks_.Now();
+        if (State == stClosing) {
+            return;
+        }
+        QCoreApplication::processEvents();
+        PostTickMessage();
+        posted = true;
+    } catch (...) {
+        // Whatever went wrong is shown by the application; the loop must go on regardless.
+        if (!posted && State != stClosing) {
+            PostTickMessage();
+        }
+        throw;
+    }
+}
+
+void TGui::PacingWait() {
+    for (;;) {
+        const std::uint32_t interval = static_cast<std::uint32_t>(CurrentPlayOptions.Interval);
+        const std::uint32_t elapsed = ticks_.Now() - LastTickTime;  // modulo 2^32
+        if (elapsed >= interval) {
+            return;
+        }
+        WaitForEvents(std::min(interval - elapsed, LongestWait));
+    }
+}
+
+void TGui::WaitForEvents(std::uint32_t milliseconds) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // Block until input arrives or the time is up, whichever comes first.
+    wakeTimer_.start(static_cast<int>(milliseconds));
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    wakeTimer_.stop();
+}
+
+void TGui::ApplySystemOptions(AppSystemOptions options) {
+    CurrentSystemOptions = options;
+    if (CurrentSystemOptions.ClearRecord) {
+        World->SetRecords(0, 0);
+        CurrentSystemOptions.ClearRecord = false;
+    }
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != CurrentSystemOptions.StayOnTop) {
+        // Changing a window flag hides the window; it comes back where it was.
+        const bool wasVisible = isVisible();
+        const QPoint where = pos();
+        setWindowFlag(Qt::WindowStaysOnTopHint, CurrentSystemOptions.StayOnTop);
+        move(where);
+        if (wasVisible) {
+            show();
+        }
+    }
+}
+
+void TGui::Present(const QRect& area) {
+    ui->Field->repaint(area);
+}
+
+void TGui::DrawTitle(bool present) {
+    painter_->DrawTitle(QString::fromStdString(TitleText));
+    if (present) {
+        Present(ToQRect(FieldRect));
+    }
+}
+
+void TGui::DrawPlayfield(bool present) {
+    painter_->DrawPlayfield(*World);
+    if (present) {
+        Present(ToQRect(FieldRect));
+    }
+}
+
+void TGui::DrawResults(bool present) {
+    const QRect block = painter_->DrawResults(*World, CurrentPlayOptions);
+    if (present) {
+        Present(block);
+    }
+}
+
+void TGui::FormKeyDown(int key) {
+    if (key == KeyShift && ShiftCount < ShiftCountLimit) {
+        ++ShiftCount;
+    }
+    if (State == stTitle || State == stResults) {
+        const bool startKey = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+        if (startKey && ui->Game_New_MItem->isEnabled()) {
+            ui->Game_New_MItem->trigger();
+        }
+    } else if (State == stPlaying && key == KeyShift && ShiftCount == 1) {
+        ShiftClick();
+    }
+}
+
+void TGui::ShiftClick() {
+    const QPoint at = ui->Field->mapFromGlobal(QCursor::pos());
+    const Rect client{0, 0, ui->Field->width(), ui->Field->height()};
+    if (!PointInRect(client, at.x(), at.y())) {
+        return;  // the press is used up
+    }
+    FormMouseDown(Qt::LeftButton, at.x(), at.y());
+}
+
+void TGui::FormKeyUp(int key) {
+    if (key == KeyShift) {
+        ShiftCount = 0;
+    }
+}
+
+void TGui::FormMouseDown(Qt::MouseButton button, int x, int y) {
+    if (button != Qt::LeftButton) {
+        return;
+    }
+    if (State == stTitle) {
+        if (ui->Game_New_MItem->isEnabled()) {
+            ui->Game_New_MItem->trigger();
+        }
+    } else if (State == stPlaying) {
+        World->Click(x, y);
+    }
+}
+
+void TGui::Game_MItemClick(QObject* sender) {
+    if (sender == ui->Game_New_MItem) {
+        SetState(stPlaying);
+    } else if (sender == ui->Game_Options_MItem) {
+        // The options dialog arrives with the settings file.
+    } else if (sender == ui->Game_Exit_MItem) {
+        close();
+    }
+}
+
+void TGui::Help_MItemClick(QObject* sender) {
+    if (sender == ui->Help_Help_MItem) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Help"), QString::fromUtf8(HelpText),
+                        QMessageBox::Ok | QMessageBox::Cancel, this);
+        box.setObjectName(QStringLiteral("HelpBox"));
+        if (box.exec() == QMessageBox::Ok) {
+            QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(HelpPath)));
+        }
+    } else if (sender == ui->Help_Tips_MItem) {
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Tips"),
+                        QString::fromUtf8(TipsText), QMessageBox::Ok, this);
+        box.setObjectName(QStringLiteral("TipsBox"));
+        box.exec();
+    } else if (sender == ui->Help_About_MItem) {
+        if (AboutDialog != nullptr) {
+            AboutDialog->exec();
+        }
+    }
+}
+
+void TGui::PopupMenu1Popup() {
+    ui->Popup_New_MItem->setEnabled(ui->Game_New_MItem->isEnabled());
+    ui->Popup_Options_MItem->setEnabled(ui->Game_Options_MItem->isEnabled());
+}
+
+void TGui::Popup_MItemClick(QObject* sender) {
+    if (sender == ui->Popup_New_MItem) {
+        ui->Game_New_MItem->trigger();
+    } else if (sender == ui->Popup_Options_MItem) {
+        ui->Game_Options_MItem->trigger();
+    }
+}

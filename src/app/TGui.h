@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QEvent>
+#include <QMainWindow>
+#include <QTimer>
+#include <cstdint>
+#include <memory>
+
+#include "app/FieldPainter.h"
+#include "app/NotePlayerOutput.h"
+#include "settings/AppSystemOptions.h"
+
+namespace Ui {
+class TGui;
+}
+class QMenu;
+class TickCounter;
+
+// The main window: the state machine, the self-paced tick loop, drawing and input.
+class TGui : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    enum GameState : std::uint8_t {
+        stReset = 1,
+        stTitle = 2,
+        stPlaying = 3,
+        stResults = 4,
+        stSuspended = 5,
+        stClosing = 6,
+    };
+    // The private event that drives the loop; one is in the queue at any time.
+    static constexpr QEvent::Type TickMessage = static_cast<QEvent::Type>(1025);
+
+    explicit TGui(const TickCounter& ticks);
+    ~TGui() override;
+
+    void SetState(std::uint8_t state);
+    std::uint8_t GetState() const { return State; }
+    void Tick();
+    void OnTickMessage();
+    void ApplySystemOptions(AppSystemOptions options);
+    const AppSystemOptions& GetSystemOptions() const { return CurrentSystemOptions; }
+
+    void DrawTitle(bool present);
+    void DrawPlayfield(bool present);
+    void DrawResults(bool present);
+
+    // Input, as the field hands it over.
+    void FormKeyDown(int key);
+    void FormKeyUp(int key);
+    void FormMouseDown(Qt::MouseButton button, int x, int y);
+    void PopupMenu1Popup();
+
+    const QImage& BackBufferImage() const { return *BackBuffer; }
+    QMenu* Popup() const { return PopupMenu1; }
+    std::int32_t GetShiftCount() const { return ShiftCount; }
+
+  protected:
+    void customEvent(QEvent* event) override;
+
+  private:
+    void Game_MItemClick(QObject* sender);
+    void Help_MItemClick(QObject* sender);
+    void Popup_MItemClick(QObject* sender);
+    void PostTickMessage();
+    void PacingWait();
+    void WaitForEvents(std::uint32_t milliseconds);
+    void Present(const QRect& area);
+    void ShiftClick();
+    bool UserInterfaceBusy() const;
+
+    std::unique_ptr<Ui::TGui> ui;
+    std::uint8_t State = 0;
+    std::unique_ptr<QImage> BackBuffer;
+    AppSystemOptions CurrentSystemOptions;
+    std::int32_t ShiftCount = 0;
+
+    const TickCounter& ticks_;
+    QMenu* PopupMenu1 = nullptr;
+    std::unique_ptr<FieldPainter> painter_;
+    NotePlayerOutput notes_;
+    QTimer wakeTimer_;  // ends a wait for events when the time left has run out
+};
+
+// The main window, while it exists.
+extern TGui* Gui;

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+#include "dialogs/AboutLayout.h"
+
+namespace Ui {
+class TAboutDialog;
+}
+
+// The about box: the icon and one bold paragraph in a lowered frame, laid out once around
+// its text, with OK beside it.
+class TAboutDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    static const char* const ProductLine;
+    static const char* const VersionLine;
+    static const char* const Notice;
+
+    explicit TAboutDialog(QWidget* parent = nullptr);
+    ~TAboutDialog() override;
+
+    const AboutLayout& Layout() const { return layout_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void FormShow();
+
+    std::unique_ptr<Ui::TAboutDialog> ui;
+    AboutLayout layout_;
+};
+
+extern TAboutDialog* AboutDialog;
