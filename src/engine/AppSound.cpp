@@ -1,0 +1,234 @@
+#include "engine/AppSound.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <fstream>
+#include <new>
+#include <utility>
+
+namespace {
+
+constexpr int SampleRate = 44100;
+constexpr Uint16 DeviceSamples = 512;  // about 12 ms: a click is heard without a lag
+
+// A note file is a few tens of kilobytes. Anything far bigger is not one of ours, and turning
+// it away spares an allocation of whatever size a stray file happens to have.
+constexpr std::streamoff MaxNoteFileBytes = 16 * 1024 * 1024;
+
+struct WavFree {
+    void operator()(Uint8* samples) const { SDL_FreeWAV(samples); }
+};
+
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) {
+        return std::nullopt;
+    }
+    const std::streamoff size = in.tellg();
+    if (size < 0 || size > MaxNoteFileBytes || !in.seekg(0)) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes.resize(static_cast<std::size_t>(size));
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), size) || in.gcount() != size) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// The note in the device's format, or nothing when the image is no playable wave.
+std::vector<std::uint8_t> DecodeNote(const std::vector<std::uint8_t>& image,
+                                     const SDL_AudioSpec& device) {
+    if (image.empty() || image.size() > static_cast<std::size_t>(INT_MAX)) {
+        return {};
+    }
+    SDL_RWops* const source = SDL_RWFromConstMem(image.data(), static_cast<int>(image.size()));
+    if (source == nullptr) {
+        return {};
+    }
+    SDL_AudioSpec spec{};
+    Uint8* samples = nullptr;
+    Uint32 length = 0;
+    if (SDL_LoadWAV_RW(source, 1, &spec, &samples, &length) == nullptr) {
+        return {};
+    }
+    const std::unique_ptr<Uint8, WavFree> owned(samples);
+
+    SDL_AudioCVT cvt{};
+    const int needed = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, device.format,
+                                         device.channels, device.freq);
+    if (needed < 0) {
+        return {};
+    }
+    std::vector<std::uint8_t> pcm;
+    try {
+        if (needed == 0) {
+            pcm.assign(samples, samples + length);
+        } else {
+            if (length > static_cast<Uint32>(INT_MAX / cvt.len_mult)) {
+                return {};
+            }
+            pcm.resize(static_cast<std::size_t>(length) * static_cast<std::size_t>(cvt.len_mult));
+            std::memcpy(pcm.data(), samples, length);
+            cvt.buf = pcm.data();
+            cvt.len = static_cast<int>(length);
+            if (SDL_ConvertAudio(&cvt) != 0) {
+                return {};
+            }
+            pcm.resize(static_cast<std::size_t>(cvt.len_cvt));
+        }
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
+    // The voice hands out bytes as they come; a torn last frame would shift every sample
+    // after it in the device's stream.
+    const std::size_t frameBytes = SDL_AUDIO_BITSIZE(device.format) / 8U * device.channels;
+    pcm.resize(pcm.size() - pcm.size() % frameBytes);
+    pcm.shrink_to_fit();
+    return pcm;
+}
+
+}  // namespace
+
+// Holds SDL's audio subsystem and the one device, and gives them back in reverse order.
+class AppSound::Device {
+  public:
+    Device(SDL_AudioCallback callback, void* userdata) {
+        // Without this SDL takes over SIGINT and SIGTERM, and the game would no longer end on
+        // Ctrl-C or a polite kill.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+            return;
+        }
+        subsystemUp_ = true;
+
+        SDL_AudioSpec desired{};
+        desired.freq = SampleRate;
+        desired.format = AUDIO_S16SYS;
+        desired.channels = 1;
+        desired.samples = DeviceSamples;
+        desired.callback = callback;
+        desired.userdata = userdata;
+        // No allowed changes: SDL converts to whatever the hardware wants, so the notes are
+        // decoded once into one known format.
+        id_ = SDL_OpenAudioDevice(nullptr, 0, &desired, &spec_, 0);
+    }
+    Device(const Device&) = delete;
+    Device& operator=(const Device&) = delete;
+    ~Device() {
+        if (id_ != 0) {
+            SDL_CloseAudioDevice(id_);
+        }
+        if (subsystemUp_) {
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        }
+    }
+
+    bool IsOpen() const { return id_ != 0; }
+    SDL_AudioDeviceID Id() const { return id_; }
+    const SDL_AudioSpec& Spec() const { return spec_; }
+
+  private:
+    bool subsystemUp_ = false;
+    SDL_AudioDeviceID id_ = 0;
+    SDL_AudioSpec spec_{};
+};
+
+AppSound::AppSound(std::string soundDir, const AppPlayOptions& options) : options_(options) {
+    if (!ReadNoteFiles(soundDir)) {
+        return;
+    }
+    auto device = std::make_unique<Device>(&AppSound::FillStream, this);
+    if (!device->IsOpen()) {
+        return;
+    }
+    // A damaged note should stay silent rather than play a fragment.
+    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
+    const SDL_AudioSpec& spec = device->Spec();
+    for (int index = 0; index < NoteCount; ++index) {
+        NotePcm[index] = DecodeNote(*NoteData[index], spec);
+    }
+    FrameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8U * spec.channels;
+    device_ = std::move(device);
+    SDL_PauseAudioDevice(device_->Id(), 0);
+}
+
+AppSound::~AppSound() {
+    StopAll();
+    device_.reset();
+}
+
+bool AppSound::ReadNoteFiles(const std::string& soundDir) {
+    for (int index = 0; index < NoteCount; ++index) {
+        NoteData[index] = ReadWholeFile(soundDir + "note" + std::to_string(index + 1) + ".wav");
+        if (!NoteData[index]) {
+            // Some notes and not others would make the tune sound broken; all or none.
+            NoteData = {};
+            return false;
+        }
+    }
+    return true;
+}
+
+bool AppSound::HasSound() const {
+    return std::all_of(NoteData.begin(), NoteData.end(),
+                       [](const auto& data) { return data.has_value(); });
+}
+
+void AppSound::Play(NoteNumber note) {
+    if (!options_.SoundOn || !IsPlayableNote(note) || device_ == nullptr) {
+        return;
+    }
+    const std::vector<std::uint8_t>& pcm = NotePcm[note - LowestNote];
+    SDL_LockAudioDevice(device_->Id());
+    Voice.Start(pcm.data(), pcm.size());
+    PublishProgress();
+    SDL_UnlockAudioDevice(device_->Id());
+}
+
+void AppSound::StopAll() {
+    if (device_ == nullptr) {
+        return;
+    }
+    SDL_LockAudioDevice(device_->Id());
+    Voice.Stop();
+    PublishProgress();
+    SDL_UnlockAudioDevice(device_->Id());
+}
+
+bool AppSound::AwaitNoteProgress(std::uint32_t frames, std::chrono::milliseconds timeout) const {
+    if (device_ == nullptr) {
+        return false;
+    }
+    const std::size_t bytes = static_cast<std::size_t>(frames) * FrameBytes;
+    std::unique_lock lock(progressMutex_);
+    progressChanged_.wait_for(lock, timeout, [&] { return PlayedBytes >= bytes || !NoteSounding; });
+    return PlayedBytes >= bytes;
+}
+
+bool AppSound::AwaitSilence(std::chrono::milliseconds timeout) const {
+    std::unique_lock lock(progressMutex_);
+    return progressChanged_.wait_for(lock, timeout, [&] { return !NoteSounding; });
+}
+
+void AppSound::FillStream(void* self, std::uint8_t* stream, int length) {
+    AppSound& sound = *static_cast<AppSound*>(self);
+    sound.Voice.Render(stream, static_cast<std::size_t>(std::max(length, 0)));
+    sound.PublishProgress();
+}
+
+void AppSound::PublishProgress() {
+    {
+        const std::lock_guard lock(progressMutex_);
+        PlayedBytes = Voice.Position();
+        NoteSounding = Voice.IsSounding();
+    }
+    progressChanged_.notify_all();
+}
