@@ -53,17 +53,17 @@ std::vector<std::uint8_t> DecodeNote(const std::vector<std::uint8_t>& image,
     if (source == nullptr) {
         return {};
     }
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec stored{};
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV_RW(source, 1, &spec, &samples, &length) == nullptr) {
+    if (SDL_LoadWAV_RW(source, 1, &stored, &samples, &length) == nullptr) {
         return {};
     }
     const std::unique_ptr<Uint8, WavFree> owned(samples);
 
     SDL_AudioCVT cvt{};
-    const int needed = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, device.format,
-                                         device.channels, device.freq);
+    const int needed = SDL_BuildAudioCVT(&cvt, stored.format, stored.channels, stored.freq,
+                                         device.format, device.channels, device.freq);
     if (needed < 0) {
         return {};
     }
@@ -118,7 +118,7 @@ class AppSound::Device {
         desired.userdata = userdata;
         // No allowed changes: SDL converts to whatever the hardware wants, so the notes are
         // decoded once into one known format.
-        id_ = SDL_OpenAudioDevice(nullptr, 0, &desired, &spec_, 0);
+        id_ = SDL_OpenAudioDevice(nullptr, 0, &desired, &obtained_, 0);
     }
     Device(const Device&) = delete;
     Device& operator=(const Device&) = delete;
@@ -133,12 +133,12 @@ class AppSound::Device {
 
     bool IsOpen() const { return id_ != 0; }
     SDL_AudioDeviceID Id() const { return id_; }
-    const SDL_AudioSpec& Spec() const { return spec_; }
+    const SDL_AudioSpec& Obtained() const { return obtained_; }
 
   private:
     bool subsystemUp_ = false;
     SDL_AudioDeviceID id_ = 0;
-    SDL_AudioSpec spec_{};
+    SDL_AudioSpec obtained_{};
 };
 
 AppSound::AppSound(std::string soundDir, const AppPlayOptions& options) : options_(options) {
@@ -151,11 +151,11 @@ AppSound::AppSound(std::string soundDir, const AppPlayOptions& options) : option
     }
     // A damaged note should stay silent rather than play a fragment.
     SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
-    const SDL_AudioSpec& spec = device->Spec();
+    const SDL_AudioSpec& format = device->Obtained();
     for (int index = 0; index < NoteCount; ++index) {
-        NotePcm[index] = DecodeNote(*NoteData[index], spec);
+        NotePcm[index] = DecodeNote(*NoteData[index], format);
     }
-    FrameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8U * spec.channels;
+    FrameBytes = SDL_AUDIO_BITSIZE(format.format) / 8U * format.channels;
     device_ = std::move(device);
     SDL_PauseAudioDevice(device_->Id(), 0);
 }
