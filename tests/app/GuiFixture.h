@@ -1,0 +1,54 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "app/FastTickCounter.h"
+#include "app/ProgramGlobals.h"
+#include "app/TGui.h"
+#include "engine/AppLumabel.h"
+#include "settings/CurrentPlayOptions.h"
+
+// A main window whose pacing waits end at once, driven step by step by the test.
+class GuiFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ApplyPlayOptions(AppPlayOptions{});
+        gui = std::make_unique<TGui>(ticks);
+        Gui = gui.get();
+    }
+    void TearDown() override {
+        Gui = nullptr;
+        gui.reset();
+        ApplyPlayOptions(AppPlayOptions{});
+    }
+
+    QAction* Action(const char* name) const { return gui->findChild<QAction*>(name); }
+    QRgb Pixel(int x, int y) const { return gui->BackBufferImage().pixel(x, y) & 0xFFFFFFU; }
+    std::int32_t BandTop() const {
+        AppLumabel band;
+        World->GetLumabel(0, band);
+        return band.Rect.Top;
+    }
+    // Runs `inside` as soon as a modal window or popup has opened, then closes it.
+    static void WhileModal(std::function<void()> inside) {
+        QTimer::singleShot(0, [inside = std::move(inside)] {
+            inside();
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                popup->close();
+            }
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                modal->close();
+            }
+        });
+    }
+
+    FastTickCounter ticks;
+    std::unique_ptr<TGui> gui;
+};

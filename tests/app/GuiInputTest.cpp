@@ -1,0 +1,226 @@
+#include <QAbstractButton>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QUrl>
+#include <vector>
+
+#include "app/GuiFixture.h"
+#include "support/AppPatternProbe.h"
+
+namespace {
+
+// Receives what the game asks the desktop to open, so nothing is launched.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+  public:
+    std::vector<QUrl> opened;
+  public slots:
+    void Open(const QUrl& url) { opened.push_back(url); }
+};
+
+const AppLumabel Band{{-400, 204, 800, 300}, 0, -7};
+const AppLumabel Near{{-96, 150, 100, 246}, 1, -3};
+
+}  // namespace
+
+class GuiInputTest : public GuiFixture {
+  protected:
+    void StartGameWithNear() {
+        Action("Game_New_MItem")->trigger();
+        AppPatternProbe::SetLumabels(*World, {Band, Near});
+        AppPatternProbe::SetCarrier(*World, 0, 200);
+    }
+};
+
+TEST_F(GuiInputTest, SpaceAndEnterStartAGameOnTheTitleAndResultsOnly) {
+    for (int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        gui->SetState(TGui::stTitle);
+        gui->FormKeyDown(key);
+        EXPECT_EQ(gui->GetState(), TGui::stPlaying) << key;
+        gui->SetState(TGui::stResults);
+        gui->FormKeyDown(key);
+        EXPECT_EQ(gui->GetState(), TGui::stPlaying) << key;
+        gui->Tick();
+        gui->FormKeyDown(key);  // during play: nothing, the game is not restarted
+        EXPECT_EQ(BandTop(), 197) << key;
+    }
+    gui->SetState(TGui::stTitle);
+    gui->FormKeyDown(Qt::Key_A);
+    EXPECT_EQ(gui->GetState(), TGui::stTitle);
+}
+
+TEST_F(GuiInputTest, ADisabledNewItemStartsNothing) {
+    Action("Game_New_MItem")->setEnabled(false);
+    gui->FormKeyDown(Qt::Key_Space);
+    gui->FormMouseDown(Qt::LeftButton, 10, 10);
+    EXPECT_EQ(gui->GetState(), TGui::stTitle);
+}
+
+TEST_F(GuiInputTest, TheLeftButtonStartsOnTheTitleClicksInPlayAndIsIgnoredOnResults) {
+    gui->FormMouseDown(Qt::RightButton, 10, 10);
+    gui->FormMouseDown(Qt::MiddleButton, 10, 10);
+    EXPECT_EQ(gui->GetState(), TGui::stTitle);
+    gui->FormMouseDown(Qt::LeftButton, 10, 10);
+    EXPECT_EQ(gui->GetState(), TGui::stPlaying);
+
+    StartGameWithNear();
+    gui->FormMouseDown(Qt::RightButton, 50, 200);
+    EXPECT_EQ(World->GetScore(), 0);
+    gui->FormMouseDown(Qt::LeftButton, 50, 200);
+    EXPECT_EQ(World->GetScore(), 1);
+    EXPECT_EQ(World->GetCurrentLumabel(), 1);
+
+    gui->SetState(TGui::stResults);
+    gui->FormMouseDown(Qt::LeftButton, 50, 200);
+    EXPECT_EQ(gui->GetState(), TGui::stResults);
+}
+
+TEST_F(GuiInputTest, ShiftCountsEveryKeyDownUpToSixteenInEveryState) {
+    for (int i = 0; i < 20; ++i) {
+        gui->FormKeyDown(Qt::Key_Shift);
+    }
+    EXPECT_EQ(gui->GetShiftCount(), 16);
+    gui->FormKeyUp(Qt::Key_A);
+    EXPECT_EQ(gui->GetShiftCount(), 16);
+    gui->FormKeyUp(Qt::Key_Shift);
+    EXPECT_EQ(gui->GetShiftCount(), 0);
+}
+
+TEST_F(GuiInputTest, TheFirstShiftDownOfAPressClicksAtTheCursorOnce) {
+    gui->show();
+    StartGameWithNear();
+    QWidget* field = gui->centralWidget();
+    QCursor::setPos(field->mapToGlobal(QPoint(50, 200)));
+    ASSERT_EQ(field->mapFromGlobal(QCursor::pos()), QPoint(50, 200));
+    gui->FormKeyDown(Qt::Key_Shift);
+    EXPECT_EQ(World->GetScore(), 1);
+    EXPECT_EQ(World->GetCharacterX(), 50);
+    // Auto-repeat and moving the mouse while holding give no further click.
+    QCursor::setPos(field->mapToGlobal(QPoint(300, 280)));
+    gui->FormKeyDown(Qt::Key_Shift);
+    gui->FormKeyDown(Qt::Key_Shift);
+    EXPECT_EQ(World->GetScore(), 1);
+    gui->FormKeyUp(Qt::Key_Shift);
+    gui->FormKeyDown(Qt::Key_Shift);  // a new press jumps back onto the band
+    EXPECT_EQ(World->GetScore(), 2);
+    EXPECT_EQ(World->GetCurrentLumabel(), 0);
+}
+
+TEST_F(GuiInputTest, AShiftPressWithTheCursorOffTheFieldIsUsedUp) {
+    gui->show();
+    StartGameWithNear();
+    QWidget* field = gui->centralWidget();
+    for (const QPoint outside :
+         {QPoint(50, -5), QPoint(400, 200), QPoint(-1, 200), QPoint(50, 300)}) {
+        QCursor::setPos(field->mapToGlobal(outside));
+        gui->FormKeyDown(Qt::Key_Shift);
+        QCursor::setPos(field->mapToGlobal(QPoint(50, 200)));
+        gui->FormKeyDown(Qt::Key_Shift);  // still the same press
+        gui->FormKeyUp(Qt::Key_Shift);
+    }
+    EXPECT_EQ(World->GetScore(), 0);
+}
+
+TEST_F(GuiInputTest, ShiftDoesNothingOutsidePlay) {
+    gui->show();
+    QCursor::setPos(gui->centralWidget()->mapToGlobal(QPoint(50, 200)));
+    gui->FormKeyDown(Qt::Key_Shift);
+    EXPECT_EQ(gui->GetState(), TGui::stTitle);
+}
+
+TEST_F(GuiInputTest, F2NewRestartsAGameInProgress) {
+    Action("Game_New_MItem")->trigger();
+    gui->Tick();
+    gui->Tick();
+    EXPECT_EQ(BandTop(), 190);
+    Action("Game_New_MItem")->trigger();
+    EXPECT_EQ(BandTop(), 204);
+    EXPECT_EQ(Action("Game_New_MItem")->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_EQ(Action("Game_Options_MItem")->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(Action("Help_Help_MItem")->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+TEST_F(GuiInputTest, ThePopupMirrorsTheGameMenu) {
+    Action("Game_New_MItem")->setEnabled(false);
+    gui->PopupMenu1Popup();
+    EXPECT_FALSE(Action("Popup_New_MItem")->isEnabled());
+    EXPECT_TRUE(Action("Popup_Options_MItem")->isEnabled());
+    Action("Game_New_MItem")->setEnabled(true);
+    Action("Game_Options_MItem")->setEnabled(false);
+    gui->PopupMenu1Popup();
+    EXPECT_TRUE(Action("Popup_New_MItem")->isEnabled());
+    EXPECT_FALSE(Action("Popup_Options_MItem")->isEnabled());
+
+    Action("Popup_New_MItem")->trigger();
+    EXPECT_EQ(gui->GetState(), TGui::stPlaying);
+    ASSERT_EQ(gui->Popup()->actions().size(), 3);
+    EXPECT_TRUE(gui->Popup()->actions()[1]->isSeparator());
+}
+
+TEST_F(GuiInputTest, HelpOpensThePageOnlyAfterOk) {
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("file", &catcher, "Open");
+    QString text;
+    QString caption;
+    WhileModal([&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        caption = box->windowTitle();
+        EXPECT_EQ(box->icon(), QMessageBox::Question);
+        box->button(QMessageBox::Cancel)->click();
+    });
+    Action("Help_Help_MItem")->trigger();
+    EXPECT_EQ(caption, "Help");
+    EXPECT_EQ(text, "Opening HTML help file.\n\nSure?");
+    EXPECT_TRUE(catcher.opened.empty());
+
+    WhileModal([] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        box->button(QMessageBox::Ok)->click();
+    });
+    Action("Help_Help_MItem")->trigger();
+    ASSERT_EQ(catcher.opened.size(), 1U);
+    EXPECT_EQ(catcher.opened[0], QUrl::fromLocalFile(QString::fromStdString(HelpPath)));
+    QDesktopServices::unsetUrlHandler("file");
+}
+
+TEST_F(GuiInputTest, TipsShowsTheInformationBox) {
+    QString text;
+    WhileModal([&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        EXPECT_EQ(box->windowTitle(), "Tips");
+        EXPECT_EQ(box->icon(), QMessageBox::Information);
+        EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+    });
+    Action("Help_Tips_MItem")->trigger();
+    EXPECT_EQ(text,
+              "A new lumabel comes out when a cloud is clicked.\n\n"
+              "[Shift] functions as left mouse click while playing the game.");
+}
+
+TEST_F(GuiInputTest, ExitClosesTheWindow) {
+    gui->show();
+    Action("Game_Exit_MItem")->trigger();
+    EXPECT_FALSE(gui->isVisible());
+}
+
+TEST_F(GuiInputTest, MenusCarryTheirCaptionsInOrder) {
+    const auto texts = [this](const char* menu) {
+        QStringList out;
+        for (QAction* a : gui->findChild<QMenu*>(menu)->actions()) {
+            out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        }
+        return out;
+    };
+    EXPECT_EQ(texts("Game_MItem"), (QStringList{"&New", "-", "&Options", "-", "E&xit"}));
+    EXPECT_EQ(texts("Help_MItem"), (QStringList{"&Help", "&Tips", "-", "&About"}));
+    EXPECT_EQ(gui->findChild<QMenu*>("Game_MItem")->title(), "&Game");
+    EXPECT_EQ(gui->findChild<QMenu*>("Help_MItem")->title(), "&Help");
+}
+
+#include "GuiInputTest.moc"

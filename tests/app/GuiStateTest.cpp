@@ -1,0 +1,137 @@
+#include <QMessageBox>
+
+#include "app/GuiFixture.h"
+#include "engine/Geometry.h"
+
+namespace {
+constexpr QRgb Sky = 0x000080;
+}
+
+using GuiStateTest = GuiFixture;
+
+TEST_F(GuiStateTest, StartsOnTheTitleScreen) {
+    EXPECT_EQ(gui->GetState(), TGui::stTitle);
+    EXPECT_EQ(gui->windowTitle(), "Lumabels");
+    EXPECT_EQ(Pixel(0, 0), Sky);
+    EXPECT_EQ(Pixel(399, 299), Sky);
+    EXPECT_EQ(gui->GetShiftCount(), 0);
+    EXPECT_EQ(World->GetLumabelCount(), 0);
+}
+
+TEST_F(GuiStateTest, TheWindowIsAFixed400By300FieldUnderTheMenuBar) {
+    const QWidget* field = gui->centralWidget();
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->size(), QSize(400, 300));
+    EXPECT_EQ(gui->minimumSize(), gui->maximumSize());
+    EXPECT_FALSE(gui->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(gui->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+}
+
+TEST_F(GuiStateTest, NewPlaysUntilGameOverThenShowsResults) {
+    Action("Game_New_MItem")->trigger();
+    ASSERT_EQ(gui->GetState(), TGui::stPlaying);
+    EXPECT_EQ(BandTop(), 204);
+    for (int step = 1; step <= 70; ++step) {
+        gui->Tick();
+    }
+    EXPECT_EQ(gui->GetState(), TGui::stPlaying);
+    gui->Tick();
+    EXPECT_EQ(gui->GetState(), TGui::stResults);
+    EXPECT_TRUE(World->IsGameOver());
+    gui->Tick();  // the results stay
+    EXPECT_EQ(gui->GetState(), TGui::stResults);
+}
+
+TEST_F(GuiStateTest, TheTickStepsOnlyWhilePlaying) {
+    gui->Tick();
+    EXPECT_EQ(World->GetLumabelCount(), 0);
+    Action("Game_New_MItem")->trigger();
+    gui->Tick();
+    EXPECT_EQ(BandTop(), 197);
+    for (std::uint8_t state : {TGui::stSuspended, TGui::stResults}) {
+        gui->SetState(state);
+        gui->Tick();
+        EXPECT_EQ(BandTop(), 197);
+    }
+}
+
+TEST_F(GuiStateTest, TheGameStandsStillWhileAMenuIsOpen) {
+    Action("Game_New_MItem")->trigger();
+    std::int32_t topInside = 0;
+    WhileModal([&] {
+        gui->Tick();
+        topInside = BandTop();
+    });
+    gui->Popup()->exec(QPoint(10, 10));
+    EXPECT_EQ(topInside, 204);
+    gui->Tick();
+    EXPECT_EQ(BandTop(), 197);
+}
+
+TEST_F(GuiStateTest, TheGameStandsStillWhileAMessageBoxIsOpen) {
+    Action("Game_New_MItem")->trigger();
+    std::int32_t topInside = 0;
+    bool sawModal = false;
+    WhileModal([&] {
+        sawModal = QApplication::activeModalWidget() != nullptr;
+        QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);
+        topInside = BandTop();
+    });
+    Action("Help_Tips_MItem")->trigger();
+    EXPECT_TRUE(sawModal);
+    EXPECT_EQ(topInside, 204);
+}
+
+TEST_F(GuiStateTest, TheLoopStepsOncePerTickMessageAndStopsInTheClosingState) {
+    Action("Game_New_MItem")->trigger();
+    QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);  // the constructor's
+    EXPECT_EQ(BandTop(), 197);
+    QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);  // the one it posted
+    EXPECT_EQ(BandTop(), 190);
+    gui->SetState(TGui::stSuspended);
+    gui->SetState(TGui::stClosing);
+    QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);
+    // State 6 posts nothing more: another round finds the queue empty.
+    gui->SetState(TGui::stPlaying);
+    const std::int32_t before = BandTop();
+    QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);
+    EXPECT_EQ(BandTop(), before);
+}
+
+TEST_F(GuiStateTest, ThePacingWaitEndsOnceTheIntervalHasPassedAcrossTheCounterWrap) {
+    AppPlayOptions options;
+    options.Interval = 50;
+    ApplyPlayOptions(options);
+    LastTickTime = 0xFFFFFFF0U;
+    ticks.Set(0xFFFFFFF0U, 5);  // five milliseconds per reading
+    QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);
+    const std::uint32_t waited = LastTickTime - 0xFFFFFFF0U;
+    EXPECT_GE(waited, 50U);
+    EXPECT_LE(waited, 60U);
+}
+
+TEST_F(GuiStateTest, ApplyingSystemOptionsClearsTheRecordOnceAndSetsStayOnTop) {
+    World->SetRecords(12, 3400);
+    AppSystemOptions options;
+    options.ClearRecord = true;
+    options.StayOnTop = true;
+    options.RestorePosition = false;
+    gui->ApplySystemOptions(options);
+    EXPECT_EQ(World->GetRecordScore(), 0);
+    EXPECT_EQ(World->GetRecordTime(), 0);
+    EXPECT_FALSE(gui->GetSystemOptions().ClearRecord);
+    EXPECT_FALSE(gui->GetSystemOptions().RestorePosition);
+    EXPECT_TRUE(gui->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+    gui->show();
+    gui->move(120, 80);
+    const QPoint where = gui->pos();
+    options.StayOnTop = false;
+    options.ClearRecord = false;
+    World->SetRecords(5, 50);
+    gui->ApplySystemOptions(options);
+    EXPECT_FALSE(gui->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(gui->isVisible());
+    EXPECT_EQ(gui->pos(), where);
+    EXPECT_EQ(World->GetRecordScore(), 5);
+}
