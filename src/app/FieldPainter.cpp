@@ -39,6 +39,16 @@ constexpr int PuffWidth = 32;
 constexpr int CharacterOffsetX = 11;
 constexpr int CharacterOffsetY = 18;
 
+void DrawPuffs(QPainter& painter, const QRect& box) {
+    painter.setPen(QPen(CloudColor, 1));
+    painter.setBrush(CloudColor);
+    for (int k = 0; k < PuffCount; ++k) {
+        // With a 1 px pen the outline adds one pixel: a 31-wide box is 32 pixels wide.
+        painter.drawEllipse(
+            QRect(box.left() + PuffSpacing * k, box.top(), PuffWidth - 1, box.height() - 1));
+    }
+}
+
 // Text is placed by the top-left corner of its cell, as it is measured.
 void DrawTextAt(QPainter& painter, const QFontMetrics& metrics, int x, int y, const QString& text) {
     painter.drawText(x, y + metrics.ascent(), text);
@@ -49,8 +59,22 @@ void DrawTextAt(QPainter& painter, const QFontMetrics& metrics, int x, int y, co
 FieldPainter::FieldPainter(QImage& backBuffer, RandomSource& random)
     : backBuffer_(backBuffer),
       random_(random),
+      cloudSprite_(AppPattern::CloudWidth, AppPattern::CloudHeight,
+                   QImage::Format_ARGB32_Premultiplied),
       titleFont_(CellHeightFont(QStringLiteral("Arial"), TextCellHeight)),
-      resultsFont_(CellHeightFont(QApplication::font().family(), TextCellHeight)) {}
+      resultsFont_(CellHeightFont(QApplication::font().family(), TextCellHeight)) {
+    cloudSprite_.fill(Qt::transparent);
+    QPainter painter(&cloudSprite_);
+    DrawPuffs(painter, cloudSprite_.rect());
+}
+
+void FieldPainter::DrawCloud(QPainter& painter, const QRect& box) {
+    if (box.size() == cloudSprite_.size()) {
+        painter.drawImage(box.topLeft(), cloudSprite_);
+    } else {
+        DrawPuffs(painter, box);
+    }
+}
 
 void FieldPainter::SetCharacterImages(const QPixmap& open, const QPixmap& closed) {
     character_ = {open, closed};
@@ -72,16 +96,11 @@ void FieldPainter::DrawPlayfield(const AppPattern& world) {
     QPainter painter(&backBuffer_);
     painter.fillRect(FieldArea, SkyColor);
 
-    painter.setPen(QPen(CloudColor, 1));
-    painter.setBrush(CloudColor);
     Rect cloud;
     for (std::int32_t i = 0; i < world.GetCloudCount(); ++i) {
         world.GetCloud(i, cloud);
-        for (int k = 0; k < PuffCount; ++k) {
-            // With a 1 px pen the outline adds one pixel: a 31-wide box is 32 pixels wide.
-            painter.drawEllipse(QRect(cloud.Left + PuffSpacing * k, cloud.Top, PuffWidth - 1,
-                                      cloud.Bottom - cloud.Top - 1));
-        }
+        DrawCloud(painter,
+                  QRect(cloud.Left, cloud.Top, cloud.Right - cloud.Left, cloud.Bottom - cloud.Top));
     }
 
     const std::int32_t carrier = world.GetCurrentLumabel();

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QPixmap>
 #include <QRect>
+
+class QPainter;
 #include <array>
 
 class AppPattern;
@@ -31,8 +33,11 @@ class FieldPainter {
     static constexpr int BlinkOneIn = 12;
 
   private:
+    void DrawCloud(QPainter& painter, const QRect& box);
+
     QImage& backBuffer_;
     RandomSource& random_;
+    QImage cloudSprite_;  // one 80 x 32 cloud, drawn once: ellipses are slow to fill
     std::array<QPixmap, 2> character_;
     QFont titleFont_;
     QFont resultsFont_;

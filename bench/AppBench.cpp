@@ -1,0 +1,147 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+#include "app/FieldPainter.h"
+#include "app/LumabelsApplication.h"
+#include "app/ProgramGlobals.h"
+#include "app/TGui.h"
+#include "engine/AppPattern.h"
+#include "engine/NoteOutput.h"
+#include "engine/SeededRandom.h"
+#include "engine/TickCounter.h"
+#include "settings/CurrentPlayOptions.h"
+#include "support/AppPatternProbe.h"
+#include "support/ManualTickCounter.h"
+
+namespace {
+
+class DiscardNotes final : public NoteOutput {
+  public:
+    void Play(NoteNumber) override {}
+};
+
+void FullField(AppPattern& world) {
+    world.NewGame();
+    // Hold the band still so the game never ends.
+    AppLumabel band;
+    world.GetLumabel(0, band);
+    band.SpeedY = 0;
+    AppPatternProbe::SetLumabel(world, 0, band);
+}
+
+AppPlayOptions FullOptions(std::int32_t interval) {
+    AppPlayOptions options;
+    options.NumLumabels = 16;
+    options.NumClouds = 16;
+    options.Interval = interval;
+    options.SoundOn = false;
+    return options;
+}
+
+}  // namespace
+
+// One frame of the busiest field: 16 lumabels over 16 clouds, and the character.
+static void BM_DrawPlayfield16x16(benchmark::State& state) {
+    const AppPlayOptions options = FullOptions(100);
+    DiscardNotes notes;
+    SeededRandom random(3);
+    ManualTickCounter ticks;
+    AppPattern world{PatternServices{options, notes, random, ticks}};
+    FullField(world);
+    QImage image(400, 300, QImage::Format_RGB32);
+    FieldPainter painter(image, random);
+    for (auto _ : state) {
+        painter.DrawPlayfield(world);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_DrawPlayfield16x16)->Unit(benchmark::kMicrosecond);
+
+static void BM_DrawResults(benchmark::State& state) {
+    const AppPlayOptions options = FullOptions(100);
+    DiscardNotes notes;
+    SeededRandom random(3);
+    ManualTickCounter ticks;
+    AppPattern world{PatternServices{options, notes, random, ticks}};
+    FullField(world);
+    QImage image(400, 300, QImage::Format_RGB32);
+    FieldPainter painter(image, random);
+    for (auto _ : state) {
+        painter.DrawResults(world, options);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_DrawResults)->Unit(benchmark::kMicrosecond);
+
+static void BM_DrawTitle(benchmark::State& state) {
+    SeededRandom random(3);
+    QImage image(400, 300, QImage::Format_RGB32);
+    FieldPainter painter(image, random);
+    for (auto _ : state) {
+        painter.DrawTitle(QStringLiteral("Lumabels"));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_DrawTitle)->Unit(benchmark::kMicrosecond);
+
+// A whole tick in play: step, draw and the synchronous repaint of the shown window.
+static void BM_WholeTick(benchmark::State& state) {
+    ApplyPlayOptions(FullOptions(100));
+    TGui gui(SystemTickCounter());
+    gui.show();
+    QApplication::processEvents();
+    gui.SetState(TGui::stPlaying);
+    AppLumabel band;
+    World->GetLumabel(0, band);
+    band.SpeedY = 0;
+    AppPatternProbe::SetLumabel(*World, 0, band);
+    for (auto _ : state) {
+        gui.Tick();
+    }
+    if (gui.GetState() != TGui::stPlaying) {
+        state.SkipWithError("the game ended");
+    }
+}
+BENCHMARK(BM_WholeTick)->Unit(benchmark::kMicrosecond);
+
+// How far each pass of the loop overshoots its interval: the period between the ends of two
+// pacing waits, minus the interval. Idle title screen, so the figure is the pacing alone.
+static void BM_PacingError(benchmark::State& state) {
+    const auto interval = static_cast<std::int32_t>(state.range(0));
+    ApplyPlayOptions(FullOptions(interval));
+    TGui gui(SystemTickCounter());
+    QCoreApplication::sendPostedEvents(&gui, TGui::TickMessage);
+    std::vector<double> errors;
+    auto last = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        QCoreApplication::sendPostedEvents(&gui, TGui::TickMessage);
+        const auto now = std::chrono::steady_clock::now();
+        errors.push_back(std::chrono::duration<double, std::milli>(now - last).count() - interval);
+        last = now;
+    }
+    std::sort(errors.begin(), errors.end());
+    state.counters["median_ms"] = errors[errors.size() / 2];
+    state.counters["p99_ms"] = errors[errors.size() * 99 / 100];
+}
+BENCHMARK(BM_PacingError)->Arg(1)->Iterations(500)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PacingError)->Arg(16)->Iterations(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PacingError)->Arg(100)->Iterations(40)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    InitProgramPaths();
+    Q_INIT_RESOURCE(lumabels);
+    LumabelsApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
