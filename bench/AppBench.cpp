@@ -4,6 +4,7 @@
 #include <QImage>
 #include <algorithm>
 #include <chrono>
+#include <thread>
 #include <vector>
 
 #include "app/FieldPainter.h"
@@ -131,6 +132,46 @@ static void BM_PacingError(benchmark::State& state) {
 BENCHMARK(BM_PacingError)->Arg(1)->Iterations(500)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PacingError)->Arg(16)->Iterations(200)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PacingError)->Arg(100)->Iterations(40)->Unit(benchmark::kMillisecond);
+
+namespace {
+// Records when an event posted from another thread is finally handled on the UI thread.
+class LatencyProbe : public QObject {
+  public:
+    std::chrono::steady_clock::time_point handled;
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::User) {
+            handled = std::chrono::steady_clock::now();
+            return true;
+        }
+        return QObject::event(event);
+    }
+};
+}  // namespace
+
+// How long input waits while the loop sits in its pacing wait: an event posted from another
+// thread at a random moment of a 100 ms wait, from posting to handling.
+static void BM_InputLatencyDuringWait(benchmark::State& state) {
+    ApplyPlayOptions(FullOptions(100));
+    TGui gui(SystemTickCounter());
+    LatencyProbe probe;
+    std::vector<double> latencies;
+    for (auto _ : state) {
+        std::chrono::steady_clock::time_point posted;
+        std::thread poster([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20 + latencies.size() % 50));
+            posted = std::chrono::steady_clock::now();
+            QCoreApplication::postEvent(&probe, new QEvent(QEvent::User));
+        });
+        QCoreApplication::sendPostedEvents(&gui, TGui::TickMessage);
+        poster.join();
+        latencies.push_back(
+            std::chrono::duration<double, std::milli>(probe.handled - posted).count());
+    }
+    std::sort(latencies.begin(), latencies.end());
+    state.counters["median_ms"] = latencies[latencies.size() / 2];
+    state.counters["max_ms"] = latencies.back();
+}
+BENCHMARK(BM_InputLatencyDuringWait)->Iterations(30)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
