@@ -1,0 +1,588 @@
+# shellcheck shell=bash
+# Helpers shared by the end-to-end tests. Each test sources this file and calls
+# e2e_begin with the path of the game binary; everything it starts is stopped by PID when
+# the script exits, however it exits.
+#
+# Each test gets its own X server, its own runtime folder (so the single-instance lock of one
+# test never meets another's), its own home and its own copy of the game binary (the game keeps
+# its settings beside the executable, so a shared binary would let parallel tests share them).
+#
+# Screenshots are taken as raw RGB and turned into a text matrix (one line per row, three
+# numbers per pixel) that the awk queries below read.
+
+# shellcheck disable=SC2034 # the constants and results below are read by the test scripts
+
+E2E_FIELD_W=400
+E2E_FIELD_H=300
+# The exit status ctest reports as "skipped": the machine lacks the tools to run the test.
+E2E_SKIP=77
+
+# Colours of the play field.
+E2E_SKY="0 0 128"
+E2E_WHITE="255 255 255"
+E2E_TITLE="240 240 240"
+E2E_OUTLINE="0 0 64"
+# The six stripes of a lumabel, top first.
+E2E_STRIPES=("255 0 0" "255 128 0" "255 255 0" "0 255 0" "0 128 255" "128 128 255")
+
+# The band a game starts with: its top row in the field and its climb per tick.
+E2E_BAND_START=204
+E2E_BAND_CLIMB=7
+
+E2E_NAME=${E2E_NAME:-$(basename "$0" .sh)}
+declare -A E2E_ALIVE=()
+E2E_XVFB_PID=
+E2E_WORK=
+
+e2e_log() {
+    printf '[%s %s] %s\n' "$E2E_NAME" "$(date +%T.%3N)" "$*" >&2
+}
+
+e2e_fail() {
+    printf '[%s %s] FAIL: %s\n' "$E2E_NAME" "$(date +%T.%3N)" "$*" >&2
+    exit 1
+}
+
+e2e_now_ms() {
+    local t=${EPOCHREALTIME/./}
+    echo $((t / 1000))
+}
+
+# e2e_wait_until SECONDS COMMAND...: runs COMMAND until it succeeds; fails after SECONDS.
+# Only for conditions outside this script's control (a window, a frame, an exit); the
+# short pause keeps the poll from taking the CPU from the game on a small machine.
+e2e_wait_until() {
+    local seconds=$1
+    shift
+    local deadline=$(($(e2e_now_ms) + seconds * 1000))
+    until "$@"; do
+        if (($(e2e_now_ms) > deadline)); then
+            return 1
+        fi
+        sleep 0.02
+    done
+}
+
+# --- set-up and tear-down -------------------------------------------------------------------
+
+e2e_require_tools() {
+    local tool
+    for tool in Xvfb xdotool xwininfo import convert od awk cmp timeout mkfifo; do
+        if ! command -v "$tool" >/dev/null 2>&1; then
+            echo "[$E2E_NAME] skipped: $tool is not installed" >&2
+            exit "$E2E_SKIP"
+        fi
+    done
+}
+
+e2e_begin() {
+    if (($# < 1)); then
+        echo "usage: $0 PATH_TO_GAME_BINARY" >&2
+        exit 2
+    fi
+    E2E_BINARY=$(readlink -f "$1")
+    [[ -x $E2E_BINARY ]] || e2e_fail "no game binary at $1"
+    e2e_require_tools
+    E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/lumabels-e2e-$E2E_NAME.XXXXXX")
+    trap e2e_end EXIT
+    trap 'exit 129' HUP
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+    e2e_start_x
+    e2e_prepare_game
+}
+
+e2e_start_x() {
+    local fifo=$E2E_WORK/displayfd display=
+    mkfifo "$fifo"
+    # Xvfb writes its display number to the FIFO once it accepts clients: reading the FIFO
+    # waits exactly as long as needed, and ends at once if Xvfb dies (end of file).
+    Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp -noreset 3>"$fifo" \
+        >"$E2E_WORK/xvfb.log" 2>&1 &
+    E2E_XVFB_PID=$!
+    if ! read -r -t 30 display <"$fifo" || [[ ! $display =~ ^[0-9]+$ ]]; then
+        cat "$E2E_WORK/xvfb.log" >&2 || true
+        e2e_fail "Xvfb did not start"
+    fi
+    export DISPLAY=":$display"
+    e2e_log "Xvfb (pid $E2E_XVFB_PID) on $DISPLAY, work folder $E2E_WORK"
+}
+
+e2e_prepare_game() {
+    local from item
+    from=$(dirname "$E2E_BINARY")
+    mkdir -p "$E2E_WORK/game"
+    # A hard link costs nothing; it needs the same file system, else a copy does.
+    ln "$E2E_BINARY" "$E2E_WORK/game/lumabels" 2>/dev/null ||
+        cp "$E2E_BINARY" "$E2E_WORK/game/lumabels"
+    for item in sound help; do
+        if [[ -e $from/$item ]]; then
+            ln -s "$from/$item" "$E2E_WORK/game/$item"
+        fi
+    done
+    E2E_GAME=$E2E_WORK/game/lumabels
+    mkdir -m 700 "$E2E_WORK/runtime" "$E2E_WORK/home"
+}
+
+# Stops a process this script started: TERM, a bounded wait, then KILL.
+e2e_stop_pid() {
+    local pid=$1 i
+    kill -TERM "$pid" 2>/dev/null || true
+    for ((i = 0; i < 250; i++)); do
+        e2e_pid_running "$pid" || break
+        sleep 0.02
+    done
+    if e2e_pid_running "$pid"; then
+        kill -KILL "$pid" 2>/dev/null || true
+    fi
+    wait "$pid" 2>/dev/null || true
+}
+
+e2e_end() {
+    local status=$? pid
+    trap - EXIT
+    for pid in "${!E2E_ALIVE[@]}"; do
+        e2e_stop_pid "$pid"
+    done
+    E2E_ALIVE=()
+    if [[ -n $E2E_XVFB_PID ]]; then
+        e2e_stop_pid "$E2E_XVFB_PID"
+    fi
+    if [[ -n $E2E_WORK && -d $E2E_WORK ]]; then
+        if ((status == 0)); then
+            rm -rf "$E2E_WORK"
+        else
+            echo "[$E2E_NAME] kept the screenshots and the game's output in $E2E_WORK" >&2
+        fi
+    fi
+    exit "$status"
+}
+
+# --- the game process -----------------------------------------------------------------------
+
+# True while the process runs; a zombie (exited, not yet reaped) counts as ended.
+e2e_pid_running() {
+    local stat
+    stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 1
+    stat=${stat##*) }
+    [[ ${stat%% *} != Z ]]
+}
+
+e2e_pid_ended() {
+    ! e2e_pid_running "$1"
+}
+
+# e2e_launch TAG: starts the game in the background with its output in TAG.out and TAG.err;
+# E2E_PID is its process id. The desktop session the tests run in (Wayland, a session bus, a
+# session manager, scaling) is kept away from the game, so it sees only the private server.
+e2e_launch() {
+    local tag=$1
+    env -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS -u SESSION_MANAGER \
+        -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_AUTO_SCREEN_SCALE_FACTOR \
+        -u QT_ENABLE_HIGHDPI_SCALING -u QT_FONT_DPI -u QT_STYLE_OVERRIDE -u LC_ALL \
+        DISPLAY="$DISPLAY" \
+        HOME="$E2E_WORK/home" \
+        XDG_RUNTIME_DIR="$E2E_WORK/runtime" \
+        XDG_CONFIG_HOME="$E2E_WORK/home/.config" \
+        XDG_DATA_HOME="$E2E_WORK/home/.local/share" \
+        XDG_CACHE_HOME="$E2E_WORK/home/.cache" \
+        LANG=C.UTF-8 \
+        QT_QPA_PLATFORM=xcb \
+        SDL_AUDIODRIVER=dummy \
+        "$E2E_GAME" >"$E2E_WORK/$tag.out" 2>"$E2E_WORK/$tag.err" &
+    E2E_PID=$!
+    E2E_ALIVE[$E2E_PID]=1
+    e2e_log "started the game as $tag (pid $E2E_PID)"
+}
+
+# e2e_wait_exit PID SECONDS: waits for the process to end and reaps it; E2E_EXIT_CODE is its
+# exit status.
+e2e_wait_exit() {
+    local pid=$1 seconds=$2
+    e2e_wait_until "$seconds" e2e_pid_ended "$pid" ||
+        e2e_fail "process $pid still runs after $seconds s"
+    E2E_EXIT_CODE=0
+    wait "$pid" || E2E_EXIT_CODE=$?
+    unset "E2E_ALIVE[$pid]"
+}
+
+# e2e_find_window PID: waits for the game's main window; sets E2E_WIN, E2E_WIN_X/Y/W/H and
+# the field's absolute position E2E_FX, E2E_FY (the field is the bottom 300 rows).
+e2e_find_window() {
+    local pid=$1 info
+    E2E_WIN=$(timeout 30 xdotool search --sync --all --onlyvisible --pid "$pid" \
+        --name '^Lumabels$' | head -n 1) || true
+    [[ -n $E2E_WIN ]] || e2e_fail "no window from pid $pid"
+    info=$(xwininfo -id "$E2E_WIN")
+    E2E_WIN_X=$(awk '/Absolute upper-left X:/ {print $NF}' <<<"$info")
+    E2E_WIN_Y=$(awk '/Absolute upper-left Y:/ {print $NF}' <<<"$info")
+    E2E_WIN_W=$(awk '/^ *Width:/ {print $NF}' <<<"$info")
+    E2E_WIN_H=$(awk '/^ *Height:/ {print $NF}' <<<"$info")
+    E2E_FX=$E2E_WIN_X
+    E2E_FY=$((E2E_WIN_Y + E2E_WIN_H - E2E_FIELD_H))
+    E2E_GAME_PID=$pid
+    e2e_log "window $E2E_WIN at $E2E_WIN_X,$E2E_WIN_Y size ${E2E_WIN_W}x$E2E_WIN_H"
+}
+
+# Starts the game and waits for its window.
+e2e_start_game() {
+    e2e_launch "${1:-game}"
+    e2e_find_window "$E2E_PID"
+}
+
+# --- input ----------------------------------------------------------------------------------
+
+# Keys reach the game only while its window has the input focus; with no window manager
+# nobody else gives it.
+e2e_focus() {
+    timeout 10 xdotool windowfocus --sync "${1:-$E2E_WIN}" || e2e_fail "could not focus the window"
+}
+
+e2e_key() {
+    xdotool key "$@"
+}
+
+# e2e_move X Y / e2e_click X Y: field coordinates.
+e2e_move() {
+    xdotool mousemove "$((E2E_FX + $1))" "$((E2E_FY + $2))"
+}
+
+e2e_click() {
+    e2e_move "$1" "$2"
+    xdotool click 1
+}
+
+# Opens Help > Tips and closes it again. The X server hands the game its events in order, so
+# once the box is up every earlier click and key has been handled. While a modal box is open
+# the game stands still; afterwards it goes on as before.
+e2e_barrier() {
+    local box
+    e2e_focus
+    e2e_key alt+h
+    e2e_key t
+    box=$(timeout 10 xdotool search --sync --all --onlyvisible --pid "$E2E_GAME_PID" \
+        --name '^Tips' | head -n 1) || true
+    [[ -n $box ]] || e2e_fail "Help > Tips did not open"
+    e2e_focus "$box"
+    e2e_key Escape
+    e2e_wait_until 10 e2e_window_gone "$box" || e2e_fail "the Tips box did not close"
+    e2e_focus
+}
+
+e2e_window_gone() {
+    local state
+    state=$(xwininfo -id "$1" 2>/dev/null | awk '/Map State:/ {print $NF}') || true
+    [[ $state != IsViewable ]]
+}
+
+# --- screenshots ----------------------------------------------------------------------------
+
+# e2e_shot NAME: grabs the field into NAME.rgb and NAME.mat in the work folder and sets
+# E2E_SHOT to the path without extension.
+e2e_shot() {
+    local name=${1:-poll}
+    E2E_SHOT=$E2E_WORK/$name
+    import -window root -crop "${E2E_FIELD_W}x$E2E_FIELD_H+$E2E_FX+$E2E_FY" +repage \
+        -depth 8 "rgb:$E2E_SHOT.rgb"
+    od -An -v -tu1 -w$((3 * E2E_FIELD_W)) "$E2E_SHOT.rgb" >"$E2E_SHOT.mat"
+}
+
+# e2e_keep SHOT NAME: writes SHOT as NAME.png into the work folder, and into
+# $LUMABELS_SCREENSHOT_DIR when that is set.
+e2e_keep() {
+    local shot=$1 name=$2
+    convert -size "${E2E_FIELD_W}x$E2E_FIELD_H" -depth 8 "rgb:$shot.rgb" -strip "png:$E2E_WORK/$name.png"
+    if [[ -n ${LUMABELS_SCREENSHOT_DIR:-} ]]; then
+        mkdir -p "$LUMABELS_SCREENSHOT_DIR"
+        cp "$E2E_WORK/$name.png" "$LUMABELS_SCREENSHOT_DIR/$name.png"
+        e2e_log "saved $LUMABELS_SCREENSHOT_DIR/$name.png"
+    fi
+}
+
+# Copies a shot under a lasting name, so a later poll does not overwrite it.
+e2e_save_as() {
+    cp "$1.rgb" "$E2E_WORK/$2.rgb"
+    cp "$1.mat" "$E2E_WORK/$2.mat"
+    echo "$E2E_WORK/$2"
+}
+
+e2e_same_shot() {
+    cmp -s "$1.rgb" "$2.rgb"
+}
+
+# --- pixel queries (on a shot's .mat) -------------------------------------------------------
+
+# e2e_pixel SHOT X Y -> "R G B"
+e2e_pixel() {
+    awk -v x="$2" -v y="$3" 'NR == y + 1 { i = 3 * x + 1; print $i, $(i + 1), $(i + 2); exit }' \
+        "$1.mat"
+}
+
+# e2e_count SHOT "R G B" [X0 Y0 X1 Y1]: pixels of that colour in the box (ends exclusive).
+e2e_count() {
+    local r g b
+    read -r r g b <<<"$2"
+    awk -v r="$r" -v g="$g" -v b="$b" -v x0="${3:-0}" -v y0="${4:-0}" \
+        -v x1="${5:-$E2E_FIELD_W}" -v y1="${6:-$E2E_FIELD_H}" '
+        NR - 1 >= y0 && NR - 1 < y1 {
+            for (x = x0; x < x1; x++) {
+                i = 3 * x + 1
+                if ($i == r && $(i + 1) == g && $(i + 2) == b) n++
+            }
+        }
+        END { print n + 0 }' "$1.mat"
+}
+
+# e2e_bbox SHOT "R G B": bounding box "X0 Y0 X1 Y1" (inclusive) of that colour, or nothing.
+e2e_bbox() {
+    local r g b
+    read -r r g b <<<"$2"
+    awk -v r="$r" -v g="$g" -v b="$b" '
+        {
+            for (x = 0; x < NF / 3; x++) {
+                i = 3 * x + 1
+                if ($i == r && $(i + 1) == g && $(i + 2) == b) {
+                    y = NR - 1
+                    if (!seen || x < x0) x0 = x
+                    if (!seen || x > x1) x1 = x
+                    if (!seen) y0 = y
+                    y1 = y
+                    seen = 1
+                }
+            }
+        }
+        END { if (seen) print x0, y0, x1, y1 }' "$1.mat"
+}
+
+# e2e_ink_rows SHOT "R G B"...: the runs of rows holding a pixel of none of the listed
+# colours, one "Y0 Y1 X0 X1" per run (all inclusive). With the flat colours of the field
+# listed, what is left is anti-aliased text: each run is a line of it.
+e2e_ink_rows() {
+    local shot=$1
+    shift
+    awk -v flat="$(printf '%s;' "$@")" '
+        BEGIN { n = split(flat, list, ";"); for (k = 1; k <= n; k++) if (list[k] != "") ok[list[k]] = 1 }
+        function flush() { if (open) print gy0, gy1, gx0, gx1; open = 0 }
+        {
+            y = NR - 1; hit = 0
+            for (x = 0; x < NF / 3; x++) {
+                i = 3 * x + 1
+                if (!(($i " " $(i + 1) " " $(i + 2)) in ok)) {
+                    if (!hit || x < rx0) rx0 = x
+                    if (!hit || x > rx1) rx1 = x
+                    hit = 1
+                }
+            }
+            if (hit) {
+                if (!open) { open = 1; gy0 = y; gx0 = rx0; gx1 = rx1 }
+                gy1 = y
+                if (rx0 < gx0) gx0 = rx0
+                if (rx1 > gx1) gx1 = rx1
+            } else flush()
+        }
+        END { flush() }' "$shot.mat"
+}
+
+# e2e_only_colours SHOT X0 Y0 X1 Y1 "R G B"...: true when the box (ends exclusive, clipped to
+# the field) holds no colour but those listed.
+e2e_only_colours() {
+    local shot=$1 x0=$2 y0=$3 x1=$4 y1=$5
+    shift 5
+    awk -v x0="$x0" -v y0="$y0" -v x1="$x1" -v y1="$y1" -v allowed="$(printf '%s;' "$@")" '
+        BEGIN {
+            n = split(allowed, list, ";")
+            for (k = 1; k <= n; k++) if (list[k] != "") ok[list[k]] = 1
+            if (x0 < 0) x0 = 0
+            if (y0 < 0) y0 = 0
+        }
+        NR - 1 >= y0 && NR - 1 < y1 {
+            for (x = x0; x < x1 && x < NF / 3; x++) {
+                i = 3 * x + 1
+                if (!(($i " " $(i + 1) " " $(i + 2)) in ok)) bad++
+            }
+        }
+        END { exit bad > 0 }' "$shot.mat"
+}
+
+# --- the band -------------------------------------------------------------------------------
+
+# e2e_band_tops SHOT: the top rows of every run of rows that are red (255,0,0) across at least
+# 370 of the 400 columns. The band's red stripe is always such a run (the character covers at
+# most 22 columns); other lumabels only grow that wide after a dozen ticks or more.
+e2e_band_tops() {
+    awk '
+        {
+            n = 0
+            for (x = 0; x < NF / 3; x++) {
+                i = 3 * x + 1
+                if ($i == 255 && $(i + 1) == 0 && $(i + 2) == 0) n++
+            }
+            full = n >= 370
+            if (full && !before) print NR - 1
+            before = full
+        }' "$1.mat"
+}
+
+# e2e_band_check SHOT TOP: checks the band at TOP, a position it can only have within its first
+# 15 ticks: the six stripes of 16 rows in order, the row above not red and the row below not
+# lavender, and the character standing on it in the middle (her hair's colour is found only
+# there, at x 189..210 and from 18 rows above the band's top down). Only the columns no
+# lumabel from a corner can have reached yet (12 px a tick from each side) are checked, and
+# not the character's. Prints the reason when the band is not right.
+e2e_band_check() {
+    local shot=$1 top=$2 ticks
+    if (((E2E_BAND_START - top) % E2E_BAND_CLIMB != 0 || top > E2E_BAND_START)); then
+        echo "band top $top is no start position minus whole ticks of $E2E_BAND_CLIMB px"
+        return 1
+    fi
+    ticks=$(((E2E_BAND_START - top) / E2E_BAND_CLIMB))
+    if ((ticks > 15)); then
+        echo "band top $top is $ticks ticks from the start: too far to check the stripes"
+        return 1
+    fi
+    awk -v top="$top" -v ticks="$ticks" -v stripes="$(printf '%s;' "${E2E_STRIPES[@]}")" '
+        BEGIN { split(stripes, colour, ";") }
+        {
+            y = NR - 1
+            for (x = 0; x < NF / 3; x++) {
+                i = 3 * x + 1
+                if ($i == 255 && $(i + 1) == 214 && $(i + 2) == 40) {
+                    if (x >= 189 && x <= 210 && y >= top - 18 && y <= top + 17) hair++
+                    else stray++
+                }
+            }
+            s = y - top < 0 ? -1 : int((y - top) / 16)
+            if (y == top - 1) { want = colour[1]; neg = 1 }
+            else if (y == top + 96) { want = colour[6]; neg = 1 }
+            else if (s >= 0 && s < 6) { want = colour[s + 1]; neg = 0 }
+            else next
+            for (x = 12 * ticks; x < 400 - 12 * ticks; x++) {
+                if (x >= 189 && x <= 210) continue
+                i = 3 * x + 1
+                got = $i " " $(i + 1) " " $(i + 2)
+                if ((got == want) == neg) {
+                    printf "row %d column %d is %s, expected %s%s\n", y, x, got, (neg ? "anything but " : ""), want
+                    failed = 1
+                    exit 1
+                }
+            }
+        }
+        END {
+            if (failed) exit 1
+            if (hair < 30 || stray > 0) {
+                printf "the character is not standing on the band in the middle (%d hair pixels there, %d elsewhere)\n", hair, stray
+                exit 1
+            }
+        }' "$shot.mat"
+}
+
+# e2e_band_top SHOT: the band's top row when it is right at the start of a game (at most 15
+# ticks in), else nothing. The lowest candidate wins: it is the one nearest the start.
+e2e_band_top() {
+    local top
+    for top in $(e2e_band_tops "$1" | sort -rn); do
+        if e2e_band_check "$1" "$top" >/dev/null; then
+            echo "$top"
+            return 0
+        fi
+    done
+}
+
+# Poll condition: a fresh shot shows a band that has just started. Sets E2E_TOP.
+e2e_poll_fresh_band() {
+    e2e_shot poll
+    E2E_TOP=$(e2e_band_top "$E2E_SHOT")
+    [[ -n $E2E_TOP ]]
+}
+
+# Waits for a shot with a freshly started band; E2E_SHOT / E2E_TOP describe it.
+e2e_wait_fresh_band() {
+    e2e_wait_until "${1:-10}" e2e_poll_fresh_band
+}
+
+# Poll condition for e2e_wait_ticks: counts the shots that differ from the one before.
+e2e_poll_tick() {
+    e2e_shot poll
+    if ! e2e_same_shot "$E2E_SHOT" "$E2E_WORK/tick-previous"; then
+        cp "$E2E_SHOT.rgb" "$E2E_WORK/tick-previous.rgb"
+        E2E_TICKS_SEEN=$((E2E_TICKS_SEEN + 1))
+    fi
+    ((E2E_TICKS_SEEN >= E2E_TICKS_GOAL))
+}
+
+# e2e_wait_ticks N SECONDS: waits until the field has changed N times, counted from a shot
+# taken now. During play every tick moves something and the field is drawn once a tick, so
+# that is at least N ticks. A key sent before the call has been handled within two ticks
+# (the game reads its input between ticks): N=2 makes sure of that. E2E_SHOT is the last shot.
+e2e_wait_ticks() {
+    E2E_TICKS_GOAL=$1
+    E2E_TICKS_SEEN=0
+    e2e_shot poll
+    cp "$E2E_SHOT.rgb" "$E2E_WORK/tick-previous.rgb"
+    e2e_wait_until "$2" e2e_poll_tick
+}
+
+# --- screens --------------------------------------------------------------------------------
+
+# Poll condition: the title screen is up in a fresh shot.
+e2e_poll_title() {
+    e2e_shot poll
+    e2e_is_title "$E2E_SHOT"
+}
+
+# The title screen: sky in the four corners, the title's colour in the middle and nowhere else.
+e2e_is_title() {
+    local shot=$1 c
+    for c in "0 0" "399 0" "0 299" "399 299"; do
+        [[ $(e2e_pixel "$shot" "${c% *}" "${c#* }") == "$E2E_SKY" ]] || return 1
+    done
+    (($(e2e_count "$shot" "$E2E_TITLE" 100 100 300 200) >= 100)) || return 1
+    (($(e2e_count "$shot" "$E2E_TITLE") == $(e2e_count "$shot" "$E2E_TITLE" 100 100 300 200)))
+}
+
+e2e_wait_title() {
+    e2e_wait_until "${1:-20}" e2e_poll_title || e2e_fail "the title screen did not come up"
+}
+
+# Poll condition: the results block is drawn, and the field has stopped changing since the
+# previous poll.
+e2e_poll_results() {
+    local previous=$E2E_WORK/results-previous
+    e2e_shot poll
+    # Nothing but the results' outline has this colour.
+    if (($(e2e_count "$E2E_SHOT" "$E2E_OUTLINE") < 20)); then
+        rm -f "$previous.rgb"
+        return 1
+    fi
+    if [[ -e $previous.rgb ]] && e2e_same_shot "$E2E_SHOT" "$previous"; then
+        return 0
+    fi
+    cp "$E2E_SHOT.rgb" "$previous.rgb"
+    return 1
+}
+
+# Waits for the results screen and for the field to stop changing.
+e2e_wait_results() {
+    rm -f "$E2E_WORK/results-previous.rgb"
+    e2e_wait_until "${1:-15}" e2e_poll_results
+}
+
+# Poll condition: a fresh shot equals the shot named in E2E_EXPECTED.
+e2e_poll_same() {
+    e2e_shot poll
+    e2e_same_shot "$E2E_SHOT" "$E2E_EXPECTED"
+}
+
+# e2e_wait_same SHOT SECONDS: waits until the field shows exactly SHOT again (after a box over
+# it has closed and the field has been painted anew).
+e2e_wait_same() {
+    E2E_EXPECTED=$1
+    e2e_wait_until "${2:-5}" e2e_poll_same
+}
+
+# Game > Exit from the keyboard.
+e2e_menu_exit() {
+    e2e_focus
+    e2e_key alt+g
+    e2e_key x
+}
