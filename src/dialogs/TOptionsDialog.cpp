@@ -1,0 +1,194 @@
+#include "dialogs/TOptionsDialog.h"
+
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QString>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <utility>
+
+#include "settings/ArrangementPresets.h"
+#include "settings/IntegerText.h"
+#include "ui_TOptionsDialog.h"
+
+TOptionsDialog* OptionsDialog = nullptr;
+
+namespace {
+
+// The form is drawn for a text height of 18 px and follows the font actually in use.
+constexpr double TemplateTextHeight = 18.0;
+constexpr int TemplateClientWidth = 449;
+constexpr int TemplateClientHeight = 409;
+constexpr int DefaultPresetRow = 1;
+
+int Scaled(int value, double scale) {
+    return static_cast<int>(std::lround(value * scale));
+}
+
+void ScaleGeometry(QWidget* widget, double scale) {
+    const QRect r = widget->geometry();
+    widget->setGeometry(Scaled(r.x(), scale), Scaled(r.y(), scale), Scaled(r.width(), scale),
+                        Scaled(r.height(), scale));
+}
+
+void ShowNumber(QLineEdit* edit, std::int32_t value) {
+    edit->setText(QString::fromStdString(IntegerToText(value)));
+}
+
+// What the user typed, or the default when it is not a whole number: never the value the
+// edit showed before, so a mistyped count cannot quietly keep an old setting.
+std::int32_t NumberOr(const QLineEdit* edit, std::int32_t fallback) {
+    return ParseIntegerOr(edit->text().toStdString(), fallback);
+}
+
+}  // namespace
+
+TOptionsDialog::TOptionsDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      ui(std::make_unique<Ui::TOptionsDialog>()) {
+    ui->setupUi(this);
+    ScaleTemplate();
+    FillPresetList();
+    SetDefaults();
+
+    connect(ui->Button1, &QPushButton::clicked, this, [this] { done(ResultOk); });
+    connect(ui->Button2, &QPushButton::clicked, this, [this] { done(ResultCancel); });
+    connect(ui->Button3, &QPushButton::clicked, this, &TOptionsDialog::Button3Click);
+    // Only the user's pick applies a preset; selecting an item from code must not.
+    connect(ui->Group1_ComboBox1, &QComboBox::activated, this,
+            &TOptionsDialog::Group1_ComboBox1Change);
+}
+
+TOptionsDialog::~TOptionsDialog() = default;
+
+void TOptionsDialog::ScaleTemplate() {
+    const double scale = QFontMetrics(font()).height() / TemplateTextHeight;
+    // Child geometry is relative to its parent, so each control scales on its own.
+    const QList<QWidget*> controls = {
+        ui->Button1,          ui->Button2,          ui->Button3,          ui->Group1_GroupBox1,
+        ui->Group1_Label1,    ui->Group1_Label2,    ui->Group1_Label3,    ui->Group1_Label4,
+        ui->Group1_Label5,    ui->Group1_Edit1,     ui->Group1_Edit2,     ui->Group1_Edit3,
+        ui->Group1_Edit4,     ui->Group1_CheckBox1, ui->Group1_ComboBox1, ui->Group2_GroupBox2,
+        ui->Group2_CheckBox1, ui->Group2_CheckBox2, ui->Group2_CheckBox3, ui->Group2_CheckBox4};
+    for (QWidget* control : controls) {
+        ScaleGeometry(control, scale);
+    }
+    setFixedSize(Scaled(TemplateClientWidth, scale), Scaled(TemplateClientHeight, scale));
+}
+
+void TOptionsDialog::FillPresetList() {
+    ui->Group1_ComboBox1->clear();
+    for (const ArrangementPreset& preset : ArrangementPresets) {
+        ui->Group1_ComboBox1->addItem(
+            QString::fromUtf8(preset.Name.data(), static_cast<qsizetype>(preset.Name.size())));
+    }
+}
+
+void TOptionsDialog::SelectPreset(int row) {
+    ui->Group1_ComboBox1->setCurrentIndex(row);
+}
+
+void TOptionsDialog::SetPlayOptions(AppPlayOptions options) {
+    DialogPlayOptions = std::move(options);
+    ShowNumber(ui->Group1_Edit1, DialogPlayOptions.NumLumabels);
+    ShowNumber(ui->Group1_Edit2, DialogPlayOptions.NumClouds);
+    ShowNumber(ui->Group1_Edit3, DialogPlayOptions.Interval);
+    ui->Group1_Edit4->setText(QString::fromStdString(DialogPlayOptions.Message));
+    ui->Group1_CheckBox1->setChecked(DialogPlayOptions.SoundOn);
+}
+
+AppPlayOptions TOptionsDialog::GetPlayOptions() const {
+    return DialogPlayOptions;
+}
+
+void TOptionsDialog::SetSystemOptions(AppSystemOptions options) {
+    DialogSystemOptions = options;
+    ui->Group2_CheckBox1->setChecked(DialogSystemOptions.RestoreRecord);
+    ui->Group2_CheckBox2->setChecked(DialogSystemOptions.ClearRecord);
+    ui->Group2_CheckBox3->setChecked(DialogSystemOptions.RestorePosition);
+    ui->Group2_CheckBox4->setChecked(DialogSystemOptions.StayOnTop);
+}
+
+AppSystemOptions TOptionsDialog::GetSystemOptions() const {
+    return DialogSystemOptions;
+}
+
+void TOptionsDialog::SetDefaults() {
+    SetPlayOptions(AppPlayOptions{});
+    SetSystemOptions(AppSystemOptions{});
+    SelectPreset(DefaultPresetRow);
+}
+
+void TOptionsDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TOptionsDialog::FormShow() {
+    // The stored counts decide, not the edits: a preset picked and then edited by hand in
+    // an earlier showing must not linger.
+    SelectPreset(PresetForCounts(DialogPlayOptions.NumLumabels, DialogPlayOptions.NumClouds));
+    // Enter at once accepts the options as they came in.
+    ui->Button1->setFocus();
+}
+
+void TOptionsDialog::Group1_ComboBox1Change() {
+    const std::optional<ArrangementPreset> preset =
+        PresetCounts(ui->Group1_ComboBox1->currentIndex());
+    if (!preset) {
+        return;
+    }
+    ShowNumber(ui->Group1_Edit1, preset->NumLumabels);
+    ShowNumber(ui->Group1_Edit2, preset->NumClouds);
+}
+
+void TOptionsDialog::Button3Click() {
+    SetDefaults();
+}
+
+void TOptionsDialog::done(int result) {
+    setResult(result);
+    if (isVisible()) {
+        FormClose();
+    }
+    QDialog::done(result);
+}
+
+void TOptionsDialog::accept() {
+    done(ResultOk);
+}
+
+void TOptionsDialog::reject() {
+    done(ResultCancel);
+}
+
+void TOptionsDialog::FormClose() {
+    if (result() != ResultOk) {
+        return;
+    }
+    // Written back through the setters so that a text that did not parse now shows the
+    // number that was actually taken.
+    SetPlayOptions(PlayOptionsFromControls());
+    SetSystemOptions(SystemOptionsFromControls());
+}
+
+AppPlayOptions TOptionsDialog::PlayOptionsFromControls() const {
+    AppPlayOptions options;
+    options.NumLumabels = NumberOr(ui->Group1_Edit1, AppPlayOptions::DefaultNumLumabels);
+    options.NumClouds = NumberOr(ui->Group1_Edit2, AppPlayOptions::DefaultNumClouds);
+    options.Interval = NumberOr(ui->Group1_Edit3, AppPlayOptions::DefaultInterval);
+    options.Message = ui->Group1_Edit4->text().toStdString();
+    options.SoundOn = ui->Group1_CheckBox1->isChecked();
+    return options;
+}
+
+AppSystemOptions TOptionsDialog::SystemOptionsFromControls() const {
+    AppSystemOptions options;
+    options.RestoreRecord = ui->Group2_CheckBox1->isChecked();
+    options.ClearRecord = ui->Group2_CheckBox2->isChecked();
+    options.RestorePosition = ui->Group2_CheckBox3->isChecked();
+    options.StayOnTop = ui->Group2_CheckBox4->isChecked();
+    return options;
+}

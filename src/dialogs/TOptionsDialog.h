@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+#include "settings/AppPlayOptions.h"
+#include "settings/AppSystemOptions.h"
+
+namespace Ui {
+class TOptionsDialog;
+}
+
+// Edits a copy of the play and system options. The caller puts both records in, shows the
+// dialog modally and takes them out again only after OK (modal result 1). The dialog never
+// clamps: the main window does that when it applies the play options.
+class TOptionsDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    static constexpr int ResultOk = 1;
+    static constexpr int ResultCancel = 2;
+
+    explicit TOptionsDialog(QWidget* parent = nullptr);
+    ~TOptionsDialog() override;
+
+    void SetPlayOptions(AppPlayOptions options);
+    AppPlayOptions GetPlayOptions() const;
+    void SetSystemOptions(AppSystemOptions options);
+    AppSystemOptions GetSystemOptions() const;
+    void SetDefaults();
+
+    void FormShow();
+    void FormClose();
+    void Group1_ComboBox1Change();
+    void Button3Click();
+
+    // Every way of closing ends here, so the controls are taken in before exec() returns.
+    void done(int result) override;
+    void accept() override;
+    void reject() override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void ScaleTemplate();
+    void FillPresetList();
+    void SelectPreset(int row);
+    AppPlayOptions PlayOptionsFromControls() const;
+    AppSystemOptions SystemOptionsFromControls() const;
+
+    std::unique_ptr<Ui::TOptionsDialog> ui;
+    AppPlayOptions DialogPlayOptions;
+    AppSystemOptions DialogSystemOptions;
+};
+
+extern TOptionsDialog* OptionsDialog;

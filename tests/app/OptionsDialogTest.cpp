@@ -1,0 +1,688 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringList>
+#include <QTimer>
+#include <cmath>
+#include <functional>
+#include <ostream>
+#include <utility>
+
+#include "dialogs/TOptionsDialog.h"
+#include "settings/AppPlayOptions.h"
+#include "settings/AppSystemOptions.h"
+
+namespace {
+
+constexpr int Ok = 1;
+constexpr int Cancel = 2;
+// Returned when a test left the dialog open, so that a mistake fails instead of hanging.
+constexpr int LeftOpen = 99;
+
+void SendKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+             const QString& text = QString()) {
+    ASSERT_NE(target, nullptr);
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(target, &release);
+}
+
+// Replaces the edit's text the way a user does: focus it, select all, type over it.
+void Type(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    SendKey(edit, Qt::Key_Delete);
+    for (const QChar c : text) {
+        SendKey(edit, c.toUpper().unicode(), Qt::NoModifier, QString(c));
+    }
+}
+
+AppPlayOptions SomePlayOptions() {
+    AppPlayOptions options;
+    options.NumLumabels = 3;
+    options.NumClouds = 4;
+    options.Interval = 250;
+    options.Message = "Well done";
+    options.SoundOn = false;
+    return options;
+}
+
+// Every flag the opposite of its default.
+AppSystemOptions SomeSystemOptions() {
+    AppSystemOptions options;
+    options.RestoreRecord = false;
+    options.ClearRecord = true;
+    options.RestorePosition = false;
+    options.StayOnTop = true;
+    return options;
+}
+
+AppPlayOptions PlayOptions(std::int32_t lumabels, std::int32_t clouds) {
+    AppPlayOptions options;
+    options.NumLumabels = lumabels;
+    options.NumClouds = clouds;
+    return options;
+}
+
+void ExpectSamePlay(const AppPlayOptions& actual, const AppPlayOptions& expected) {
+    EXPECT_EQ(actual.NumLumabels, expected.NumLumabels);
+    EXPECT_EQ(actual.NumClouds, expected.NumClouds);
+    EXPECT_EQ(actual.Interval, expected.Interval);
+    EXPECT_EQ(actual.Message, expected.Message);
+    EXPECT_EQ(actual.SoundOn, expected.SoundOn);
+}
+
+void ExpectSameSystem(const AppSystemOptions& actual, const AppSystemOptions& expected) {
+    EXPECT_EQ(actual.RestoreRecord, expected.RestoreRecord);
+    EXPECT_EQ(actual.ClearRecord, expected.ClearRecord);
+    EXPECT_EQ(actual.RestorePosition, expected.RestorePosition);
+    EXPECT_EQ(actual.StayOnTop, expected.StayOnTop);
+}
+
+}  // namespace
+
+class OptionsDialogTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (int n = 1; n <= 4; ++n) {
+            ASSERT_NE(Edit(n), nullptr) << n;
+            ASSERT_NE(SystemBox(n), nullptr) << n;
+        }
+        for (int n = 1; n <= 3; ++n) {
+            ASSERT_NE(Button(n), nullptr) << n;
+        }
+        ASSERT_NE(Combo(), nullptr);
+        ASSERT_NE(SoundBox(), nullptr);
+    }
+
+    template <typename T>
+    T* Find(const QString& name) const {
+        return dialog.findChild<T*>(name);
+    }
+    QLineEdit* Edit(int n) const { return Find<QLineEdit>(QString("Group1_Edit%1").arg(n)); }
+    QCheckBox* SoundBox() const { return Find<QCheckBox>("Group1_CheckBox1"); }
+    QCheckBox* SystemBox(int n) const {
+        return Find<QCheckBox>(QString("Group2_CheckBox%1").arg(n));
+    }
+    QComboBox* Combo() const { return Find<QComboBox>("Group1_ComboBox1"); }
+    QPushButton* Button(int n) const { return Find<QPushButton>(QString("Button%1").arg(n)); }
+    QString FocusName() const {
+        const QWidget* focus = dialog.focusWidget();
+        return focus != nullptr ? focus->objectName() : QString();
+    }
+    QStringList EditTexts() const {
+        return {Edit(1)->text(), Edit(2)->text(), Edit(3)->text(), Edit(4)->text()};
+    }
+    QList<bool> BoxStates() const {
+        return {SoundBox()->isChecked(), SystemBox(1)->isChecked(), SystemBox(2)->isChecked(),
+                SystemBox(3)->isChecked(), SystemBox(4)->isChecked()};
+    }
+
+    // Shows the dialog modally and runs `inside` once it is up; `inside` is expected to close
+    // it the way a user would.
+    int Exec(std::function<void()> inside) {
+        QTimer::singleShot(0, [this, inside = std::move(inside)] {
+            EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
+            inside();
+            if (dialog.isVisible()) {
+                dialog.done(LeftOpen);
+            }
+        });
+        return dialog.exec();
+    }
+    int ExecAndPress(int key) {
+        return Exec([this, key] { SendKey(dialog.focusWidget(), key); });
+    }
+    QString PresetShownOnOpening() {
+        QString shown;
+        Exec([this, &shown] {
+            shown = Combo()->currentText();
+            SendKey(&dialog, Qt::Key_Escape);
+        });
+        return shown;
+    }
+    // The user's pick with the arrow keys on the closed list, one step at a time.
+    void PickWithKeys(int row) {
+        Combo()->setFocus();
+        while (Combo()->currentIndex() < row) {
+            SendKey(Combo(), Qt::Key_Down);
+        }
+        while (Combo()->currentIndex() > row) {
+            SendKey(Combo(), Qt::Key_Up);
+        }
+    }
+    // The user's pick from the opened list, which may be the item already shown.
+    void PickFromList(int row) {
+        Combo()->showPopup();
+        QAbstractItemView* view = Combo()->view();
+        view->setCurrentIndex(view->model()->index(row, 0));
+        SendKey(view, Qt::Key_Return);
+    }
+
+    TOptionsDialog dialog;
+};
+
+TEST_F(OptionsDialogTest, StartsWithTheDefaults) {
+    ExpectSamePlay(dialog.GetPlayOptions(), AppPlayOptions{});
+    ExpectSameSystem(dialog.GetSystemOptions(), AppSystemOptions{});
+    EXPECT_EQ(EditTexts(), QStringList({"9", "2", "100", "Results"}));
+    EXPECT_EQ(BoxStates(), QList<bool>({true, true, false, true, false}));
+    EXPECT_EQ(Combo()->currentText(), "Default");
+}
+
+TEST_F(OptionsDialogTest, ListsThePresetsInTableOrderAndAcceptsNoTyping) {
+    QStringList items;
+    for (int i = 0; i < Combo()->count(); ++i) {
+        items << Combo()->itemText(i);
+    }
+    EXPECT_EQ(items, QStringList({"(None)", "Default", "Serene", "Cloudy", "Moderato"}));
+    EXPECT_FALSE(Combo()->isEditable());
+}
+
+TEST_F(OptionsDialogTest, CaptionsAndGroups) {
+    EXPECT_EQ(dialog.windowTitle(), "Options");
+    EXPECT_EQ(Button(1)->text(), "OK");
+    EXPECT_EQ(Button(2)->text(), "Cancel");
+    EXPECT_EQ(Button(3)->text(), "Default");
+    const auto* play = Find<QGroupBox>("Group1_GroupBox1");
+    const auto* system = Find<QGroupBox>("Group2_GroupBox2");
+    ASSERT_TRUE(play && system);
+    EXPECT_EQ(play->title(), "Play");
+    EXPECT_EQ(system->title(), "System");
+    EXPECT_EQ(Edit(1)->parentWidget(), play);
+    EXPECT_EQ(Combo()->parentWidget(), play);
+    EXPECT_EQ(SoundBox()->parentWidget(), play);
+    EXPECT_EQ(SystemBox(4)->parentWidget(), system);
+    EXPECT_EQ(Button(1)->parentWidget(), &dialog);
+}
+
+TEST_F(OptionsDialogTest, LabelsNameTheControlsTheirMnemonicsFocus) {
+    const std::pair<const char*, const char*> expected[] = {{"&Lumabels :", "Group1_Edit1"},
+                                                            {"&Clouds :", "Group1_Edit2"},
+                                                            {"&Speed :", "Group1_Edit3"},
+                                                            {"&Message :", "Group1_Edit4"},
+                                                            {"&Arrange :", "Group1_ComboBox1"}};
+    for (int n = 1; n <= 5; ++n) {
+        const auto* label = Find<QLabel>(QString("Group1_Label%1").arg(n));
+        ASSERT_NE(label, nullptr) << n;
+        EXPECT_EQ(label->text(), expected[n - 1].first);
+        ASSERT_NE(label->buddy(), nullptr) << n;
+        EXPECT_EQ(label->buddy()->objectName(), expected[n - 1].second);
+        EXPECT_TRUE(label->alignment() & Qt::AlignVCenter) << n;
+    }
+}
+
+TEST_F(OptionsDialogTest, CheckBoxCaptionsCarryTheirMnemonics) {
+    const std::pair<QCheckBox*, const char*> expected[] = {{SoundBox(), "Play S&ound"},
+                                                           {SystemBox(1), "Restore R&ecord"},
+                                                           {SystemBox(2), "Clear Recor&d"},
+                                                           {SystemBox(3), "Restore &Position"},
+                                                           {SystemBox(4), "Stay on &Top"}};
+    const QKeySequence keys[] = {Qt::ALT | Qt::Key_O, Qt::ALT | Qt::Key_E, Qt::ALT | Qt::Key_D,
+                                 Qt::ALT | Qt::Key_P, Qt::ALT | Qt::Key_T};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(expected[i].first->text(), expected[i].second);
+        EXPECT_EQ(expected[i].first->shortcut(), keys[i]) << expected[i].second;
+    }
+}
+
+TEST_F(OptionsDialogTest, AltWithALabelsLetterFocusesItsControl) {
+    const std::pair<int, const char*> expected[] = {{Qt::Key_L, "Group1_Edit1"},
+                                                    {Qt::Key_C, "Group1_Edit2"},
+                                                    {Qt::Key_S, "Group1_Edit3"},
+                                                    {Qt::Key_M, "Group1_Edit4"},
+                                                    {Qt::Key_A, "Group1_ComboBox1"}};
+    QStringList focused;
+    Exec([&] {
+        // Shortcuts only reach the active window, which the offscreen platform never sets.
+        QApplication::setActiveWindow(&dialog);
+        for (const auto& [key, name] : expected) {
+            SendKey(dialog.focusWidget(), key, Qt::AltModifier, QString(QChar(key).toLower()));
+            focused << FocusName();
+        }
+        SendKey(dialog.focusWidget(), Qt::Key_Escape);
+    });
+    EXPECT_EQ(focused, QStringList({"Group1_Edit1", "Group1_Edit2", "Group1_Edit3", "Group1_Edit4",
+                                    "Group1_ComboBox1"}));
+}
+
+TEST_F(OptionsDialogTest, TabVisitsTheButtonsThenPlayThenSystem) {
+    QStringList visited;
+    Exec([&] {
+        visited << FocusName();
+        for (int i = 0; i < 13; ++i) {
+            SendKey(dialog.focusWidget(), Qt::Key_Tab);
+            visited << FocusName();
+        }
+        SendKey(&dialog, Qt::Key_Escape);
+    });
+    EXPECT_EQ(visited, QStringList({"Button1", "Button2", "Button3", "Group1_Edit1", "Group1_Edit2",
+                                    "Group1_Edit3", "Group1_Edit4", "Group1_CheckBox1",
+                                    "Group1_ComboBox1", "Group2_CheckBox1", "Group2_CheckBox2",
+                                    "Group2_CheckBox3", "Group2_CheckBox4", "Button1"}));
+}
+
+TEST_F(OptionsDialogTest, OkIsTheDefaultButton) {
+    EXPECT_TRUE(Button(1)->isDefault());
+    EXPECT_FALSE(Button(2)->isDefault());
+    EXPECT_FALSE(Button(3)->isDefault());
+}
+
+TEST_F(OptionsDialogTest, HasAFixedSizeScaledFromTheTemplate) {
+    const double scale = QFontMetrics(dialog.font()).height() / 18.0;
+    const auto scaled = [scale](int v) { return static_cast<int>(std::lround(v * scale)); };
+    EXPECT_EQ(dialog.size(), QSize(scaled(449), scaled(409)));
+    EXPECT_EQ(dialog.minimumSize(), dialog.size());
+    EXPECT_EQ(dialog.maximumSize(), dialog.size());
+    EXPECT_EQ(Find<QGroupBox>("Group2_GroupBox2")->geometry(),
+              QRect(scaled(16), scaled(240), scaled(297), scaled(153)));
+    EXPECT_EQ(Combo()->geometry(), QRect(scaled(152), scaled(184), scaled(129), scaled(26)));
+    EXPECT_EQ(Button(2)->geometry(), QRect(scaled(336), scaled(56), scaled(97), scaled(33)));
+}
+
+TEST(OptionsDialogScaling, FollowsALargerFont) {
+    const QFont original = QApplication::font();
+    QFont large = original;
+    large.setPixelSize(30);
+    QApplication::setFont(large);
+    const TOptionsDialog dialog;
+    QApplication::setFont(original);
+    const double scale = QFontMetrics(dialog.font()).height() / 18.0;
+    ASSERT_GT(scale, 1.2);
+    const auto* edit = dialog.findChild<QLineEdit*>("Group1_Edit4");
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->geometry(), QRect(std::lround(152 * scale), std::lround(120 * scale),
+                                      std::lround(129 * scale), std::lround(26 * scale)));
+    EXPECT_EQ(dialog.width(), std::lround(449 * scale));
+}
+
+TEST_F(OptionsDialogTest, OpensInTheMiddleOfTheScreen) {
+    QPoint centre;
+    QPoint screenCentre;
+    Exec([&] {
+        centre = dialog.frameGeometry().center();
+        screenCentre = dialog.screen()->availableGeometry().center();
+        SendKey(&dialog, Qt::Key_Escape);
+    });
+    EXPECT_LE(std::abs(centre.x() - screenCentre.x()), 1);
+    EXPECT_LE(std::abs(centre.y() - screenCentre.y()), 1);
+}
+
+TEST_F(OptionsDialogTest, SetPlayOptionsWritesTheControlsAsGiven) {
+    AppPlayOptions options = SomePlayOptions();
+    options.NumLumabels = -5;
+    options.NumClouds = 500;
+    dialog.SetPlayOptions(options);
+    EXPECT_EQ(EditTexts(), QStringList({"-5", "500", "250", "Well done"}));
+    EXPECT_FALSE(SoundBox()->isChecked());
+    EXPECT_EQ(Combo()->currentText(), "Default") << "the selection is left alone";
+    ExpectSamePlay(dialog.GetPlayOptions(), options);
+}
+
+TEST_F(OptionsDialogTest, SetSystemOptionsChecksTheBoxes) {
+    dialog.SetSystemOptions(SomeSystemOptions());
+    EXPECT_EQ(BoxStates(), QList<bool>({true, false, true, false, true}));
+    ExpectSameSystem(dialog.GetSystemOptions(), SomeSystemOptions());
+}
+
+struct PresetCase {
+    std::int32_t lumabels;
+    std::int32_t clouds;
+    const char* shown;
+};
+
+void PrintTo(const PresetCase& c, std::ostream* out) {
+    *out << "(" << c.lumabels << ", " << c.clouds << ")";
+}
+
+class OptionsDialogPresetTest : public OptionsDialogTest,
+                                public ::testing::WithParamInterface<PresetCase> {};
+
+TEST_P(OptionsDialogPresetTest, ShowingSelectsThePresetOfTheStoredCounts) {
+    dialog.SetPlayOptions(PlayOptions(GetParam().lumabels, GetParam().clouds));
+    EXPECT_EQ(PresetShownOnOpening(), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(OptionsCounts, OptionsDialogPresetTest,
+                         ::testing::Values(PresetCase{9, 2, "Default"}, PresetCase{12, 0, "Serene"},
+                                           PresetCase{1, 6, "Cloudy"}, PresetCase{6, 1, "Moderato"},
+                                           PresetCase{9, 3, "(None)"}, PresetCase{0, 0, "(None)"}));
+
+TEST_F(OptionsDialogTest, ShowingLooksAtTheStoredCountsNotTheEdits) {
+    dialog.SetPlayOptions(PlayOptions(12, 0));
+    Edit(1)->setText("9");
+    Edit(2)->setText("2");
+    EXPECT_EQ(PresetShownOnOpening(), "Serene");
+    // Selecting the preset on opening is not a pick: the typed counts stay.
+    EXPECT_EQ(Edit(1)->text(), "9");
+    EXPECT_EQ(Edit(2)->text(), "2");
+}
+
+TEST_F(OptionsDialogTest, OpensWithTheFocusOnOk) {
+    QString focus;
+    Exec([&] {
+        focus = FocusName();
+        SendKey(&dialog, Qt::Key_Escape);
+    });
+    EXPECT_EQ(focus, "Button1");
+}
+
+TEST_F(OptionsDialogTest, EnterRightAfterOpeningAcceptsUnchanged) {
+    AppPlayOptions options = SomePlayOptions();
+    options.NumLumabels = 500;
+    dialog.SetPlayOptions(options);
+    dialog.SetSystemOptions(SomeSystemOptions());
+    EXPECT_EQ(ExecAndPress(Qt::Key_Return), Ok);
+    ExpectSamePlay(dialog.GetPlayOptions(), options);
+    ExpectSameSystem(dialog.GetSystemOptions(), SomeSystemOptions());
+}
+
+TEST_F(OptionsDialogTest, EnterInAnEditAcceptsWhatWasTyped) {
+    const int result = Exec([this] {
+        Type(Edit(3), "40");
+        SendKey(Edit(3), Qt::Key_Return);
+    });
+    EXPECT_EQ(result, Ok);
+    EXPECT_EQ(dialog.GetPlayOptions().Interval, 40);
+}
+
+TEST_F(OptionsDialogTest, PickingNoneChangesNothing) {
+    dialog.SetPlayOptions(PlayOptions(9, 2));
+    QStringList before;
+    QStringList after;
+    Exec([&] {
+        Type(Edit(1), "7");
+        Type(Edit(2), "5");
+        before = EditTexts();
+        PickWithKeys(0);
+        EXPECT_EQ(Combo()->currentText(), "(None)");
+        after = EditTexts();
+        SendKey(&dialog, Qt::Key_Escape);
+    });
+    EXPECT_EQ(after, before);
+}
+
+TEST_F(OptionsDialogTest, PickingAPresetChangesOnlyTheTwoCounts) {
+    dialog.SetPlayOptions(SomePlayOptions());
+    dialog.SetSystemOptions(SomeSystemOptions());
+    QStringList texts;
+    QList<bool> boxes;
+    const int result = Exec([&] {
+        PickWithKeys(2);
+        texts = EditTexts();
+        boxes = BoxStates();
+        SendKey(&dialog, Qt::Key_Escape);
+    });
+    EXPECT_EQ(result, Cancel);
+    EXPECT_EQ(texts, QStringList({"12", "0", "250", "Well done"}));
+    EXPECT_EQ(boxes, QList<bool>({false, false, true, false, true}));
+    ExpectSamePlay(dialog.GetPlayOptions(), SomePlayOptions());
+    ExpectSameSystem(dialog.GetSystemOptions(), SomeSystemOptions());
+}
+
+TEST_F(OptionsDialogTest, EachPresetPickedFromTheListGivesItsCounts) {
+    const std::pair<int, QStringList> expected[] = {
+        {1, {"9", "2"}}, {2, {"12", "0"}}, {3, {"1", "6"}}, {4, {"6", "1"}}};
+    for (const auto& [row, counts] : expected) {
+        QStringList shown;
+        Exec([&, row = row] {
+            PickFromList(row);
+            shown = {Edit(1)->text(), Edit(2)->text()};
+            SendKey(&dialog, Qt::Key_Escape);
+        });
+        EXPECT_EQ(shown, counts) << row;
+    }
+}
+
+TEST_F(OptionsDialogTest, PickingTheShownPresetAgainRestoresItsCounts) {
+    QStringList shown;
+    Exec([&] {
+        Type(Edit(1), "4");
+        PickFromList(1);
+        shown = {Edit(1)->text(), Edit(2)->text()};
+        SendKey(&dialog, Qt::Key_Escape);
+    });
+    EXPECT_EQ(shown, QStringList({"9", "2"}));
+}
+
+TEST_F(OptionsDialogTest, SelectingFromCodeIsNotAPick) {
+    for (int row = 0; row < 5; ++row) {
+        Combo()->setCurrentIndex(row);
+        EXPECT_EQ(Edit(1)->text(), "9") << row;
+        EXPECT_EQ(Edit(2)->text(), "2") << row;
+    }
+}
+
+TEST_F(OptionsDialogTest, AHandEditedPresetStaysShownUntilTheNextOpening) {
+    QString shownAfterEdit;
+    const int result = Exec([&] {
+        PickWithKeys(2);
+        Type(Edit(1), "7");
+        shownAfterEdit = Combo()->currentText();
+        SendKey(dialog.focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(result, Ok);
+    EXPECT_EQ(shownAfterEdit, "Serene");
+    EXPECT_EQ(dialog.GetPlayOptions().NumLumabels, 7);
+    EXPECT_EQ(dialog.GetPlayOptions().NumClouds, 0);
+    EXPECT_EQ(PresetShownOnOpening(), "(None)");
+}
+
+TEST_F(OptionsDialogTest, OkWithLettersInACountTakesTheDefaultAndShowsIt) {
+    dialog.SetPlayOptions(PlayOptions(5, 2));
+    const int result = Exec([this] {
+        Type(Edit(1), "many");
+        Button(1)->click();
+    });
+    EXPECT_EQ(result, Ok);
+    EXPECT_EQ(dialog.GetPlayOptions().NumLumabels, 9) << "the default, not the value shown before";
+    EXPECT_EQ(Edit(1)->text(), "9");
+}
+
+TEST_F(OptionsDialogTest, OkWithAnEmptyIntervalTakesTheDefault) {
+    dialog.SetPlayOptions(SomePlayOptions());
+    const int result = Exec([this] {
+        Type(Edit(3), "");
+        Button(1)->click();
+    });
+    EXPECT_EQ(result, Ok);
+    EXPECT_EQ(dialog.GetPlayOptions().Interval, 100);
+    EXPECT_EQ(Edit(3)->text(), "100");
+}
+
+struct ParseCase {
+    const char* text;
+    std::int32_t lumabels;  // what Group1_Edit1 yields; its default is 9
+};
+
+void PrintTo(const ParseCase& c, std::ostream* out) {
+    *out << '"' << c.text << '"';
+}
+
+class OptionsDialogParseTest : public OptionsDialogTest,
+                               public ::testing::WithParamInterface<ParseCase> {};
+
+TEST_P(OptionsDialogParseTest, OkReadsTheCountLikeTheSettingsFile) {
+    Edit(1)->setText(GetParam().text);
+    EXPECT_EQ(Exec([this] { Button(1)->click(); }), Ok);
+    EXPECT_EQ(dialog.GetPlayOptions().NumLumabels, GetParam().lumabels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OptionsTexts, OptionsDialogParseTest,
+    ::testing::Values(ParseCase{" 12", 12}, ParseCase{"   12", 12}, ParseCase{"12 ", 9},
+                      ParseCase{"1.5", 9}, ParseCase{"+7", 7}, ParseCase{"-3", -3},
+                      ParseCase{"$1F", 31}, ParseCase{"0x10", 16}, ParseCase{"x10", 16},
+                      ParseCase{"X1a", 26}, ParseCase{"0XfF", 255}, ParseCase{"0xFFFFFFFF", -1},
+                      ParseCase{"2147483647", 2147483647}, ParseCase{"2147483648", 9},
+                      ParseCase{"0x100000000", 9}, ParseCase{"", 9}, ParseCase{"twelve", 9}));
+
+TEST_F(OptionsDialogTest, EachNumberFallsBackToItsOwnDefault) {
+    dialog.SetPlayOptions(SomePlayOptions());
+    for (int n = 1; n <= 3; ++n) {
+        Edit(n)->setText("?");
+    }
+    EXPECT_EQ(Exec([this] { Button(1)->click(); }), Ok);
+    EXPECT_EQ(dialog.GetPlayOptions().NumLumabels, 9);
+    EXPECT_EQ(dialog.GetPlayOptions().NumClouds, 2);
+    EXPECT_EQ(dialog.GetPlayOptions().Interval, 100);
+    EXPECT_EQ(EditTexts(), QStringList({"9", "2", "100", "Well done"}));
+}
+
+TEST_F(OptionsDialogTest, OkTakesTheMessageExactlyAsTyped) {
+    for (const QString& message :
+         {QString(), QString("  Spaced out  "), QString::fromUtf8("R\u00e9sultats \u2713"),
+          QString(40000, QChar('x'))}) {
+        Edit(4)->setText(message);
+        EXPECT_EQ(Exec([this] { Button(1)->click(); }), Ok);
+        EXPECT_EQ(dialog.GetPlayOptions().Message, message.toStdString());
+        EXPECT_EQ(Edit(4)->text(), message);
+    }
+}
+
+TEST_F(OptionsDialogTest, OkStoresOutOfRangeNumbersAsTyped) {
+    const int result = Exec([this] {
+        Type(Edit(1), "0");
+        Type(Edit(2), "500");
+        Type(Edit(3), "-5");
+        SendKey(dialog.focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(result, Ok);
+    EXPECT_EQ(dialog.GetPlayOptions().NumLumabels, 0);
+    EXPECT_EQ(dialog.GetPlayOptions().NumClouds, 500);
+    EXPECT_EQ(dialog.GetPlayOptions().Interval, -5);
+    EXPECT_EQ(EditTexts(), QStringList({"0", "500", "-5", "Results"}));
+}
+
+TEST_F(OptionsDialogTest, OkTakesEveryCheckBox) {
+    const int result = Exec([this] {
+        for (QCheckBox* box :
+             {SoundBox(), SystemBox(1), SystemBox(2), SystemBox(3), SystemBox(4)}) {
+            box->click();
+        }
+        Button(1)->click();
+    });
+    EXPECT_EQ(result, Ok);
+    EXPECT_FALSE(dialog.GetPlayOptions().SoundOn);
+    ExpectSameSystem(dialog.GetSystemOptions(), SomeSystemOptions());
+}
+
+TEST_F(OptionsDialogTest, GettersGiveTheStoredRecordsUntilOk) {
+    dialog.SetPlayOptions(SomePlayOptions());
+    dialog.SetSystemOptions(SomeSystemOptions());
+    Edit(1)->setText("11");
+    Edit(4)->setText("Typed");
+    SoundBox()->setChecked(true);
+    SystemBox(4)->setChecked(false);
+    ExpectSamePlay(dialog.GetPlayOptions(), SomePlayOptions());
+    ExpectSameSystem(dialog.GetSystemOptions(), SomeSystemOptions());
+
+    EXPECT_EQ(Exec([this] { Button(1)->click(); }), Ok);
+    EXPECT_EQ(dialog.GetPlayOptions().NumLumabels, 11);
+    EXPECT_EQ(dialog.GetPlayOptions().Message, "Typed");
+    EXPECT_TRUE(dialog.GetPlayOptions().SoundOn);
+    EXPECT_FALSE(dialog.GetSystemOptions().StayOnTop);
+}
+
+TEST_F(OptionsDialogTest, DefaultResetsEverythingAndStaysOpen) {
+    dialog.SetPlayOptions(SomePlayOptions());
+    dialog.SetSystemOptions(SomeSystemOptions());
+    bool stillOpen = false;
+    QStringList texts;
+    QList<bool> boxes;
+    QString preset;
+    Exec([&] {
+        PickWithKeys(0);
+        Button(3)->click();
+        stillOpen = dialog.isVisible();
+        texts = EditTexts();
+        boxes = BoxStates();
+        preset = Combo()->currentText();
+        Button(2)->click();
+    });
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(texts, QStringList({"9", "2", "100", "Results"}));
+    EXPECT_EQ(boxes, QList<bool>({true, true, false, true, false}));
+    EXPECT_EQ(preset, "Default");
+}
+
+TEST_F(OptionsDialogTest, DefaultThenCancelLeavesTheCallersOptionsAlone) {
+    // The caller's side of the exchange: records in, and out again only on OK.
+    AppPlayOptions program = SomePlayOptions();
+    AppSystemOptions system = SomeSystemOptions();
+    dialog.SetPlayOptions(program);
+    dialog.SetSystemOptions(system);
+    const int result = Exec([this] {
+        Button(3)->click();
+        Button(2)->click();
+    });
+    EXPECT_EQ(result, Cancel);
+    if (result == Ok) {
+        program = dialog.GetPlayOptions();
+        system = dialog.GetSystemOptions();
+    }
+    ExpectSamePlay(program, SomePlayOptions());
+    ExpectSameSystem(system, SomeSystemOptions());
+}
+
+TEST_F(OptionsDialogTest, DefaultThenOkGivesAllDefaults) {
+    dialog.SetPlayOptions(SomePlayOptions());
+    dialog.SetSystemOptions(SomeSystemOptions());
+    const int result = Exec([this] {
+        Button(3)->click();
+        Button(1)->click();
+    });
+    EXPECT_EQ(result, Ok);
+    ExpectSamePlay(dialog.GetPlayOptions(), AppPlayOptions{});
+    ExpectSameSystem(dialog.GetSystemOptions(), AppSystemOptions{});
+}
+
+class OptionsDialogCloseTest : public OptionsDialogTest,
+                               public ::testing::WithParamInterface<const char*> {
+  protected:
+    void CloseTheWay(const std::string& way) {
+        if (way == "Escape") {
+            SendKey(dialog.focusWidget(), Qt::Key_Escape);
+        } else if (way == "Cancel") {
+            Button(2)->click();
+        } else {
+            dialog.close();  // what the window's close button does
+        }
+    }
+};
+
+TEST_P(OptionsDialogCloseTest, GivesTwoAndTakesNothingFromTheControls) {
+    dialog.SetPlayOptions(SomePlayOptions());
+    dialog.SetSystemOptions(SomeSystemOptions());
+    const int result = Exec([this] {
+        Type(Edit(1), "junk");
+        Type(Edit(3), "7");
+        for (QCheckBox* box : {SoundBox(), SystemBox(1), SystemBox(4)}) {
+            box->click();
+        }
+        CloseTheWay(GetParam());
+    });
+    EXPECT_EQ(result, Cancel);
+    EXPECT_FALSE(dialog.isVisible());
+    ExpectSamePlay(dialog.GetPlayOptions(), SomePlayOptions());
+    ExpectSameSystem(dialog.GetSystemOptions(), SomeSystemOptions());
+    // Nothing was written back either: the controls keep what was typed.
+    EXPECT_EQ(Edit(1)->text(), "junk");
+    EXPECT_EQ(Edit(3)->text(), "7");
+}
+
+INSTANTIATE_TEST_SUITE_P(OptionsCloseWays, OptionsDialogCloseTest,
+                         ::testing::Values("Escape", "Cancel", "CloseButton"));
