@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
 #include <thread>
@@ -181,6 +182,9 @@ int main(int argc, char** argv) {
     InitProgramPaths();
     Q_INIT_RESOURCE(lumabels);
     LumabelsApplication app(argc, argv);
+    // The windows made here save their settings; keep them away from any real ones.
+    const QTemporaryDir scratch;
+    SettingsPath = scratch.filePath(QStringLiteral("settings.ini")).toStdString();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -11,10 +11,12 @@
 
 #include "app/ProgramGlobals.h"
 #include "dialogs/TAboutDialog.h"
+#include "dialogs/TOptionsDialog.h"
 #include "engine/Geometry.h"
 #include "engine/RandomSource.h"
 #include "engine/TickCounter.h"
 #include "settings/CurrentPlayOptions.h"
+#include "settings/SettingsFile.h"
 #include "ui_TGui.h"
 
 TGui* Gui = nullptr;
@@ -77,6 +79,7 @@ TGui::TGui(const TickCounter& ticks)
     ui->Field->SetBackBuffer(BackBuffer.get());
     ui->Field->setFocus();
     setFixedSize(sizeHint());
+    LoadSettings();
 
     PostTickMessage();
     SetState(stReset);
@@ -85,6 +88,7 @@ TGui::TGui(const TickCounter& ticks)
 TGui::~TGui() {
     SetState(stSuspended);
     SetState(stClosing);
+    SaveSettings();
     NotePlayer.reset();
     World.reset();
     ui->Field->SetBackBuffer(nullptr);
@@ -200,6 +204,33 @@ void TGui::ApplySystemOptions(AppSystemOptions options) {
     }
 }
 
+void TGui::LoadSettings() {
+    const StoredSettings stored = SettingsFile::Read(SettingsPath, x(), y());
+    ApplyPlayOptions(stored.Play);
+    ApplySystemOptions(stored.System);
+    if (CurrentSystemOptions.RestoreRecord) {
+        World->SetRecords(stored.RecordScore, stored.RecordTime);
+    }
+    // Moving a window that has not been shown to where it already is would still pin it
+    // there, and take the first placement away from the window manager.
+    if (CurrentSystemOptions.RestorePosition && QPoint(stored.Left, stored.Top) != pos()) {
+        move(stored.Left, stored.Top);
+    }
+}
+
+void TGui::SaveSettings() {
+    StoredSettings stored;
+    stored.Play = CurrentPlayOptions;
+    stored.System = CurrentSystemOptions;
+    stored.RecordScore = World->GetRecordScore();
+    stored.RecordTime = World->GetRecordTime();
+    stored.Left = x();
+    stored.Top = y();
+    // A failed save changes nothing on disk and there is no one left to tell: the window is
+    // closing.
+    SettingsFile::Write(SettingsPath, stored);
+}
+
 void TGui::Present(const QRect& area) {
     ui->Field->repaint(area);
 }
@@ -271,10 +302,26 @@ void TGui::Game_MItemClick(QObject* sender) {
     if (sender == ui->Game_New_MItem) {
         SetState(stPlaying);
     } else if (sender == ui->Game_Options_MItem) {
-        // The options dialog arrives with the settings file.
+        OptionsCommand();
     } else if (sender == ui->Game_Exit_MItem) {
         close();
     }
+}
+
+void TGui::OptionsCommand() {
+    if (OptionsDialog == nullptr) {
+        return;
+    }
+    OptionsDialog->SetPlayOptions(CurrentPlayOptions);
+    OptionsDialog->SetSystemOptions(CurrentSystemOptions);
+    // Cancel changes nothing, and a game in progress carries on where it stood.
+    if (OptionsDialog->exec() != 1) {
+        return;
+    }
+    SetState(stSuspended);
+    ApplyPlayOptions(OptionsDialog->GetPlayOptions());
+    ApplySystemOptions(OptionsDialog->GetSystemOptions());
+    SetState(stReset);
 }
 
 void TGui::Help_MItemClick(QObject* sender) {

@@ -40,6 +40,8 @@ class TGui : public QMainWindow {
     void Tick();
     void OnTickMessage();
     void ApplySystemOptions(AppSystemOptions options);
+    void LoadSettings();
+    void SaveSettings();
     const AppSystemOptions& GetSystemOptions() const { return CurrentSystemOptions; }
 
     void DrawTitle(bool present);
@@ -63,6 +65,7 @@ class TGui : public QMainWindow {
     void Game_MItemClick(QObject* sender);
     void Help_MItemClick(QObject* sender);
     void Popup_MItemClick(QObject* sender);
+    void OptionsCommand();
     void PostTickMessage();
     void PacingWait();
     void WaitForEvents(std::uint32_t milliseconds);

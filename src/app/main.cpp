@@ -6,6 +6,7 @@
 #include "app/SingleInstanceLock.h"
 #include "app/TGui.h"
 #include "dialogs/TAboutDialog.h"
+#include "dialogs/TOptionsDialog.h"
 #include "engine/TickCounter.h"
 
 int main(int argc, char** argv) {
@@ -22,6 +23,8 @@ int main(int argc, char** argv) {
     try {
         auto gui = std::make_unique<TGui>(SystemTickCounter());
         Gui = gui.get();
+        auto options = std::make_unique<TOptionsDialog>();
+        OptionsDialog = options.get();
         auto about = std::make_unique<TAboutDialog>();
         AboutDialog = about.get();
         gui->show();
@@ -29,6 +32,8 @@ int main(int argc, char** argv) {
         // The forms go in the reverse order of their making.
         AboutDialog = nullptr;
         about.reset();
+        OptionsDialog = nullptr;
+        options.reset();
         Gui = nullptr;
         gui.reset();
     } catch (const std::exception& error) {

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -19,6 +20,8 @@
 class GuiFixture : public ::testing::Test {
   protected:
     void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        SettingsPath = folder.filePath("settings.ini").toStdString();
         ApplyPlayOptions(AppPlayOptions{});
         gui = std::make_unique<TGui>(ticks);
         Gui = gui.get();
@@ -49,6 +52,7 @@ class GuiFixture : public ::testing::Test {
         });
     }
 
+    QTemporaryDir folder;  // each window reads and writes its own settings file
     FastTickCounter ticks;
     std::unique_ptr<TGui> gui;
 };

@@ -1,0 +1,177 @@
+#include "settings/ProfileDocument.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return LowerAscii(x) == LowerAscii(y);
+           });
+}
+
+std::string OnOneLine(std::string_view value) {
+    std::string out(value);
+    std::replace_if(
+        out.begin(), out.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return out;
+}
+
+}  // namespace
+
+ProfileDocument::ProfileDocument(std::string bytes) : bytes_(std::move(bytes)) {
+    if (std::string_view(bytes_).starts_with(ByteOrderMark)) {
+        start_ = ByteOrderMark.size();
+    }
+}
+
+std::vector<ProfileDocument::Line> ProfileDocument::SplitLines() const {
+    std::vector<Line> lines;
+    std::size_t at = start_;
+    while (at < bytes_.size()) {
+        Line line;
+        line.begin = at;
+        while (at < bytes_.size() && bytes_[at] != '\r' && bytes_[at] != '\n') {
+            ++at;
+        }
+        line.end = at;
+        if (at < bytes_.size()) {
+            at += bytes_.compare(at, 2, "\r\n") == 0 ? 2 : 1;
+        }
+        line.next = at;
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string_view ProfileDocument::Content(const Line& line) const {
+    return std::string_view(bytes_).substr(line.begin, line.end - line.begin);
+}
+
+ProfileDocument::Kind ProfileDocument::KindOf(const Line& line) const {
+    const std::string_view text = Trimmed(Content(line));
+    if (text.starts_with(';')) {
+        return Kind::Comment;
+    }
+    if (text.starts_with('[')) {
+        return Kind::Header;
+    }
+    return text.find('=') != std::string_view::npos ? Kind::Key : Kind::Other;
+}
+
+std::string_view ProfileDocument::HeaderName(const Line& line) const {
+    std::string_view text = Trimmed(Content(line));
+    text.remove_prefix(1);
+    return Trimmed(text.substr(0, text.find(']')));
+}
+
+std::string_view ProfileDocument::KeyName(const Line& line) const {
+    const std::string_view text = Content(line);
+    return Trimmed(text.substr(0, text.find('=')));
+}
+
+std::string_view ProfileDocument::Value(const Line& line) const {
+    const std::string_view text = Content(line);
+    std::string_view value = Trimmed(text.substr(text.find('=') + 1));
+    if (value.size() >= 2 && value.front() == value.back() &&
+        (value.front() == '"' || value.front() == '\'')) {
+        value = value.substr(1, value.size() - 2);
+    }
+    return value.substr(0, MaxValueLength);
+}
+
+std::string_view ProfileDocument::LineEnd() const {
+    const std::size_t at = bytes_.find_first_of("\r\n", start_);
+    if (at == std::string::npos || bytes_[at] == '\n') {
+        return "\n";
+    }
+    return bytes_.compare(at, 2, "\r\n") == 0 ? "\r\n" : "\r";
+}
+
+std::optional<std::size_t> ProfileDocument::FindSection(const std::vector<Line>& lines,
+                                                        std::string_view section) const {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (KindOf(lines[i]) == Kind::Header && SameName(HeaderName(lines[i]), section)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ProfileDocument::Get(std::string_view section,
+                                                std::string_view key) const {
+    const std::vector<Line> lines = SplitLines();
+    const auto header = FindSection(lines, section);
+    if (!header) {
+        return std::nullopt;
+    }
+    for (std::size_t i = *header + 1; i < lines.size(); ++i) {
+        const Kind kind = KindOf(lines[i]);
+        if (kind == Kind::Header) {
+            break;
+        }
+        if (kind == Kind::Key && SameName(KeyName(lines[i]), key)) {
+            return std::string(Value(lines[i]));
+        }
+    }
+    return std::nullopt;
+}
+
+void ProfileDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
+    const std::vector<Line> lines = SplitLines();
+    const std::string eol(LineEnd());
+    const std::string safeValue = OnOneLine(value);
+    const auto header = FindSection(lines, section);
+    if (!header) {
+        // A new section goes at the very end, after a line end if the last line lacks one.
+        if (!lines.empty() && lines.back().end == lines.back().next) {
+            bytes_ += eol;
+        }
+        bytes_ += "[" + std::string(section) + "]" + eol + std::string(key) + "=" + safeValue + eol;
+        return;
+    }
+    std::size_t lastKey = *header;
+    for (std::size_t i = *header + 1; i < lines.size(); ++i) {
+        const Kind kind = KindOf(lines[i]);
+        if (kind == Kind::Header) {
+            break;
+        }
+        if (kind != Kind::Key) {
+            continue;
+        }
+        if (SameName(KeyName(lines[i]), key)) {
+            const std::string replacement = std::string(KeyName(lines[i])) + "=" + safeValue;
+            bytes_.replace(lines[i].begin, lines[i].end - lines[i].begin, replacement);
+            return;
+        }
+        lastKey = i;
+    }
+    // A new key goes right after the section's last key, before any comment or blank line.
+    const Line& after = lines[lastKey];
+    std::string insertion = std::string(key) + "=" + safeValue + eol;
+    if (after.end == after.next) {
+        insertion.insert(0, eol);  // the line had no end: it ended the file
+    }
+    bytes_.insert(after.next, insertion);
+}

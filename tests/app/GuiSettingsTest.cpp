@@ -1,0 +1,142 @@
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <fstream>
+#include <sstream>
+
+#include "app/GuiFixture.h"
+#include "dialogs/TOptionsDialog.h"
+
+namespace {
+std::string Contents(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+}  // namespace
+
+// The main window with a prepared settings file and the options dialog in place.
+class GuiSettingsTest : public GuiFixture {
+  protected:
+    void SetUp() override {
+        options = std::make_unique<TOptionsDialog>();
+        OptionsDialog = options.get();
+    }
+    void TearDown() override {
+        GuiFixture::TearDown();
+        OptionsDialog = nullptr;
+    }
+    void StartWith(const std::string& file) {
+        ASSERT_TRUE(folder.isValid());
+        std::ofstream(folder.filePath("settings.ini").toStdString(), std::ios::binary) << file;
+        GuiFixture::SetUp();
+    }
+    // Opens the options dialog, lets `edit` change it, then presses OK or Cancel.
+    void RunOptions(const std::function<void(TOptionsDialog&)>& edit, const char* button) {
+        WhileModalDo([this, edit, button] {
+            edit(*options);
+            options->findChild<QPushButton*>(button)->click();
+        });
+        Action("Game_Options_MItem")->trigger();
+    }
+    static void WhileModalDo(std::function<void()> inside) {
+        QTimer::singleShot(0, [inside = std::move(inside)] { inside(); });
+    }
+    QString SettingsFilePath() const { return folder.filePath("settings.ini"); }
+
+    std::unique_ptr<TOptionsDialog> options;
+};
+
+TEST_F(GuiSettingsTest, LoadsAndClampsThePlayOptionsAndRestoresTheRecord) {
+    StartWith("[Settings]\nPlayOptions=20,-3,0,,7\nSystemOptions=1,0,0,0\nOthers=57,8430,5,6\n");
+    EXPECT_EQ(CurrentPlayOptions.NumLumabels, 16);
+    EXPECT_EQ(CurrentPlayOptions.NumClouds, 0);
+    EXPECT_EQ(CurrentPlayOptions.Interval, 1);
+    EXPECT_EQ(CurrentPlayOptions.Message, "Results");
+    EXPECT_TRUE(CurrentPlayOptions.SoundOn);
+    EXPECT_EQ(World->GetRecordScore(), 57);
+    EXPECT_EQ(World->GetRecordTime(), 8430);
+    EXPECT_FALSE(gui->GetSystemOptions().RestorePosition);
+}
+
+TEST_F(GuiSettingsTest, ClearingThenRestoringKeepsTheFilesRecordAndSavesTheFlagUnset) {
+    StartWith("[Settings]\nSystemOptions=1,1,1,1\nOthers=12,3400,0,0\n");
+    EXPECT_EQ(World->GetRecordScore(), 12);
+    EXPECT_EQ(World->GetRecordTime(), 3400);
+    EXPECT_FALSE(gui->GetSystemOptions().ClearRecord);
+    EXPECT_TRUE(gui->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    TearDown();
+    EXPECT_NE(Contents(SettingsFilePath()).find("SystemOptions=1,0,1,1\n"), std::string::npos);
+}
+
+TEST_F(GuiSettingsTest, WithoutRestoreRecordTheFilesRecordIsNotLoadedAndIsOverwritten) {
+    StartWith("[Settings]\nSystemOptions=0,0,0,1\nOthers=99,99000,0,0\n");
+    EXPECT_EQ(World->GetRecordScore(), 0);
+    World->SetRecords(3, 700);
+    TearDown();
+    EXPECT_NE(Contents(SettingsFilePath()).find("Others=3,700,"), std::string::npos);
+}
+
+TEST_F(GuiSettingsTest, SavesOnDestructionKeepingOtherSections) {
+    StartWith("; mine\n[Mine]\nA=1\n");
+    World->SetRecords(8, 1230);
+    TearDown();
+    const std::string saved = Contents(SettingsFilePath());
+    EXPECT_EQ(saved.rfind("; mine\n[Mine]\nA=1\n[Settings]\nPlayOptions=9,2,100,Results,1\n"
+                          "SystemOptions=1,0,1,0\nOthers=8,1230,",
+                          0),
+              0U);
+}
+
+TEST_F(GuiSettingsTest, OptionsWithOkAppliesAndReturnsToTheTitle) {
+    StartWith("");
+    Action("Game_New_MItem")->trigger();
+    RunOptions(
+        [](TOptionsDialog& dialog) {
+            dialog.findChild<QLineEdit*>("Group1_Edit1")->setText("40");
+            dialog.findChild<QLineEdit*>("Group1_Edit3")->setText("abc");
+            dialog.findChild<QLineEdit*>("Group1_Edit4")->setText("Done!");
+        },
+        "Button1");
+    EXPECT_EQ(gui->GetState(), TGui::stTitle);
+    EXPECT_EQ(CurrentPlayOptions.NumLumabels, 16);
+    EXPECT_EQ(CurrentPlayOptions.Interval, 100);
+    EXPECT_EQ(CurrentPlayOptions.Message, "Done!");
+}
+
+TEST_F(GuiSettingsTest, OptionsWithCancelChangesNothingAndTheGameGoesOn) {
+    StartWith("");
+    Action("Game_New_MItem")->trigger();
+    gui->Tick();
+    RunOptions(
+        [](TOptionsDialog& dialog) {
+            dialog.findChild<QLineEdit*>("Group1_Edit1")->setText("3");
+            dialog.findChild<QPushButton*>("Button3")->click();  // Default, then Cancel
+        },
+        "Button2");
+    EXPECT_EQ(gui->GetState(), TGui::stPlaying);
+    EXPECT_EQ(BandTop(), 197);
+    EXPECT_EQ(CurrentPlayOptions.NumLumabels, 9);
+    gui->Tick();
+    EXPECT_EQ(BandTop(), 190);
+}
+
+TEST_F(GuiSettingsTest, ClearRecordFromTheDialogClearsOnceAndComesBackUnchecked) {
+    StartWith("[Settings]\nOthers=40,9000,0,0\n");
+    RunOptions(
+        [](TOptionsDialog& dialog) {
+            dialog.findChild<QCheckBox*>("Group2_CheckBox2")->setChecked(true);
+        },
+        "Button1");
+    EXPECT_EQ(World->GetRecordScore(), 0);
+    EXPECT_EQ(World->GetRecordTime(), 0);
+    EXPECT_FALSE(gui->GetSystemOptions().ClearRecord);
+    bool checkedOnReopen = true;
+    RunOptions(
+        [&](TOptionsDialog& dialog) {
+            checkedOnReopen = dialog.findChild<QCheckBox*>("Group2_CheckBox2")->isChecked();
+        },
+        "Button2");
+    EXPECT_FALSE(checkedOnReopen);
+}
