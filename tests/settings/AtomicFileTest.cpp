@@ -77,7 +77,13 @@ INSTANTIATE_TEST_SUITE_P(EveryStep, AtomicFileTest,
                                            FailingCalls::Step::ChangeMode,
                                            FailingCalls::Step::Write,
                                            FailingCalls::Step::ShortWrite, FailingCalls::Step::Sync,
-                                           FailingCalls::Step::Close, FailingCalls::Step::Rename));
+                                           FailingCalls::Step::Close, FailingCalls::Step::Rename),
+                         [](const ::testing::TestParamInfo<FailingCalls::Step>& info) {
+                             static const char* const names[] = {
+                                 "None",       "MakeTemporary", "ChangeMode", "Write",
+                                 "ShortWrite", "Sync",          "Close",      "Rename"};
+                             return std::string(names[static_cast<int>(info.param)]);
+                         });
 
 TEST(AtomicFile, ReplacesTheWholeFileAndKeepsItsMode) {
     TempFolder folder;
