@@ -72,18 +72,19 @@ TEST_P(AtomicFileTest, AFailedStepLeavesTheOldFileWholeAndNoLitter) {
     EXPECT_EQ(folder.EntryCount(), 1U);
 }
 
+std::string StepName(const ::testing::TestParamInfo<FailingCalls::Step>& info) {
+    static const char* const names[] = {"None",       "MakeTemporary", "ChangeMode", "Write",
+                                        "ShortWrite", "Sync",          "Close",      "Rename"};
+    return names[static_cast<int>(info.param)];
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryStep, AtomicFileTest,
                          ::testing::Values(FailingCalls::Step::MakeTemporary,
                                            FailingCalls::Step::ChangeMode,
                                            FailingCalls::Step::Write,
                                            FailingCalls::Step::ShortWrite, FailingCalls::Step::Sync,
                                            FailingCalls::Step::Close, FailingCalls::Step::Rename),
-                         [](const ::testing::TestParamInfo<FailingCalls::Step>& info) {
-                             static const char* const names[] = {
-                                 "None",       "MakeTemporary", "ChangeMode", "Write",
-                                 "ShortWrite", "Sync",          "Close",      "Rename"};
-                             return std::string(names[static_cast<int>(info.param)]);
-                         });
+                         StepName);
 
 TEST(AtomicFile, ReplacesTheWholeFileAndKeepsItsMode) {
     TempFolder folder;
