@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 
 #include "engine/TickCounter.h"
 
@@ -11,6 +12,10 @@ class FastTickCounter final : public TickCounter {
     explicit FastTickCounter(std::uint32_t start = 1000, std::uint32_t step = 1000)
         : now_(start), step_(step) {}
     std::uint32_t Now() const override {
+        if (failNext) {
+            failNext = false;
+            throw std::runtime_error("the clock failed");
+        }
         const std::uint32_t reading = now_;
         now_ += step_;
         return reading;
@@ -19,6 +24,7 @@ class FastTickCounter final : public TickCounter {
         now_ = now;
         step_ = step;
     }
+    mutable bool failNext = false;  // the next reading throws, once
     mutable std::uint32_t now_;
     std::uint32_t step_;
 };

@@ -135,3 +135,20 @@ TEST_F(GuiStateTest, ApplyingSystemOptionsClearsTheRecordOnceAndSetsStayOnTop) {
     EXPECT_EQ(gui->pos(), where);
     EXPECT_EQ(World->GetRecordScore(), 5);
 }
+
+TEST_F(GuiStateTest, AnExceptionInTheLoopIsShownAndTheLoopGoesOn) {
+    Action("Game_New_MItem")->trigger();
+    QString shown;
+    WhileModal([&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        shown = box != nullptr ? box->text() : QString();
+    });
+    ticks.failNext = true;  // the pacing wait's first reading throws
+    QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);
+    EXPECT_EQ(shown, "the clock failed");
+    // The next tick message was posted all the same: the game keeps moving.
+    const std::int32_t before = BandTop();
+    EXPECT_LE(before, 197);
+    QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);
+    EXPECT_EQ(BandTop(), before - 7);
+}
