@@ -9,6 +9,8 @@ LumabelsApplication::LumabelsApplication(int& argc, char** argv) : QApplication(
     setApplicationName(QStringLiteral("lumabels"));
     setApplicationDisplayName(QString::fromStdString(TitleText));
     setApplicationVersion(QStringLiteral(LUMABELS_VERSION));
+    // Lets a Wayland compositor match the window to the installed desktop entry and icon.
+    setDesktopFileName(QStringLiteral("io.github.lumabels.Lumabels"));
     setWindowIcon(QIcon(QStringLiteral(":/images/icon-32.png")));
 }
 

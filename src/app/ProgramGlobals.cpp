@@ -1,5 +1,7 @@
 #include "app/ProgramGlobals.h"
 
+#include "app/ProgramPaths.h"
+
 #include <unistd.h>
 
 #include <array>
@@ -23,8 +25,8 @@ std::string ExecutableFolder() {
 }
 
 void InitProgramPaths() {
-    const std::string folder = ExecutableFolder();
-    SoundDir = folder + "sound/";
-    SettingsPath = folder + "settings.ini";
-    HelpPath = folder + "help/index.html";
+    const ProgramPaths paths = ResolveProgramPaths(ExecutableFolder(), SystemPathFacts());
+    SoundDir = paths.SoundDir;
+    SettingsPath = paths.SettingsPath;
+    HelpPath = paths.HelpPath;
 }

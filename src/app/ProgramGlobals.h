@@ -9,9 +9,9 @@
 
 // Set up once before any window exists, released when the process ends.
 extern const std::string TitleText;
-extern std::string SoundDir;      // the executable's folder + "sound/"
-extern std::string SettingsPath;  // the executable's folder + "settings.ini"
-extern std::string HelpPath;      // the executable's folder + "help/index.html"
+extern std::string SoundDir;      // usually the executable's folder + "sound/"
+extern std::string SettingsPath;  // usually the executable's folder + "settings.ini"
+extern std::string HelpPath;      // usually the executable's folder + "help/index.html"
 
 // The world and the note player: made and destroyed by the main window.
 extern std::unique_ptr<AppPattern> World;
@@ -20,7 +20,7 @@ extern std::unique_ptr<AppSound> NotePlayer;
 // Tick-counter reading at which the last pacing wait ended.
 extern std::uint32_t LastTickTime;
 
-// Fills the three paths from the running executable's folder.
+// Fills the three paths from the running executable's folder (see ProgramPaths).
 void InitProgramPaths();
 
 // The folder of the running executable, with its trailing '/'; empty if it cannot be read.

@@ -1,15 +1,53 @@
+#include <QApplication>
+#include <cstdio>
 #include <exception>
 #include <memory>
 
+#include "app/CommandLine.h"
 #include "app/LumabelsApplication.h"
 #include "app/ProgramGlobals.h"
+#include "app/SignalCloser.h"
 #include "app/SingleInstanceLock.h"
 #include "app/TGui.h"
 #include "dialogs/TAboutDialog.h"
 #include "dialogs/TOptionsDialog.h"
 #include "engine/TickCounter.h"
 
+namespace {
+
+// Closing the main window is the one way out that saves everything; a dialog or menu that
+// is open is closed first, so nothing holds the window up.
+void CloseTheGame() {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        popup->close();
+    }
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->close();
+        if (QApplication::activeModalWidget() == modal) {
+            break;
+        }
+    }
+    if (Gui != nullptr) {
+        Gui->close();
+    }
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    switch (ParseCommandLine(argc, argv)) {
+        case CommandLineAction::Help:
+            std::fputs(HelpText().c_str(), stdout);
+            return 0;
+        case CommandLineAction::Version:
+            std::fputs(VersionText().c_str(), stdout);
+            return 0;
+        case CommandLineAction::Misuse:
+            std::fputs(UsageLine().c_str(), stderr);
+            return 2;
+        case CommandLineAction::Run:
+            break;
+    }
     // Declared first, so it is released last: after the main window has saved the settings,
     // a copy started at that moment cannot read a file that is about to change.
     const SingleInstanceLock lock(TitleText);
@@ -20,6 +58,7 @@ int main(int argc, char** argv) {
     Q_INIT_RESOURCE(lumabels);
 
     LumabelsApplication app(argc, argv);
+    const SignalCloser closer(&CloseTheGame);
     try {
         auto gui = std::make_unique<TGui>(SystemTickCounter());
         Gui = gui.get();

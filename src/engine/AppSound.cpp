@@ -104,6 +104,10 @@ class AppSound::Device {
         // Without this SDL takes over SIGINT and SIGTERM, and the game would no longer end on
         // Ctrl-C or a polite kill.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        // The name the desktop's mixer shows for our sound.
+        SDL_SetHint(SDL_HINT_APP_NAME, "Lumabels");
+        SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Lumabels");
+        SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Lumabels");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             return;
         }

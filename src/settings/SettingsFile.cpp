@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <filesystem>
 #include <vector>
 
 #include "settings/AtomicFile.h"
@@ -93,5 +94,8 @@ bool SettingsFile::Write(const std::string& path, const StoredSettings& settings
     }
     ProfileDocument document(old.value_or(""));
     Store(document, settings);
+    // The user's configuration folder may not have a folder for us yet.
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
     return ReplaceFileAtomically(path, document.Bytes(), calls);
 }

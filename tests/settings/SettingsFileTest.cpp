@@ -162,3 +162,10 @@ TEST(SettingsFile, BinaryGarbageReadsAsDefaults) {
     EXPECT_EQ(s.Play.NumLumabels, 9);
     EXPECT_EQ(s.Left, 33);
 }
+
+TEST(SettingsFile, AFirstSaveMakesTheUsersConfigFolder) {
+    TempFolder folder;
+    const std::string path = folder.File("config/lumabels/settings.ini");
+    ASSERT_TRUE(SettingsFile::Write(path, StoredSettings{}));
+    EXPECT_EQ(TempFolder::Contents(path).rfind("[Settings]\nPlayOptions=", 0), 0U);
+}
