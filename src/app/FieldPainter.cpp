@@ -59,17 +59,19 @@ void DrawTextAt(QPainter& painter, const QFontMetrics& metrics, int x, int y, co
 FieldPainter::FieldPainter(QImage& backBuffer, RandomSource& random)
     : backBuffer_(backBuffer),
       random_(random),
-      cloudSprite_(AppPattern::CloudWidth, AppPattern::CloudHeight,
-                   QImage::Format_ARGB32_Premultiplied),
+      cloudSprite_(
+          QSize(AppPattern::CloudWidth, AppPattern::CloudHeight) * backBuffer.devicePixelRatio(),
+          QImage::Format_ARGB32_Premultiplied),
       titleFont_(CellHeightFont(QStringLiteral("Arial"), TextCellHeight)),
       resultsFont_(CellHeightFont(QApplication::font().family(), TextCellHeight)) {
+    cloudSprite_.setDevicePixelRatio(backBuffer.devicePixelRatio());
     cloudSprite_.fill(Qt::transparent);
     QPainter painter(&cloudSprite_);
-    DrawPuffs(painter, cloudSprite_.rect());
+    DrawPuffs(painter, QRect(0, 0, AppPattern::CloudWidth, AppPattern::CloudHeight));
 }
 
 void FieldPainter::DrawCloud(QPainter& painter, const QRect& box) {
-    if (box.size() == cloudSprite_.size()) {
+    if (box.size() == cloudSprite_.deviceIndependentSize().toSize()) {
         painter.drawImage(box.topLeft(), cloudSprite_);
     } else {
         DrawPuffs(painter, box);

@@ -13,12 +13,19 @@ PlayfieldView::PlayfieldView(QWidget* parent) : QWidget(parent) {
 }
 
 void PlayfieldView::paintEvent(QPaintEvent* event) {
+    if (backBuffer_ != nullptr &&
+        !qFuzzyCompare(backBuffer_->devicePixelRatio(), devicePixelRatioF())) {
+        emit PixelRatioChanged(devicePixelRatioF());
+    }
     if (backBuffer_ == nullptr) {
         return;
     }
     QPainter painter(this);
     const QRect area = event->rect();
-    painter.drawImage(area.topLeft(), *backBuffer_, area);
+    const qreal ratio = backBuffer_->devicePixelRatio();
+    const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio,
+                        area.height() * ratio);
+    painter.drawImage(QRectF(area), *backBuffer_, source);
 }
 
 void PlayfieldView::keyPressEvent(QKeyEvent* event) {

@@ -19,6 +19,9 @@ class PlayfieldView : public QWidget {
     void KeyUp(int key);
     void MouseDown(Qt::MouseButton button, int x, int y);
     void PopupRequested(const QPoint& globalPos);
+    // The screen's pixel ratio is no longer the back buffer's (the window moved to another
+    // screen, or the scale changed): the owner makes a new one before the paint goes on.
+    void PixelRatioChanged(qreal pixelRatio);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -69,14 +69,11 @@ TGui::TGui(const TickCounter& ticks)
 
     SeedWithCalendarTime(ProcessRandom());
     setWindowTitle(QString::fromStdString(TitleText));
-    BackBuffer = std::make_unique<QImage>(FieldRect.Right, FieldRect.Bottom, QImage::Format_RGB32);
+    CreateBackBuffer(devicePixelRatioF());
     World = std::make_unique<AppPattern>(
         PatternServices{CurrentPlayOptions, notes_, ProcessRandom(), ticks_});
     NotePlayer = std::make_unique<AppSound>(SoundDir);
-    painter_ = std::make_unique<FieldPainter>(*BackBuffer, ProcessRandom());
-    painter_->SetCharacterImages(QPixmap(QStringLiteral(":/images/character-open.png")),
-                                 QPixmap(QStringLiteral(":/images/character-closed.png")));
-    ui->Field->SetBackBuffer(BackBuffer.get());
+    connect(ui->Field, &PlayfieldView::PixelRatioChanged, this, &TGui::OnPixelRatioChanged);
     ui->Field->setFocus();
     setFixedSize(sizeHint());
     LoadSettings();
@@ -94,6 +91,39 @@ TGui::~TGui() {
     ui->Field->SetBackBuffer(nullptr);
     painter_.reset();
     BackBuffer.reset();
+}
+
+void TGui::CreateBackBuffer(qreal pixelRatio) {
+    // The field stays 400 x 300 in logical pixels; the picture has as many pixels as the
+    // screen shows there, so edges and text stay crisp on a HiDPI screen.
+    const QSize logical(FieldRect.Right - FieldRect.Left, FieldRect.Bottom - FieldRect.Top);
+    auto buffer =
+        std::make_unique<QImage>((QSizeF(logical) * pixelRatio).toSize(), QImage::Format_RGB32);
+    buffer->setDevicePixelRatio(pixelRatio);
+    buffer->fill(Qt::black);
+    auto painter = std::make_unique<FieldPainter>(*buffer, ProcessRandom());
+    painter->SetCharacterImages(QPixmap(QStringLiteral(":/images/character-open.png")),
+                                QPixmap(QStringLiteral(":/images/character-closed.png")));
+    ui->Field->SetBackBuffer(buffer.get());
+    painter_ = std::move(painter);
+    BackBuffer = std::move(buffer);
+}
+
+void TGui::OnPixelRatioChanged(qreal pixelRatio) {
+    CreateBackBuffer(pixelRatio);
+    // Draw again what was on show, without presenting: a paint is under way.
+    switch (State) {
+        case stPlaying:
+            DrawPlayfield(false);
+            break;
+        case stResults:
+            DrawPlayfield(false);
+            DrawResults(false);
+            break;
+        default:
+            DrawTitle(false);
+            break;
+    }
 }
 
 void TGui::SetState(std::uint8_t state) {

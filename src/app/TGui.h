@@ -66,6 +66,8 @@ class TGui : public QMainWindow {
     void Help_MItemClick(QObject* sender);
     void Popup_MItemClick(QObject* sender);
     void OptionsCommand();
+    void CreateBackBuffer(qreal pixelRatio);
+    void OnPixelRatioChanged(qreal pixelRatio);
     void PostTickMessage();
     void PacingWait();
     void WaitForEvents(std::uint32_t milliseconds);

@@ -1,0 +1,34 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPixmap>
+#include <QTemporaryDir>
+
+#include "app/FastTickCounter.h"
+#include "app/ProgramGlobals.h"
+#include "app/TGui.h"
+
+// Runs with QT_SCALE_FACTOR set: the window keeps its logical 400 x 300 field while the
+// picture has the screen's pixels.
+TEST(HiDpiGui, TheFieldIsDrawnAtTheScreensResolution) {
+    const qreal ratio = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
+    QTemporaryDir folder;
+    SettingsPath = folder.filePath("settings.ini").toStdString();
+    FastTickCounter ticks;
+    TGui gui(ticks);
+    gui.show();
+    EXPECT_DOUBLE_EQ(gui.devicePixelRatioF(), ratio);
+    EXPECT_EQ(gui.centralWidget()->size(), QSize(400, 300));
+    EXPECT_EQ(gui.BackBufferImage().size(), (QSizeF(400, 300) * ratio).toSize());
+
+    gui.SetState(TGui::stPlaying);
+    const QImage shown = gui.centralWidget()->grab().toImage();
+    ASSERT_EQ(shown.size(), (QSizeF(400, 300) * ratio).toSize());
+    // The band's top stripe starts at logical row 204: crisp at the new resolution.
+    const int x = static_cast<int>(10 * ratio);
+    const int top = static_cast<int>(204 * ratio);
+    EXPECT_EQ(shown.pixel(x, top - 1) & 0xFFFFFFU, 0x000080U);
+    EXPECT_EQ(shown.pixel(x, top) & 0xFFFFFFU, 0xFF0000U);
+    EXPECT_EQ(shown.pixel(x, static_cast<int>(220 * ratio)) & 0xFFFFFFU, 0xFF8000U);
+    EXPECT_EQ(shown.pixel(x, static_cast<int>(220 * ratio) - 1) & 0xFFFFFFU, 0xFF0000U);
+}
