@@ -246,6 +246,13 @@ void TGui::LoadSettings() {
     if (CurrentSystemOptions.RestorePosition && QPoint(stored.Left, stored.Top) != pos()) {
         move(stored.Left, stored.Top);
     }
+    lastKnownPosition_ = QPoint(stored.Left, stored.Top);
+}
+
+bool TGui::PlatformReportsPosition() {
+    // A Wayland client neither places its window nor learns where it is: pos() is an
+    // invented 0, 0 there.
+    return !QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
 }
 
 void TGui::SaveSettings() {
@@ -254,8 +261,9 @@ void TGui::SaveSettings() {
     stored.System = CurrentSystemOptions;
     stored.RecordScore = World->GetRecordScore();
     stored.RecordTime = World->GetRecordTime();
-    stored.Left = x();
-    stored.Top = y();
+    const QPoint position = PlatformReportsPosition() ? pos() : lastKnownPosition_;
+    stored.Left = position.x();
+    stored.Top = position.y();
     // A failed save changes nothing on disk and there is no one left to tell: the window is
     // closing.
     SettingsFile::Write(SettingsPath, stored);

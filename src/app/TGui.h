@@ -74,6 +74,7 @@ class TGui : public QMainWindow {
     void Present(const QRect& area);
     void ShiftClick();
     bool UserInterfaceBusy() const;
+    static bool PlatformReportsPosition();
 
     std::unique_ptr<Ui::TGui> ui;
     std::uint8_t State = 0;
@@ -85,7 +86,9 @@ class TGui : public QMainWindow {
     QMenu* PopupMenu1 = nullptr;
     std::unique_ptr<FieldPainter> painter_;
     NotePlayerOutput notes_;
-    QTimer wakeTimer_;  // ends a wait for events when the time left has run out
+    QTimer wakeTimer_;
+    QPoint lastKnownPosition_;  // kept for platforms that cannot tell where the window is  // ends
+                                // a wait for events when the time left has run out
 };
 
 // The main window, while it exists.
