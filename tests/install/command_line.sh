@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# The installed program answers --help and --version on standard output with status 0, with
+# no display at all (as from a console, or a package's build), and refuses an unknown
+# argument with status 2, as its manual page says.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+inst_require timeout
+inst_begin
+
+inst_stage "$INST_WORK/stage"
+game=$INST_WORK/stage/usr/bin/lumabels
+mkdir -m 700 "$INST_WORK/home" "$INST_WORK/runtime"
+
+# run TAG ARG...: runs the installed program in an environment with no window system; its
+# output goes to TAG.out and TAG.err, its status to STATUS.
+run() {
+    local tag=$1
+    shift
+    set +e
+    env -i PATH=/usr/bin:/bin LANG=C.UTF-8 HOME="$INST_WORK/home" \
+        XDG_RUNTIME_DIR="$INST_WORK/runtime" XDG_CONFIG_HOME="$INST_WORK/home/.config" \
+        timeout -k 5 20 "$game" "$@" >"$INST_WORK/$tag.out" 2>"$INST_WORK/$tag.err"
+    STATUS=$?
+    set -e
+    ((STATUS != 124 && STATUS != 137)) || inst_fail "lumabels $* did not end within 20 s"
+}
+
+show() {
+    sed 's/^/  out: /' "$INST_WORK/$1.out" >&2
+    sed 's/^/  err: /' "$INST_WORK/$1.err" >&2
+}
+
+failures=()
+
+run version --version
+show version
+if ((STATUS != 0)); then
+    failures+=("--version ended with status $STATUS")
+elif ! grep -qF "$INST_VERSION" "$INST_WORK/version.out"; then
+    failures+=("--version did not print $INST_VERSION on standard output")
+else
+    inst_log "--version: status 0, prints $INST_VERSION"
+fi
+
+run help --help
+show help
+if ((STATUS != 0)); then
+    failures+=("--help ended with status $STATUS")
+elif ! grep -q -- '--version' "$INST_WORK/help.out"; then
+    failures+=("--help printed no usage on standard output")
+else
+    inst_log "--help: status 0, prints the usage"
+fi
+
+run misuse --no-such-option
+show misuse
+if ((STATUS != 2)); then
+    failures+=("an unknown option ended with status $STATUS, not 2")
+else
+    inst_log "an unknown option: status 2"
+fi
+
+# Answering a question about the program is no reason to write anything.
+written=$(find "$INST_WORK/home" "$INST_WORK/stage" -name settings.ini)
+[[ -z $written ]] || failures+=("the command line runs wrote $written")
+
+if ((${#failures[@]} > 0)); then
+    for failure in "${failures[@]}"; do
+        printf '[%s] FAIL: %s\n' "$INST_NAME" "$failure" >&2
+    done
+    exit 1
+fi
+inst_log "pass"
