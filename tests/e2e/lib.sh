@@ -586,3 +586,101 @@ e2e_menu_exit() {
     e2e_key alt+g
     e2e_key x
 }
+
+# --- the settings file and the options dialog -----------------------------------------------
+
+# The game keeps settings.ini beside its executable: here, beside the private link of it.
+e2e_settings() {
+    echo "$E2E_WORK/game/settings.ini"
+}
+
+# e2e_window_pos WIN -> "X Y": the absolute upper-left corner, which with no window manager is
+# the window's outer top-left corner.
+e2e_window_pos() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x = $NF} /Absolute upper-left Y:/ {y = $NF} END {print x, y}'
+}
+
+# e2e_close_window WIN: asks the window to close the way a window manager's close button
+# does, with a WM_DELETE_WINDOW message. No command-line tool at hand sends one, so Python
+# talks to libX11 directly; without python3 the test is skipped.
+e2e_close_window() {
+    command -v python3 >/dev/null 2>&1 || {
+        echo "[$E2E_NAME] skipped: python3 is not installed" >&2
+        exit "$E2E_SKIP"
+    }
+    python3 - "$1" <<'PY' || e2e_fail "could not send WM_DELETE_WINDOW to window $1"
+import ctypes, ctypes.util, sys
+x = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11") or "libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+x.XInternAtom.restype = ctypes.c_ulong
+x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+class ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("l", ctypes.c_long * 5)]
+class XEvent(ctypes.Union):
+    _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
+x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                         ctypes.POINTER(XEvent)]
+x.XFlush.argtypes = [ctypes.c_void_p]
+x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+display = x.XOpenDisplay(None)
+if not display:
+    sys.exit("cannot open the display")
+window = int(sys.argv[1], 0)
+event = XEvent()
+event.xclient.type = 33  # ClientMessage
+event.xclient.window = window
+event.xclient.message_type = x.XInternAtom(display, b"WM_PROTOCOLS", 0)
+event.xclient.format = 32
+event.xclient.l[0] = x.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+event.xclient.l[1] = 0  # CurrentTime
+if not x.XSendEvent(display, window, 0, 0, ctypes.byref(event)):
+    sys.exit("XSendEvent failed")
+x.XFlush(display)
+x.XCloseDisplay(display)
+PY
+}
+
+# e2e_expect_file PATH EXPECTED_BYTES WHAT: fails, showing both with every byte visible, unless
+# the file holds exactly the bytes given.
+e2e_expect_file() {
+    local path=$1 expected=$2 what=$3
+    printf '%s' "$expected" >"$E2E_WORK/expected.bytes"
+    if ! cmp -s "$path" "$E2E_WORK/expected.bytes"; then
+        {
+            echo "expected:"
+            od -c "$E2E_WORK/expected.bytes"
+            echo "found:"
+            if [[ -e $path ]]; then od -c "$path"; else echo "(no file)"; fi
+        } >&2
+        e2e_fail "$what"
+    fi
+}
+
+# Opens Game > Options with its shortcut F5 and waits for the dialog, a top-level window of its
+# own; E2E_DIALOG is its id. The dialog gets the keyboard focus so that Enter and Escape go to
+# it.
+e2e_open_options() {
+    e2e_focus
+    e2e_key F5
+    E2E_DIALOG=$(timeout 10 xdotool search --sync --all --onlyvisible --pid "$E2E_GAME_PID" \
+        --name '^Options$' | head -n 1) || true
+    [[ -n $E2E_DIALOG ]] || e2e_fail "F5 did not open the Options dialog"
+    e2e_focus "$E2E_DIALOG"
+}
+
+# e2e_close_options KEY: closes the open Options dialog with KEY (Return accepts, Escape
+# cancels) and waits until it is gone and the main window has the focus again.
+e2e_close_options() {
+    e2e_key "$1"
+    e2e_wait_until 10 e2e_window_gone "$E2E_DIALOG" || e2e_fail "$1 did not close the Options dialog"
+    e2e_focus
+}
+
+# e2e_window_at WIN X Y: true when the window's outer top-left corner is at X,Y.
+e2e_window_at() {
+    [[ $(e2e_window_pos "$1") == "$2 $3" ]]
+}

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Game > Options (F5) opens a modal dialog named "Options", a top-level window of the game's own
+# process. Enter accepts it, on the title screen and in the middle of a game alike, and the
+# field shows the title screen again. Escape cancels it, and a game in progress goes on from
+# where it stood. Neither changes the options, which come from settings.ini and go back to it.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+e2e_begin "$@"
+file=$(e2e_settings)
+# One lumabel and no clouds: nothing but the band is ever on the field, so nothing can hide
+# how far it has climbed.
+printf '[Settings]\nPlayOptions=1,0,100,Results,0\n' >"$file"
+
+# band_top SHOT: the top row of the band, or nothing once it has left the field.
+band_top() {
+    e2e_band_tops "$1" | head -n 1
+}
+
+e2e_start_game
+e2e_wait_title
+title=$(e2e_save_as "$E2E_SHOT" title)
+
+# On the title screen.
+e2e_open_options
+[[ $E2E_DIALOG != "$E2E_WIN" ]] || e2e_fail "the Options dialog is not a window of its own"
+e2e_log "F5 opened the Options dialog (window $E2E_DIALOG)"
+e2e_close_options Return
+e2e_wait_same "$title" 10 || e2e_fail "after OK on the title screen the field is not the title screen"
+e2e_log "Enter closed it and the title screen is back"
+
+# During a game: OK ends it and brings the title screen back, and it stays there.
+e2e_click 200 150
+e2e_wait_fresh_band 10 || e2e_fail "the click did not start a game"
+e2e_wait_ticks 2 10 || e2e_fail "the game does not go on"
+e2e_open_options
+e2e_close_options Return
+e2e_wait_same "$title" 10 || e2e_fail "after OK during a game the field is not the title screen"
+e2e_barrier
+e2e_wait_same "$title" 5 || e2e_fail "the title screen did not stay after OK"
+e2e_log "Enter during a game brought the title screen back"
+
+# During a game: Escape leaves it going, at the place it had reached.
+e2e_click 200 150
+e2e_wait_fresh_band 10 || e2e_fail "the click did not start a game"
+e2e_wait_ticks 3 10 || e2e_fail "the game does not go on"
+before=$(band_top "$E2E_SHOT")
+[[ -n $before ]] || e2e_fail "the band is not on the field during the game"
+e2e_open_options
+e2e_close_options Escape
+e2e_wait_ticks 2 10 || e2e_fail "the game stands still after Escape closed the Options dialog"
+after=$(band_top "$E2E_SHOT")
+e2e_log "the band's top was at row $before before F5 and is at row ${after:-none} after Escape"
+! e2e_is_title "$E2E_SHOT" || e2e_fail "Escape brought the title screen"
+# A game started anew would have put the band back at the bottom: it must be higher than
+# before (or gone from the top of the field, when this machine is very slow).
+if [[ -n $after ]]; then
+    ((after < before)) ||
+        e2e_fail "after Escape the band is at row $after, not above row $before: the game did not go on where it stood"
+fi
+
+e2e_menu_exit
+e2e_wait_exit "$E2E_PID" 20
+((E2E_EXIT_CODE == 0)) || e2e_fail "Game > Exit ended with status $E2E_EXIT_CODE"
+[[ $(head -n 3 "$file") == $'[Settings]\nPlayOptions=1,0,100,Results,0\nSystemOptions=1,0,1,0' ]] || {
+    cat "$file" >&2
+    e2e_fail "OK and Cancel without a change did not keep the options read from the file"
+}
+e2e_log "pass"
