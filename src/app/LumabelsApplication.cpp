@@ -7,7 +7,7 @@
 
 LumabelsApplication::LumabelsApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("lumabels"));
-    setApplicationDisplayName(QString::fromStdString(TitleText));
+    // No display name: Qt would append it to every window's caption ("About — Lumabels").
     setApplicationVersion(QStringLiteral(LUMABELS_VERSION));
     // Lets a Wayland compositor match the window to the installed desktop entry and icon.
     setDesktopFileName(QStringLiteral("io.github.lumabels.Lumabels"));
