@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# The game as a native Wayland client, under a headless compositor: it starts with its
+# desktop id, asks to stay on top without anything breaking, and when closed it saves the
+# last position it knew to be real (a Wayland client is never told where its window is).
+set -euo pipefail
+
+game_binary=$1
+command -v weston >/dev/null || { echo "weston is not installed"; exit 77; }
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/lumabels-wayland.XXXXXX")
+runtime="$work/runtime"
+mkdir -m 700 "$runtime"
+compositor_pid=
+game_pid=
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  [ -n "$compositor_pid" ] && kill "$compositor_pid" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Polls a condition until it holds or the deadline passes.
+wait_for() {
+  local seconds=$1; shift
+  local deadline=$((SECONDS + seconds))
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.05
+  done
+}
+
+socket="lumabels-$$"
+XDG_RUNTIME_DIR="$runtime" weston --backend=headless-backend.so --socket="$socket" \
+  --idle-time=0 --no-config >"$work/weston.log" 2>&1 &
+compositor_pid=$!
+wait_for 20 test -S "$runtime/$socket" || { cat "$work/weston.log"; echo "no compositor"; exit 1; }
+
+# A private copy of the game with its data beside it, so its settings are its own.
+mkdir "$work/game"
+cp "$game_binary" "$work/game/lumabels"
+folder=$(dirname "$game_binary")
+ln -s "$folder/sound" "$work/game/sound"
+ln -s "$folder/help" "$work/game/help"
+printf '[Settings]\nPlayOptions=9,2,100,Results,1\nSystemOptions=1,0,1,1\nOthers=3,4000,321,123\n' \
+  >"$work/game/settings.ini"
+
+XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland \
+  SDL_AUDIODRIVER=dummy WAYLAND_DEBUG=client \
+  "$work/game/lumabels" >"$work/game.out" 2>"$work/game.err" &
+game_pid=$!
+
+# The window is up once it has named itself and its first frame was committed.
+shown() {
+  grep -q 'set_app_id("io.github.lumabels.Lumabels")' "$work/game.err" &&
+    grep -q 'wl_surface@[0-9]*\.attach' "$work/game.err"
+}
+if ! wait_for 30 shown; then
+  tail -20 "$work/game.err"
+  echo "the game never showed a window under Wayland"
+  exit 1
+fi
+grep -q 'set_title("Lumabels")' "$work/game.err" || { echo "window title missing"; exit 1; }
+kill -0 "$game_pid" || { echo "the game died"; exit 1; }
+
+kill -TERM "$game_pid"
+status=0
+wait "$game_pid" || status=$?
+game_pid=
+[ "$status" -eq 0 ] || { echo "exit status $status"; exit 1; }
+
+expected=$'[Settings]\nPlayOptions=9,2,100,Results,1\nSystemOptions=1,0,1,1\nOthers=3,4000,321,123'
+actual=$(cat "$work/game/settings.ini")
+if [ "$actual" != "$expected" ]; then
+  printf 'settings after the run:\n%s\n' "$actual"
+  exit 1
+fi
+echo "ok: native Wayland client, saved the last real position"
