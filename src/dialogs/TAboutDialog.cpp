@@ -5,8 +5,8 @@
 #include <QKeyEvent>
 #include <QPixmap>
 #include <algorithm>
-#include <cmath>
 
+#include "dialogs/TemplateScale.h"
 #include "ui_TAboutDialog.h"
 
 TAboutDialog* AboutDialog = nullptr;
@@ -17,19 +17,6 @@ const char* const TAboutDialog::Notice =
     "Copyright (c) 2026 the Lumabels developers. Free software under the MIT License.";
 
 namespace {
-
-// The form is drawn for a text height of 18 px and follows the font actually in use.
-constexpr double TemplateTextHeight = 18.0;
-
-int Scaled(int value, double scale) {
-    return static_cast<int>(std::lround(value * scale));
-}
-
-void ScaleGeometry(QWidget* widget, double scale) {
-    const QRect r = widget->geometry();
-    widget->setGeometry(Scaled(r.x(), scale), Scaled(r.y(), scale), Scaled(r.width(), scale),
-                        Scaled(r.height(), scale));
-}
 
 AboutBox BoxOf(const QWidget* widget) {
     const QRect r = widget->geometry();
@@ -47,11 +34,11 @@ TAboutDialog::TAboutDialog(QWidget* parent)
                           Qt::MSWindowsFixedSizeDialogHint),
       ui(std::make_unique<Ui::TAboutDialog>()) {
     ui->setupUi(this);
-    const double scale = QFontMetrics(font()).height() / TemplateTextHeight;
+    const double scale = TemplateScale(*this);
     for (QWidget* control :
          {static_cast<QWidget*>(ui->Bevel1), static_cast<QWidget*>(ui->Label1),
           static_cast<QWidget*>(ui->Image1), static_cast<QWidget*>(ui->Button1)}) {
-        ScaleGeometry(control, scale);
+        ScaleFromTemplate(*control, scale);
     }
 
     const QPixmap icon(QStringLiteral(":/images/icon-32.png"));

@@ -8,6 +8,7 @@
 #include <optional>
 #include <utility>
 
+#include "dialogs/TemplateScale.h"
 #include "settings/ArrangementPresets.h"
 #include "settings/IntegerText.h"
 #include "ui_TOptionsDialog.h"
@@ -16,21 +17,9 @@ TOptionsDialog* OptionsDialog = nullptr;
 
 namespace {
 
-// The form is drawn for a text height of 18 px and follows the font actually in use.
-constexpr double TemplateTextHeight = 18.0;
 constexpr int TemplateClientWidth = 449;
 constexpr int TemplateClientHeight = 409;
 constexpr int DefaultPresetRow = 1;
-
-int Scaled(int value, double scale) {
-    return static_cast<int>(std::lround(value * scale));
-}
-
-void ScaleGeometry(QWidget* widget, double scale) {
-    const QRect r = widget->geometry();
-    widget->setGeometry(Scaled(r.x(), scale), Scaled(r.y(), scale), Scaled(r.width(), scale),
-                        Scaled(r.height(), scale));
-}
 
 void ShowNumber(QLineEdit* edit, std::int32_t value) {
     edit->setText(QString::fromStdString(IntegerToText(value)));
@@ -64,7 +53,7 @@ TOptionsDialog::TOptionsDialog(QWidget* parent)
 TOptionsDialog::~TOptionsDialog() = default;
 
 void TOptionsDialog::ScaleTemplate() {
-    const double scale = QFontMetrics(font()).height() / TemplateTextHeight;
+    const double scale = TemplateScale(*this);
     // Child geometry is relative to its parent, so each control scales on its own.
     const QList<QWidget*> controls = {
         ui->Button1,          ui->Button2,          ui->Button3,          ui->Group1_GroupBox1,
@@ -73,9 +62,10 @@ void TOptionsDialog::ScaleTemplate() {
         ui->Group1_Edit4,     ui->Group1_CheckBox1, ui->Group1_ComboBox1, ui->Group2_GroupBox2,
         ui->Group2_CheckBox1, ui->Group2_CheckBox2, ui->Group2_CheckBox3, ui->Group2_CheckBox4};
     for (QWidget* control : controls) {
-        ScaleGeometry(control, scale);
+        ScaleFromTemplate(*control, scale);
     }
-    setFixedSize(Scaled(TemplateClientWidth, scale), Scaled(TemplateClientHeight, scale));
+    setFixedSize(ScaledFromTemplate(TemplateClientWidth, scale),
+                 ScaledFromTemplate(TemplateClientHeight, scale));
 }
 
 void TOptionsDialog::FillPresetList() {
