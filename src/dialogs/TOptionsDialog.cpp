@@ -3,7 +3,6 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QString>
-#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <utility>
