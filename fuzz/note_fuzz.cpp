@@ -1,0 +1,145 @@
+// Any bytes as the note files. The player must stay silent for whatever it cannot play and
+// never crash, leak or hang, whether the notes come from a stray file, a truncated copy or a
+// hostile one.
+//
+// The input is every one of the seven notes, or, when it holds the separator below, the
+// notes one after the other: a note the input leaves out has no file at all, which must leave
+// the whole player silent. The sound goes to SDL's dummy driver, which needs no sound card
+// and plays in real time, so one note is also given a moment to be heard.
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "FuzzCheck.h"
+#include "engine/AppSound.h"
+#include "settings/AppPlayOptions.h"
+
+namespace {
+
+constexpr std::string_view Separator = "|NOTE|";
+
+std::filesystem::path& SoundFolder() {
+    static std::filesystem::path folder;
+    return folder;
+}
+
+void RemoveSoundFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(SoundFolder(), ignored);
+}
+
+std::vector<std::string_view> NotesOf(std::string_view input) {
+    if (input.find(Separator) == std::string_view::npos) {
+        return std::vector<std::string_view>(NoteCount, input);
+    }
+    std::vector<std::string_view> notes;
+    while (notes.size() < static_cast<std::size_t>(NoteCount)) {
+        const std::size_t at = input.find(Separator);
+        notes.push_back(input.substr(0, at));
+        if (at == std::string_view::npos) {
+            break;
+        }
+        input.remove_prefix(at + Separator.size());
+    }
+    return notes;
+}
+
+std::uint32_t Little32(std::string_view bytes, std::size_t at) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 4; i-- > 0;) {
+        value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+    }
+    return value;
+}
+
+// Known finding: SDL allocates a chunk at the length its header declares, up to 4 GiB, before
+// it finds the file too short for it, so a note of a few bytes can claim gigabytes. Until the
+// player checks the lengths itself, a note declaring a chunk longer than the largest file the
+// player reads is not run.
+bool DeclaresAHugeChunk(std::string_view note) {
+    constexpr std::uint32_t LargestNoteFile = 16 * 1024 * 1024;
+    // The chunks follow "RIFF", the length of the whole and "WAVE", each on an even offset.
+    for (std::size_t at = 12; at + 8 <= note.size();) {
+        const std::uint32_t length = Little32(note, at + 4);
+        if (length > LargestNoteFile) {
+            return true;
+        }
+        at += 8 + length + (length & 1);
+    }
+    return false;
+}
+
+void WriteNoteFiles(const std::vector<std::string_view>& notes) {
+    for (int index = 0; index < NoteCount; ++index) {
+        const std::filesystem::path file =
+            SoundFolder() / ("note" + std::to_string(index + 1) + ".wav");
+        if (static_cast<std::size_t>(index) >= notes.size()) {
+            std::filesystem::remove(file);
+            continue;
+        }
+        std::FILE* out = std::fopen(file.c_str(), "wb");
+        Require(out != nullptr, "cannot write a note file", [&] { return file.string(); });
+        const std::string_view bytes = notes[static_cast<std::size_t>(index)];
+        Require(std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size() &&
+                    std::fclose(out) == 0,
+                "cannot write a note file", [&] { return file.string(); });
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
+    // Both spellings, for SDL 2 and for SDL 3 underneath it.
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    setenv("SDL_AUDIO_DRIVER", "dummy", 1);
+
+    std::string pattern = (std::filesystem::temp_directory_path() / "note_fuzz.XXXXXX").string();
+    Require(mkdtemp(pattern.data()) != nullptr, "cannot make a folder for the notes",
+            [&] { return pattern; });
+    SoundFolder() = pattern;
+    std::atexit(RemoveSoundFolder);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const std::vector<std::string_view> notes = NotesOf(input);
+    if (!Strict() && std::any_of(notes.begin(), notes.end(), DeclaresAHugeChunk)) {
+        return -1;  // not added to the corpus
+    }
+    WriteNoteFiles(notes);
+
+    const AppPlayOptions options;  // sound on
+    {
+        AppSound sound(SoundFolder().string() + "/", options);
+        const bool allNotes = notes.size() == static_cast<std::size_t>(NoteCount);
+        Require(sound.HasSound() == allNotes, "the player read notes it should not have, or not");
+        Require(allNotes || !sound.IsDeviceOpen(),
+                "a player without all its notes opened a device");
+
+        for (NoteNumber note = LowestNote; note <= HighestNote; ++note) {
+            sound.Play(note);
+        }
+        for (const NoteNumber none : {NoNote, NoteNumber{8}, NoteNumber{-1}}) {
+            sound.Play(none);
+        }
+        // One note for the device to play a little of, chosen by the input.
+        sound.Play(static_cast<NoteNumber>(LowestNote + (size > 0 ? data[0] % NoteCount : 0)));
+        (void)sound.AwaitNoteProgress(64, std::chrono::milliseconds(30));
+        sound.StopAll();
+        Require(sound.AwaitSilence(std::chrono::milliseconds(0)), "a note sounds after StopAll");
+    }
+    Require(SDL_WasInit(SDL_INIT_AUDIO) == 0, "the player left SDL's audio subsystem running");
+    return 0;
+}
