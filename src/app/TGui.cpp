@@ -25,8 +25,7 @@ namespace {
 
 constexpr int KeyShift = Qt::Key_Shift;
 constexpr std::int32_t ShiftCountLimit = 16;
-// The longest single wait for events, so a stalled timer can never freeze the loop.
-constexpr std::uint32_t LongestWait = 10;
+constexpr std::uint32_t LongestWait = 100;  // milliseconds
 
 const char* const HelpText = "Opening HTML help file.\n\nSure?";
 const char* const TipsText =
@@ -204,6 +203,9 @@ void TGui::PacingWait() {
         if (elapsed >= interval) {
             return;
         }
+        // Input wakes the wait the moment it arrives, so the wait can last much longer than
+        // the 10 ms steps of a sleeping loop: an idle game wakes ten times a second, not a
+        // hundred. Waits past 100 ms came back about 1 ms late, hence the cap.
         WaitForEvents(std::min(interval - elapsed, LongestWait));
     }
 }
