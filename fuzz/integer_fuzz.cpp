@@ -19,9 +19,14 @@
 
 namespace {
 
-bool AllOf(std::string_view text, int (*test)(int)) {
+bool AllHexDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(),
-                       [test](char c) { return test(static_cast<unsigned char>(c)) != 0; });
+                       [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
+}
+
+bool AllDecimalDigits(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
 }
 
 std::string_view WithoutLeadingZeros(std::string_view digits) {
@@ -39,7 +44,7 @@ std::optional<std::int32_t> ReferenceReading(std::string_view text) {
             continue;
         }
         const std::string_view digits = text.substr(prefix.size());
-        if (digits.empty() || !AllOf(digits, std::isxdigit)) {
+        if (digits.empty() || !AllHexDigits(digits)) {
             return std::nullopt;
         }
         const std::string_view significant = WithoutLeadingZeros(digits);
@@ -55,7 +60,7 @@ std::optional<std::int32_t> ReferenceReading(std::string_view text) {
     if (negative || text.starts_with('+')) {
         text.remove_prefix(1);
     }
-    if (text.empty() || !AllOf(text, std::isdigit)) {
+    if (text.empty() || !AllDecimalDigits(text)) {
         return std::nullopt;
     }
     const std::string_view significant = WithoutLeadingZeros(text);
