@@ -28,14 +28,6 @@ void Require(bool holds, const char* what, const Details& details) {
     }
 }
 
-// A target skips the inputs of a finding that is known and not yet fixed, so that a short run
-// stays quiet about it; LUMABELS_FUZZ_STRICT set to anything runs and reports them like any
-// other, to show whether a fix holds.
-inline bool Strict() {
-    static const bool strict = std::getenv("LUMABELS_FUZZ_STRICT") != nullptr;
-    return strict;
-}
-
 // Bytes as a C string literal, so a report can be pasted straight into a test.
 inline std::string Escaped(std::string_view bytes) {
     static constexpr char Hex[] = "0123456789ABCDEF";

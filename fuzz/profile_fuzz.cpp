@@ -187,10 +187,12 @@ std::string ExpectedAfterSet(std::string_view file, const std::vector<TextLine>&
         }
         lastKey = i;
     }
-    // A new key right after the last key of the section, or after its header.
+    // A new key right after the last key of the section, or after its header, ending the way
+    // that line ends (the file's way when it ended the file).
     const TextLine& after = lines[lastKey];
+    const std::string lineEnd = after.end.empty() ? eol : std::string(after.end);
     const std::string added =
-        (after.end.empty() ? eol : std::string()) + std::string(key) + "=" + value + eol;
+        (after.end.empty() ? eol : std::string()) + std::string(key) + "=" + value + lineEnd;
     return std::string(file.substr(0, after.next)) + added + std::string(file.substr(after.next));
 }
 
@@ -235,16 +237,6 @@ void CheckOtherLinesKept(const Edit& edit, const std::vector<TextLine>& before,
             after[a].content.substr(after[a].content.find('=') + 1) == value &&
             after[a].end == old.end) {
             rewritten = true;
-            ++a;
-            continue;
-        }
-        // Known finding: a key added where the file's first line end is a lone CR, right
-        // before an empty line ended by a lone LF, joins that LF to its own CR, and the empty
-        // line is gone.
-        if (!Strict() && added == 0 && a < after.size() && after[a].content == keyLine &&
-            after[a].end == "\r\n" && NewLineEnd(before) == "\r" && old.content.empty() &&
-            old.end == "\n") {
-            added = 1;
             ++a;
             continue;
         }

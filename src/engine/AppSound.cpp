@@ -43,10 +43,37 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) 
     return bytes;
 }
 
+std::uint32_t LittleEndian32(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+    return static_cast<std::uint32_t>(bytes[at]) | static_cast<std::uint32_t>(bytes[at + 1]) << 8U |
+           static_cast<std::uint32_t>(bytes[at + 2]) << 16U |
+           static_cast<std::uint32_t>(bytes[at + 3]) << 24U;
+}
+
+// SDL sizes its buffers by the lengths a wave image declares, before it sees whether the
+// bytes are there: a file of a few bytes could make it ask for gigabytes. A chunk must fit
+// in what the file holds.
+bool ChunksFitTheImage(const std::vector<std::uint8_t>& image) {
+    constexpr std::size_t HeaderBytes = 12;  // "RIFF", the length of the whole, "WAVE"
+    constexpr std::size_t ChunkHeaderBytes = 8;
+    if (image.size() < HeaderBytes) {
+        return false;
+    }
+    std::size_t at = HeaderBytes;
+    while (at + ChunkHeaderBytes <= image.size()) {
+        const std::size_t length = LittleEndian32(image, at + 4);
+        if (length > image.size() - at - ChunkHeaderBytes) {
+            return false;
+        }
+        at += ChunkHeaderBytes + length + (length & 1U);
+    }
+    return true;
+}
+
 // The note in the device's format, or nothing when the image is no playable wave.
 std::vector<std::uint8_t> DecodeNote(const std::vector<std::uint8_t>& image,
                                      const SDL_AudioSpec& device) {
-    if (image.empty() || image.size() > static_cast<std::size_t>(INT_MAX)) {
+    if (image.empty() || image.size() > static_cast<std::size_t>(INT_MAX) ||
+        !ChunksFitTheImage(image)) {
         return {};
     }
     SDL_RWops* const source = SDL_RWFromConstMem(image.data(), static_cast<int>(image.size()));

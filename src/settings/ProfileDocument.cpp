@@ -168,10 +168,14 @@ void ProfileDocument::Set(std::string_view section, std::string_view key, std::s
         lastKey = i;
     }
     // A new key goes right after the section's last key, before any comment or blank line.
+    // It ends the way that line ends: in a file of mixed line ends, a lone CR put before a
+    // line that starts with LF would merge with it and swallow that line.
     const Line& after = lines[lastKey];
-    std::string insertion = std::string(key) + "=" + safeValue + eol;
-    if (after.end == after.next) {
-        insertion.insert(0, eol);  // the line had no end: it ended the file
+    const bool endsFile = after.end == after.next;
+    const std::string lineEnd = endsFile ? eol : bytes_.substr(after.end, after.next - after.end);
+    std::string insertion = std::string(key) + "=" + safeValue + lineEnd;
+    if (endsFile) {
+        insertion.insert(0, eol);
     }
     bytes_.insert(after.next, insertion);
 }

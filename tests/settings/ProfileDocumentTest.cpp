@@ -99,6 +99,12 @@ TEST(ProfileWrite, KeepsTheFilesLineEndsAndByteOrderMark) {
     EXPECT_EQ(Written("\xEF\xBB\xBF[S]\nA=1\n", "S", "A", "2"), "\xEF\xBB\xBF[S]\nA=2\n");
 }
 
+TEST(ProfileWrite, MixedLineEndsNeverSwallowALine) {
+    // The first line end is a lone CR, but the key line before the blank line ends with LF.
+    EXPECT_EQ(Written("[S]\rA=1\n\n[T]\rX=1\r", "S", "B", "2"), "[S]\rA=1\nB=2\n\n[T]\rX=1\r");
+    EXPECT_EQ(Written("[S]\r\n\n", "S", "B", "2"), "[S]\r\nB=2\r\n\n");
+}
+
 TEST(ProfileWrite, ValuesAreWrittenAsGivenButNeverBreakTheirLine) {
     EXPECT_EQ(Written("", "S", "K", "  \"x\" ; y  "), "[S]\nK=  \"x\" ; y  \n");
     EXPECT_EQ(Written("[S]\nK=1\nL=2\n", "S", "K", "a\r\nb\nc"), "[S]\nK=a  b c\nL=2\n");

@@ -98,6 +98,17 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedImage{"HeaderCutShort", [](const std::string& good) { return good.substr(0, 30); }},
         DamagedImage{"DataCutShort",
                      [](const std::string& good) { return good.substr(0, good.size() / 2); }},
+        DamagedImage{"ChunkClaimsGigabytes",
+                     [](const std::string& good) {
+                         // The data chunk's length says 4 GiB; the file holds a few thousand
+                         // bytes. Nothing may be sized by that claim.
+                         std::string image = good;
+                         const std::size_t data = image.find("data");
+                         for (std::size_t i = 4; i < 8; ++i) {
+                             image[data + i] = static_cast<char>(0xFF);
+                         }
+                         return image;
+                     }},
         DamagedImage{"UnknownEncoding",
                      [](const std::string& good) {
                          std::string image = good;
