@@ -684,3 +684,372 @@ e2e_close_options() {
 e2e_window_at() {
     [[ $(e2e_window_pos "$1") == "$2 $3" ]]
 }
+
+# --- faults, signals and long runs ----------------------------------------------------------
+
+# e2e_wrap_game NAME BINARY [ENV ARGUMENT]...: writes a wrapper that starts BINARY through
+# env(1) with the arguments given (-u NAME first, then NAME=VALUE) and, when E2E_PLAYER is set,
+# as that player; prints its path. Each step execs the next, so the wrapper's process id ends up
+# being the game's, and the game still finds its settings and data beside BINARY, not beside this.
+e2e_wrap_game() {
+    local name=$1 binary=$2 wrapper
+    shift 2
+    wrapper=$E2E_WORK/$name
+    {
+        echo '#!/usr/bin/env bash'
+        printf 'exec env'
+        printf ' %q' "$@" "${E2E_PLAYER[@]}" "$binary"
+        printf '\n'
+    } >"$wrapper"
+    chmod 755 "$wrapper"
+    echo "$wrapper"
+}
+
+# e2e_as_player: the game must meet file modes the way a user does; root writes through any of
+# them, so when the test runs as root the game runs as the unprivileged user 65534, which then
+# owns the home and runtime folders (and nothing else). Sets E2E_PLAYER (the command prefix, empty
+# when not root) and E2E_PLAYER_UID. Returns 1 when root lacks setpriv.
+e2e_as_player() {
+    E2E_PLAYER=()
+    E2E_PLAYER_UID=$(id -u)
+    if ((E2E_PLAYER_UID != 0)); then
+        return 0
+    fi
+    command -v setpriv >/dev/null 2>&1 || return 1
+    E2E_PLAYER=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    E2E_PLAYER_UID=65534
+    chown 65534:65534 "$E2E_WORK/home" "$E2E_WORK/runtime"
+    # The player reaches the game and its data through the work folder.
+    chmod 755 "$E2E_WORK"
+}
+
+# A Perl program (Perl is part of every Debian system) that runs a command as its child and
+# writes down how it ended, telling an exit from a death by a signal, which the shell's own
+# status (128 + N for both) cannot.
+e2e_watcher_script() {
+    local script=$E2E_WORK/watch.pl
+    [[ -e $script ]] || cat >"$script" <<'PERL'
+use strict;
+use warnings;
+my ($pid_file, $status_file, @command) = @ARGV;
+my $pid = fork() // die "fork: $!";
+if ($pid == 0) {
+    exec { $command[0] } @command or exit 127;
+}
+sub put {
+    my ($path, $text) = @_;
+    open(my $out, '>', "$path.tmp") or die "$path.tmp: $!";
+    print $out $text;
+    close($out) or die "$path.tmp: $!";
+    rename("$path.tmp", $path) or die "$path: $!";
+}
+# Stopping the watcher (as the test's clean-up does) stops the game: TERM is passed on, and
+# the game gets a few seconds before a KILL. The game's id stays the watcher's child until
+# reaped here, so these signals can never reach another process.
+$SIG{ALRM} = sub { kill 'KILL', $pid; };
+$SIG{TERM} = $SIG{INT} = $SIG{HUP} = sub { kill 'TERM', $pid; alarm 4; };
+put($pid_file, "$pid\n");
+my $reaped;
+do { $reaped = waitpid($pid, 0); } while ($reaped == -1 && $!{EINTR});
+$reaped == $pid or die "waitpid: $!";
+my $status = $?;
+put($status_file, ($status & 127) ? "signal " . ($status & 127) . "\n" : "exit " . ($status >> 8) . "\n");
+PERL
+    echo "$script"
+}
+
+E2E_PLAYER=()
+declare -A E2E_WATCHER_OF=()
+declare -A E2E_STATUS_OF=()
+
+# e2e_launch_watched TAG: e2e_launch under the watcher; E2E_PID is the game's own process id,
+# to send signals to while it runs. End it with e2e_wait_end.
+e2e_launch_watched() {
+    local tag=$1 game=$E2E_GAME watcher pid_file=$E2E_WORK/$1.pid status_file=$E2E_WORK/$1.status
+    command -v perl >/dev/null 2>&1 || {
+        echo "[$E2E_NAME] skipped: perl is not installed" >&2
+        exit "$E2E_SKIP"
+    }
+    rm -f "$pid_file" "$status_file"
+    # The watcher itself runs as the caller; the player, if any, is in the game's wrapper.
+    watcher=$E2E_WORK/watch-$tag
+    {
+        echo '#!/usr/bin/env bash'
+        printf 'exec perl'
+        printf ' %q' "$(e2e_watcher_script)" "$pid_file" "$status_file" "$game"
+        printf '\n'
+    } >"$watcher"
+    chmod 755 "$watcher"
+    E2E_GAME=$watcher
+    e2e_launch "$tag"
+    E2E_GAME=$game
+    e2e_wait_until 10 test -s "$pid_file" || e2e_fail "the watcher of $tag did not start the game"
+    local watcher_pid=$E2E_PID
+    E2E_PID=$(<"$pid_file")
+    # The clean-up stops the watcher, which stops the game.
+    E2E_WATCHER_OF[$E2E_PID]=$watcher_pid
+    E2E_STATUS_OF[$E2E_PID]=$status_file
+    e2e_log "the game of $tag runs as pid $E2E_PID (watched by $watcher_pid)"
+}
+
+# e2e_window_or_end PID STATUS_FILE: the game's main window is up, or the game has ended.
+e2e_window_or_end() {
+    [[ -s $2 ]] || [[ -n $(xdotool search --all --onlyvisible --pid "$1" --name '^Lumabels$' 2>/dev/null) ]]
+}
+
+# e2e_find_watched_window PID: e2e_find_window for a watched game, which fails at once, with
+# the game's last words, when the game ends before it shows a window.
+e2e_find_watched_window() {
+    local pid=$1 status_file=${E2E_STATUS_OF[$1]:-}
+    [[ -n $status_file ]] || e2e_fail "process $pid is not watched"
+    e2e_wait_until 30 e2e_window_or_end "$pid" "$status_file" || e2e_fail "no window from pid $pid"
+    if [[ -s $status_file ]]; then
+        head -c 2000 "$E2E_WORK/$(basename "$status_file" .status).err" >&2 || true
+        e2e_fail "the game (pid $pid) ended with $(<"$status_file") before it showed a window"
+    fi
+    e2e_find_window "$pid"
+}
+
+# e2e_wait_end PID SECONDS: waits for a watched game to end. E2E_EXIT_CODE is its exit status
+# (128 + N after signal N, as the shell would say), E2E_EXIT_SIGNAL the signal that killed it or
+# 0 when it exited by itself, and E2E_ENDING a readable "exit N" or "signal N".
+e2e_wait_end() {
+    local pid=$1 seconds=$2 status_file=${E2E_STATUS_OF[$1]:-}
+    [[ -n $status_file ]] || e2e_fail "process $pid is not watched"
+    e2e_wait_until "$seconds" test -s "$status_file" || e2e_fail "process $pid still runs after $seconds s"
+    E2E_ENDING=$(<"$status_file")
+    wait "${E2E_WATCHER_OF[$pid]}" 2>/dev/null || true
+    unset "E2E_ALIVE[${E2E_WATCHER_OF[$pid]}]" "E2E_WATCHER_OF[$pid]" "E2E_STATUS_OF[$pid]"
+    case $E2E_ENDING in
+        "exit "*) E2E_EXIT_SIGNAL=0 E2E_EXIT_CODE=${E2E_ENDING#exit } ;;
+        "signal "*) E2E_EXIT_SIGNAL=${E2E_ENDING#signal } E2E_EXIT_CODE=$((128 + ${E2E_ENDING#signal })) ;;
+        *) e2e_fail "the watcher of $pid wrote '$E2E_ENDING'" ;;
+    esac
+}
+
+# e2e_settings_shape FILE: true when FILE is a complete settings file: a [Settings] section
+# (after an optional byte-order mark) holding PlayOptions, SystemOptions and Others once each,
+# with 5, 4 and 4 entries, whole numbers where numbers belong. Any line ends (LF, CRLF, CR).
+# Prints what is wrong otherwise.
+e2e_settings_shape() {
+    [[ -f $1 ]] || { echo "no file"; return 1; }
+    tr '\r' '\n' <"$1" | LC_ALL=C awk '
+        function entries(value,    n, i, c, quoted) {
+            n = 1; quoted = 0
+            for (i = 1; i <= length(value); i++) {
+                c = substr(value, i, 1)
+                if (c == "\"") quoted = !quoted
+                else if (c == "," && !quoted) n++
+            }
+            return n
+        }
+        {
+            sub(/\r$/, "")
+            if (NR == 1) sub(/^\357\273\277/, "")
+            if ($0 ~ /^[ \t]*\[/) { inside = ($0 ~ /^[ \t]*\[Settings\][ \t]*$/); if (inside) sections++; next }
+            if (!inside || $0 !~ /=/) next
+            key = $0; sub(/[ \t]*=.*/, "", key); sub(/^[ \t]+/, "", key)
+            value = $0; sub(/^[^=]*=/, "", value)
+            seen[key]++; values[key] = value
+        }
+        END {
+            if (sections != 1) { print "the file has " sections + 0 " [Settings] sections"; exit 1 }
+            want["PlayOptions"] = 5; want["SystemOptions"] = 4; want["Others"] = 4
+            for (key in want) {
+                if (seen[key] != 1) { print key " is there " seen[key] + 0 " times"; exit 1 }
+                if (entries(values[key]) != want[key]) { print key "=" values[key] " has not " want[key] " entries"; exit 1 }
+            }
+            n = split(values["PlayOptions"], p, ",")
+            if (p[1] !~ /^-?[0-9]+$/ || p[2] !~ /^-?[0-9]+$/ || p[3] !~ /^-?[0-9]+$/ || p[n] !~ /^[01]$/) { print "PlayOptions=" values["PlayOptions"] " holds no numbers"; exit 1 }
+            if (values["SystemOptions"] !~ /^[01],[01],[01],[01]$/) { print "SystemOptions=" values["SystemOptions"] " holds no flags"; exit 1 }
+            if (values["Others"] !~ /^-?[0-9]+,-?[0-9]+,-?[0-9]+,-?[0-9]+$/) { print "Others=" values["Others"] " holds no numbers"; exit 1 }
+        }'
+}
+
+# e2e_settings_key FILE KEY: the value of the first line KEY=... in FILE, whatever its line ends.
+e2e_settings_key() {
+    tr '\r' '\n' <"$1" | LC_ALL=C sed -n "s/^$2=//p" | head -n 1
+}
+
+# e2e_temporaries FOLDER: the temporary files a save makes before it puts them in place, one a
+# line; a save that was cut short may leave one.
+e2e_temporaries() {
+    find "$1" -maxdepth 1 -name '.settings-*' -printf '%f %s bytes\n' 2>/dev/null | sort
+}
+
+# e2e_rss_kb PID: the resident set of the process in kB.
+e2e_rss_kb() {
+    awk '/^VmRSS:/ { print $2 }' "/proc/$1/status" 2>/dev/null
+}
+
+# e2e_hold_library: builds (once) a library that, preloaded into the game, stops it inside a
+# save: the flush of the temporary settings file writes the file "held" (holding the
+# temporary's path) into the folder named by LUMABELS_TEST_HOLD and then waits until the FIFO
+# "release" there is opened for writing. The test so gets a close that is surely under way, for
+# as long as it likes, without guessing at times. Prints the library's path; returns 1 without
+# a C compiler.
+e2e_hold_library() {
+    local library=$E2E_WORK/hold.so
+    if [[ ! -e $library ]]; then
+        command -v cc >/dev/null 2>&1 || return 1
+        cat >"$E2E_WORK/hold.c" <<'C'
+#define _GNU_SOURCE
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <unistd.h>
+
+int fsync(int fd) {
+    int (*real)(int) = (int (*)(int))dlsym(RTLD_NEXT, "fsync");
+    const char* folder = getenv("LUMABELS_TEST_HOLD");
+    char link[64], target[4096], path[4200], ready[4200];
+    snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    const ssize_t n = folder != NULL ? readlink(link, target, sizeof target - 1) : -1;
+    if (n > 0) {
+        target[n] = 0;
+        if (strstr(target, "/.settings-") != NULL) {
+            snprintf(path, sizeof path, "%s/held.tmp", folder);
+            snprintf(ready, sizeof ready, "%s/held", folder);
+            const int out = open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+            if (out >= 0) {
+                if (write(out, target, (size_t)n) == n && close(out) == 0) {
+                    rename(path, ready);
+                } else {
+                    close(out);
+                }
+            }
+            snprintf(path, sizeof path, "%s/release", folder);
+            const int wait = open(path, O_RDONLY | O_CLOEXEC); /* a FIFO: waits for a writer */
+            if (wait >= 0) {
+                close(wait);
+            }
+        }
+    }
+    return real(fd);
+}
+C
+        cc -shared -fPIC -O1 -o "$library" "$E2E_WORK/hold.c" -ldl >"$E2E_WORK/hold.log" 2>&1 || {
+            cat "$E2E_WORK/hold.log" >&2
+            return 1
+        }
+    fi
+    echo "$library"
+}
+
+# e2e_hold_game NAME BINARY: a wrapper (see e2e_wrap_game) that runs BINARY with the hold
+# library; the hold's files are in $E2E_WORK/NAME.hold. Prints the wrapper's path; returns 1
+# when the library cannot be built.
+e2e_hold_game() {
+    local name=$1 binary=$2 library folder=$E2E_WORK/$1.hold
+    library=$(e2e_hold_library) || return 1
+    rm -rf "$folder"
+    mkdir -p "$folder"
+    mkfifo "$folder/release"
+    # A game built with AddressSanitizer wants its runtime first among the preloaded
+    # libraries; the hold library touches no memory of the game's, so the order does not matter.
+    e2e_wrap_game "$name" "$binary" LD_PRELOAD="$library" LUMABELS_TEST_HOLD="$folder" \
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
+}
+
+# e2e_release_hold NAME: lets a held save go on. Opening the FIFO for reading and writing
+# never blocks, and counts as the writer the game waits for.
+e2e_release_hold() {
+    local fd
+    exec {fd}<>"$E2E_WORK/$1.hold/release"
+    exec {fd}>&-
+}
+
+# e2e_pause SECONDS: a pause of that length with no process started, for the varying delays of
+# fault injection (never to wait for something that can be awaited).
+e2e_pause() {
+    local fifo=$E2E_WORK/pause.fifo fd
+    [[ -p $fifo ]] || mkfifo "$fifo"
+    exec {fd}<>"$fifo"
+    read -r -t "$1" -u "$fd" _ || true
+    exec {fd}>&-
+}
+
+# e2e_find_lone_clouds SHOT: whole clouds standing alone on the sky, one "A B Y CX T BOT" per
+# line: row Y is white from column A to B with sky on both sides, column CX white from row T to
+# BOT with sky above and below.
+e2e_find_lone_clouds() {
+    awk '
+        { for (x = 0; x < NF / 3; x++) { i = 3 * x + 1; c[x, NR - 1] = ($i * 256 + $(i + 1)) * 256 + $(i + 2) } }
+        END {
+            sky = 128; white = 16777215
+            for (y = 1; y < 299; y++) {
+                x = 0
+                while (x < 400) {
+                    if (c[x, y] != white) { x++; continue }
+                    a = x
+                    while (x < 400 && c[x, y] == white) x++
+                    b = x - 1
+                    if (b - a + 1 < 60 || a < 1 || b > 398) continue
+                    if (c[a - 1, y] != sky || c[b + 1, y] != sky) continue
+                    skip = 0
+                    for (k = 0; k < found; k++)
+                        if (a >= fa[k] && b <= fb[k] && y >= ft[k] && y <= fbot[k]) skip = 1
+                    if (skip) continue
+                    cx = int((a + b) / 2)
+                    for (t = y; t > 0 && c[cx, t - 1] == white; t--) ;
+                    for (bot = y; bot < 299 && c[cx, bot + 1] == white; bot++) ;
+                    if (t < 1 || bot > 298 || c[cx, t - 1] != sky || c[cx, bot + 1] != sky) continue
+                    if (bot - t + 1 < 28) continue
+                    fa[found] = a; fb[found] = b; ft[found] = t; fbot[found] = bot; found++
+                    print a, b, y, cx, t, bot
+                }
+            }
+        }' "$1.mat"
+}
+
+# e2e_cloud_state SHOT A B Y CX T BOT: "covered" when anything but sky and white has come near
+# the cloud, "intact" when its edges are all where they were, else "gone".
+e2e_cloud_state() {
+    local shot=$1 a=$2 b=$3 y=$4 cx=$5 t=$6 bot=$7 p
+    if ! e2e_only_colours "$shot" $((a - 2)) $((t - 2)) $((b + 3)) $((bot + 3)) "$E2E_SKY" "$E2E_WHITE"; then
+        echo covered
+        return
+    fi
+    for p in "$a $y" "$b $y" "$cx $t" "$cx $bot"; do
+        [[ $(e2e_pixel "$shot" "${p% *}" "${p#* }") == "$E2E_WHITE" ]] || { echo gone; return; }
+    done
+    for p in "$((a - 1)) $y" "$((b + 1)) $y" "$cx $((t - 1))" "$cx $((bot + 1))"; do
+        [[ $(e2e_pixel "$shot" "${p% *}" "${p#* }") == "$E2E_SKY" ]] || { echo gone; return; }
+    done
+    echo intact
+}
+
+# e2e_blow_a_cloud [ROUNDS]: during play, clicks a cloud that stands clear of everything that
+# moves until one has surely been blown away (a point scored, a note due); F2 starts a new game
+# when no cloud is clear. Fails after ROUNDS games (default 15).
+e2e_blow_a_cloud() {
+    local rounds=${1:-15} round start top pick a b y cx t bot state
+    for ((round = 1; round <= rounds; round++)); do
+        if ((round > 1)); then
+            e2e_focus
+            e2e_key F2
+            e2e_wait_fresh_band 10 || e2e_fail "F2 did not start a new game"
+        fi
+        start=$(e2e_save_as "$E2E_SHOT" "cloud-round$round")
+        top=$E2E_TOP
+        pick=
+        while read -r a b y cx t bot; do
+            ((bot < top - 10 * E2E_BAND_CLIMB - 4)) || continue
+            e2e_only_colours "$start" $((a - 24)) $((t - 24)) $((b + 25)) $((bot + 25)) "$E2E_SKY" "$E2E_WHITE" || continue
+            pick="$a $b $y $cx $t $bot"
+            break
+        done < <(e2e_find_lone_clouds "$start")
+        [[ -n $pick ]] || continue
+        read -r a b y cx t bot <<<"$pick"
+        e2e_click "$cx" $(((t + bot) / 2))
+        e2e_wait_ticks 2 10 || e2e_fail "the game stopped after a click on a cloud"
+        state=$(e2e_cloud_state "$E2E_SHOT" "$a" "$b" "$y" "$cx" "$t" "$bot")
+        if [[ $state == gone ]]; then
+            e2e_log "blew away the cloud at columns $a..$b, rows $t..$bot (game $round)"
+            return 0
+        fi
+    done
+    e2e_fail "no cloud could be blown away in $rounds games"
+}
