@@ -22,7 +22,10 @@ std::string UserConfigFolder(const PathFacts& facts) {
 
 ProgramPaths ResolveProgramPaths(const std::string& executableFolder, const PathFacts& facts) {
     ProgramPaths paths;
-    const std::string data = executableFolder + InstalledData;
+    // Written out plainly ("/usr/share/...", not "/usr/bin/../share/..."), as a browser or a
+    // user will see it.
+    const std::string data =
+        std::filesystem::path(executableFolder + InstalledData).lexically_normal().string();
     paths.SoundDir =
         facts.Exists(executableFolder + "sound") ? executableFolder + "sound/" : data + "sound/";
     const std::string localHelp = executableFolder + "help/index.html";

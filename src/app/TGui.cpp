@@ -197,7 +197,9 @@ void TGui::OnTickMessage() {
 }
 
 void TGui::PacingWait() {
-    for (;;) {
+    // Once the window is closing there is nothing left to pace: the close, and the save,
+    // should not wait up to a whole interval.
+    while (!closeRequested_) {
         const std::uint32_t interval = static_cast<std::uint32_t>(CurrentPlayOptions.Interval);
         const std::uint32_t elapsed = ticks_.Now() - LastTickTime;  // modulo 2^32
         if (elapsed >= interval) {
@@ -269,6 +271,11 @@ void TGui::SaveSettings() {
     // A failed save changes nothing on disk and there is no one left to tell: the window is
     // closing.
     SettingsFile::Write(SettingsPath, stored);
+}
+
+void TGui::closeEvent(QCloseEvent* event) {
+    closeRequested_ = true;
+    QMainWindow::closeEvent(event);
 }
 
 void TGui::Present(const QRect& area) {

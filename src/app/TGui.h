@@ -60,6 +60,7 @@ class TGui : public QMainWindow {
 
   protected:
     void customEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void Game_MItemClick(QObject* sender);
@@ -87,8 +88,9 @@ class TGui : public QMainWindow {
     std::unique_ptr<FieldPainter> painter_;
     NotePlayerOutput notes_;
     QTimer wakeTimer_;
-    QPoint lastKnownPosition_;  // kept for platforms that cannot tell where the window is  // ends
-                                // a wait for events when the time left has run out
+    QPoint lastKnownPosition_;
+    bool closeRequested_ = false;  // kept for platforms that cannot tell where the window is  //
+                                   // ends a wait for events when the time left has run out
 };
 
 // The main window, while it exists.

@@ -7,11 +7,15 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <string_view>
 
 namespace {
+
+constexpr std::string_view TemporaryPrefix = ".settings-";
 
 // A symbolic link stays a link: the file it points to is the one replaced.
 std::string ResolvedTarget(const std::string& path) {
@@ -59,6 +63,19 @@ void SyncFolder(const std::string& folder) {
     }
 }
 
+// A save cut short by a kill, between making its temporary file and renaming it, leaves that
+// file behind. Only one copy of the game runs, so any such file is a leftover.
+void RemoveLeftovers(const std::string& folder) {
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() == TemporaryPrefix.size() + 6 && name.starts_with(TemporaryPrefix) &&
+            entry.is_regular_file(error)) {
+            std::filesystem::remove(entry.path(), error);
+        }
+    }
+}
+
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
@@ -88,7 +105,8 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& contents,
         mode = info.st_mode & 07777;
     }
     const std::string folder = FolderOf(target);
-    std::string temporary = folder + "/.settings-XXXXXX";
+    RemoveLeftovers(folder);
+    std::string temporary = folder + "/" + std::string(TemporaryPrefix) + "XXXXXX";
     const int fd = calls.MakeTemporary(temporary);
     if (fd < 0) {
         return false;

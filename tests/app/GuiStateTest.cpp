@@ -152,3 +152,15 @@ TEST_F(GuiStateTest, AnExceptionInTheLoopIsShownAndTheLoopGoesOn) {
     QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);
     EXPECT_EQ(BandTop(), before - 7);
 }
+
+TEST_F(GuiStateTest, ClosingEndsThePacingWaitAtOnce) {
+    AppPlayOptions slow;
+    slow.Interval = 1000;
+    ApplyPlayOptions(slow);
+    gui->show();
+    LastTickTime = 5000;
+    ticks.Set(5000, 1);  // one millisecond per reading: a full wait would take 1000 readings
+    gui->close();
+    QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);
+    EXPECT_LT(LastTickTime - 5000U, 10U);
+}

@@ -37,8 +37,8 @@ TEST(ProgramPaths, APortableFolderKeepsEverythingBesideTheProgram) {
 TEST(ProgramPaths, AnInstallFindsItsDataBesideBinAndSettingsInTheUsersConfig) {
     Machine m;
     const ProgramPaths p = ResolveProgramPaths("/usr/bin/", m.Facts());
-    EXPECT_EQ(p.SoundDir, "/usr/bin/../share/lumabels/sound/");
-    EXPECT_EQ(p.HelpPath, "/usr/bin/../share/lumabels/help/index.html");
+    EXPECT_EQ(p.SoundDir, "/usr/share/lumabels/sound/");
+    EXPECT_EQ(p.HelpPath, "/usr/share/lumabels/help/index.html");
     EXPECT_EQ(p.SettingsPath, "/home/player/.config/lumabels/settings.ini");
     m.xdgConfigHome = "/data/config";
     EXPECT_EQ(ResolveProgramPaths("/usr/bin/", m.Facts()).SettingsPath,

@@ -99,6 +99,17 @@ TEST(AtomicFile, ReplacesTheWholeFileAndKeepsItsMode) {
     EXPECT_EQ(folder.EntryCount(), 1U);
 }
 
+TEST(AtomicFile, ClearsLeftoversOfASaveThatWasKilled) {
+    TempFolder folder;
+    const std::string path = folder.File("settings.ini");
+    TempFolder::Write(folder.File(".settings-a1B2c3"), "[Settings]\nPlayOpt");
+    TempFolder::Write(folder.File(".settings-notmine.txt"), "kept");
+    EXPECT_TRUE(ReplaceFileAtomically(path, NewContents));
+    EXPECT_FALSE(std::filesystem::exists(folder.File(".settings-a1B2c3")));
+    EXPECT_TRUE(std::filesystem::exists(folder.File(".settings-notmine.txt")));
+    EXPECT_EQ(folder.EntryCount(), 2U);
+}
+
 TEST(AtomicFile, CreatesAMissingFile) {
     TempFolder folder;
     const std::string path = folder.File("settings.ini");
