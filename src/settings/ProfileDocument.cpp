@@ -148,7 +148,8 @@ void ProfileDocument::Set(std::string_view section, std::string_view key, std::s
         if (!lines.empty() && lines.back().end == lines.back().next) {
             bytes_ += eol;
         }
-        bytes_ += "[" + std::string(section) + "]" + eol + std::string(key) + "=" + safeValue + eol;
+        bytes_.append("[").append(section).append("]").append(eol);
+        bytes_.append(key).append("=").append(safeValue).append(eol);
         return;
     }
     std::size_t lastKey = *header;
@@ -173,9 +174,8 @@ void ProfileDocument::Set(std::string_view section, std::string_view key, std::s
     const Line& after = lines[lastKey];
     const bool endsFile = after.end == after.next;
     const std::string lineEnd = endsFile ? eol : bytes_.substr(after.end, after.next - after.end);
-    std::string insertion = std::string(key) + "=" + safeValue + lineEnd;
-    if (endsFile) {
-        insertion.insert(0, eol);
-    }
+    // A line that ended the file without a line end gets one before the new key.
+    std::string insertion = endsFile ? eol : std::string();
+    insertion.append(key).append("=").append(safeValue).append(lineEnd);
     bytes_.insert(after.next, insertion);
 }
