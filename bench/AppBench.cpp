@@ -76,34 +76,32 @@ bool WaitUntilExposed(QWidget& window) {
 
 }  // namespace
 
-// One frame of the busiest field: 16 lumabels over 16 clouds, and the character.
-static void BM_DrawPlayfield16x16(benchmark::State& state) {
-    const AppPlayOptions options = FullOptions(100);
+// The busiest field, 16 lumabels over 16 clouds with the character, and a painter for it.
+struct BusyScene {
+    AppPlayOptions options = FullOptions(100);
     DiscardNotes notes;
-    SeededRandom random(3);
+    SeededRandom random{3};
     ManualTickCounter ticks;
     AppPattern world{PatternServices{options, notes, random, ticks}};
-    FullField(world);
-    QImage image(400, 300, QImage::Format_RGB32);
-    FieldPainter painter(image, random);
+    QImage image{400, 300, QImage::Format_RGB32};
+    FieldPainter painter{image, random};
+
+    BusyScene() { FullField(world); }
+};
+
+static void BM_DrawPlayfield16x16(benchmark::State& state) {
+    BusyScene scene;
     for (auto _ : state) {
-        painter.DrawPlayfield(world);
+        scene.painter.DrawPlayfield(scene.world);
         benchmark::ClobberMemory();
     }
 }
 BENCHMARK(BM_DrawPlayfield16x16)->Unit(benchmark::kMicrosecond);
 
 static void BM_DrawResults(benchmark::State& state) {
-    const AppPlayOptions options = FullOptions(100);
-    DiscardNotes notes;
-    SeededRandom random(3);
-    ManualTickCounter ticks;
-    AppPattern world{PatternServices{options, notes, random, ticks}};
-    FullField(world);
-    QImage image(400, 300, QImage::Format_RGB32);
-    FieldPainter painter(image, random);
+    BusyScene scene;
     for (auto _ : state) {
-        painter.DrawResults(world, options);
+        scene.painter.DrawResults(scene.world, scene.options);
         benchmark::ClobberMemory();
     }
 }

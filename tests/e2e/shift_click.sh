@@ -27,56 +27,6 @@ e2e_log "a click on the title started a game"
 
 # --- during play ----------------------------------------------------------------------------
 
-# find_clouds SHOT: whole clouds standing alone on the sky, one "A B Y CX T BOT" per line: the
-# row Y through a cloud is white from column A to B with sky on both sides, and column CX is
-# white from row T to BOT with sky above and below.
-find_clouds() {
-    awk '
-        { for (x = 0; x < NF / 3; x++) { i = 3 * x + 1; c[x, NR - 1] = ($i * 256 + $(i + 1)) * 256 + $(i + 2) } }
-        END {
-            sky = 128; white = 16777215
-            for (y = 1; y < 299; y++) {
-                x = 0
-                while (x < 400) {
-                    if (c[x, y] != white) { x++; continue }
-                    a = x
-                    while (x < 400 && c[x, y] == white) x++
-                    b = x - 1
-                    if (b - a + 1 < 60 || a < 1 || b > 398) continue
-                    if (c[a - 1, y] != sky || c[b + 1, y] != sky) continue
-                    skip = 0
-                    for (k = 0; k < found; k++)
-                        if (a >= fa[k] && b <= fb[k] && y >= ft[k] && y <= fbot[k]) skip = 1
-                    if (skip) continue
-                    cx = int((a + b) / 2)
-                    for (t = y; t > 0 && c[cx, t - 1] == white; t--) ;
-                    for (bot = y; bot < 299 && c[cx, bot + 1] == white; bot++) ;
-                    if (t < 1 || bot > 298 || c[cx, t - 1] != sky || c[cx, bot + 1] != sky) continue
-                    if (bot - t + 1 < 28) continue
-                    fa[found] = a; fb[found] = b; ft[found] = t; fbot[found] = bot; found++
-                    print a, b, y, cx, t, bot
-                }
-            }
-        }' "$1.mat"
-}
-
-# cloud_state SHOT: "covered" when anything but sky and white has come near the cloud,
-# "intact" when its edges are all where they were, else "gone".
-cloud_state() {
-    local shot=$1 p
-    if ! e2e_only_colours "$shot" $((a - 2)) $((t - 2)) $((b + 3)) $((bot + 3)) "$E2E_SKY" "$E2E_WHITE"; then
-        echo covered
-        return
-    fi
-    for p in "$a $y" "$b $y" "$cx $t" "$cx $bot"; do
-        [[ $(e2e_pixel "$shot" "${p% *}" "${p#* }") == "$E2E_WHITE" ]] || { echo gone; return; }
-    done
-    for p in "$((a - 1)) $y" "$((b + 1)) $y" "$cx $((t - 1))" "$cx $((bot + 1))"; do
-        [[ $(e2e_pixel "$shot" "${p% *}" "${p#* }") == "$E2E_SKY" ]] || { echo gone; return; }
-    done
-    echo intact
-}
-
 menu_y=$(((E2E_WIN_Y + E2E_FY) / 2)) # the middle of the menu bar, in screen coordinates
 done=
 give_up=$(($(e2e_now_ms) + 40000)) # well inside the test's time limit, for a clear message
@@ -96,7 +46,7 @@ for round in $(seq 1 40); do
         e2e_only_colours "$start" $((a - 24)) $((t - 24)) $((b + 25)) $((bot + 25)) "$E2E_SKY" "$E2E_WHITE" || continue
         pick="$a $b $y $cx $t $bot"
         break
-    done < <(find_clouds "$start")
+    done < <(e2e_find_lone_clouds "$start")
     if [[ -z $pick ]]; then
         e2e_log "round $round: no cloud clear of everything"
         continue
@@ -109,7 +59,7 @@ for round in $(seq 1 40); do
     xdotool mousemove $((E2E_FX + cx)) "$menu_y"
     e2e_key shift
     e2e_wait_ticks 2 10 || e2e_fail "the game stopped after Shift over the menu bar"
-    state=$(cloud_state "$E2E_SHOT")
+    state=$(e2e_cloud_state "$E2E_SHOT" "$a" "$b" "$y" "$cx" "$t" "$bot")
     if [[ $state == covered ]]; then
         e2e_log "round $round: something came near the cloud; again"
         continue
@@ -120,7 +70,7 @@ for round in $(seq 1 40); do
     e2e_move "$cx" "$aim"
     e2e_key shift
     e2e_wait_ticks 2 10 || e2e_fail "the game stopped after Shift on the cloud"
-    state=$(cloud_state "$E2E_SHOT")
+    state=$(e2e_cloud_state "$E2E_SHOT" "$a" "$b" "$y" "$cx" "$t" "$bot")
     if [[ $state == covered ]]; then
         e2e_log "round $round: something came near the cloud; again"
         continue
