@@ -2,8 +2,9 @@
 
 #include <string>
 
-// The game takes no options but these two, which work without a display and without
-// touching a running copy.
+// The game's own options are these two, which work without a display and without touching a
+// running copy. The standard options every Qt program takes (-platform, -style, -display,
+// -reverse, ...) are let through for Qt to act on.
 enum class CommandLineAction { Run, Help, Version, Misuse };
 
 CommandLineAction ParseCommandLine(int argc, const char* const* argv);

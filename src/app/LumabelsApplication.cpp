@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <exception>
 
+#include "app/ApplicationIcon.h"
 #include "app/ProgramGlobals.h"
 
 LumabelsApplication::LumabelsApplication(int& argc, char** argv) : QApplication(argc, argv) {
@@ -11,7 +12,7 @@ LumabelsApplication::LumabelsApplication(int& argc, char** argv) : QApplication(
     setApplicationVersion(QStringLiteral(LUMABELS_VERSION));
     // Lets a Wayland compositor match the window to the installed desktop entry and icon.
     setDesktopFileName(QStringLiteral("io.github.lumabels.Lumabels"));
-    setWindowIcon(QIcon(QStringLiteral(":/images/icon-32.png")));
+    setWindowIcon(ApplicationIcon());
 }
 
 bool LumabelsApplication::notify(QObject* receiver, QEvent* event) {

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QUrl>
+#include <QWindow>
 #include <exception>
 
 #include "app/ProgramGlobals.h"
@@ -226,16 +227,22 @@ void TGui::ApplySystemOptions(AppSystemOptions options) {
         World->SetRecords(0, 0);
         CurrentSystemOptions.ClearRecord = false;
     }
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != CurrentSystemOptions.StayOnTop) {
-        // Changing a window flag hides the window; it comes back where it was.
-        const bool wasVisible = isVisible();
-        const QPoint where = pos();
-        setWindowFlag(Qt::WindowStaysOnTopHint, CurrentSystemOptions.StayOnTop);
-        move(where);
-        if (wasVisible) {
-            show();
-        }
+    SetStaysOnTop(CurrentSystemOptions.StayOnTop);
+}
+
+void TGui::SetStaysOnTop(bool onTop) {
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+    QWindow* native = windowHandle();
+    if (native == nullptr) {
+        setWindowFlags(flags);  // nothing on screen yet: taken up when the window is made
+        return;
     }
+    // QWidget::setWindowFlags would destroy the native window and make a new one (the window
+    // manager sees it vanish and reappear); the platform window can change its stacking in
+    // place instead. The widget is told the new flags without passing them on a second time.
+    overrideWindowFlags(flags);
+    native->setFlags(flags);
 }
 
 void TGui::LoadSettings() {
@@ -245,9 +252,9 @@ void TGui::LoadSettings() {
     if (CurrentSystemOptions.RestoreRecord) {
         World->SetRecords(stored.RecordScore, stored.RecordTime);
     }
-    // Moving a window that has not been shown to where it already is would still pin it
-    // there, and take the first placement away from the window manager.
-    if (CurrentSystemOptions.RestorePosition && QPoint(stored.Left, stored.Top) != pos()) {
+    // Before the first show pos() is no real place, only 0, 0: without a position in the file
+    // the window manager places the window; any stored position, 0, 0 included, is taken.
+    if (CurrentSystemOptions.RestorePosition && stored.PositionStored) {
         move(stored.Left, stored.Top);
     }
     lastKnownPosition_ = QPoint(stored.Left, stored.Top);

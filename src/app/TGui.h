@@ -69,6 +69,7 @@ class TGui : public QMainWindow {
     void OptionsCommand();
     void CreateBackBuffer(qreal pixelRatio);
     void OnPixelRatioChanged(qreal pixelRatio);
+    void SetStaysOnTop(bool onTop);
     void PostTickMessage();
     void PacingWait();
     void WaitForEvents(std::uint32_t milliseconds);

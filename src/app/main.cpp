@@ -5,6 +5,7 @@
 
 #include "app/CommandLine.h"
 #include "app/LumabelsApplication.h"
+#include "app/PlatformStartGuard.h"
 #include "app/ProgramGlobals.h"
 #include "app/SignalCloser.h"
 #include "app/SingleInstanceLock.h"
@@ -57,14 +58,20 @@ int main(int argc, char** argv) {
     InitProgramPaths();
     Q_INIT_RESOURCE(lumabels);
 
-    LumabelsApplication app(argc, argv);
+    std::unique_ptr<LumabelsApplication> app;
+    {
+        const PlatformStartGuard guard;
+        app = std::make_unique<LumabelsApplication>(argc, argv);
+    }
     const SignalCloser closer(&CloseTheGame);
     try {
         auto gui = std::make_unique<TGui>(SystemTickCounter());
         Gui = gui.get();
-        auto options = std::make_unique<TOptionsDialog>();
+        // Owned by the main window's window, so a window manager keeps them in front of it
+        // (Stay on Top included) and centres them over it.
+        auto options = std::make_unique<TOptionsDialog>(gui.get());
         OptionsDialog = options.get();
-        auto about = std::make_unique<TAboutDialog>();
+        auto about = std::make_unique<TAboutDialog>(gui.get());
         AboutDialog = about.get();
         gui->show();
         LumabelsApplication::exec();

@@ -1,11 +1,14 @@
 #include "dialogs/TAboutDialog.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <algorithm>
 
+#include "dialogs/DevicePixelFrame.h"
 #include "dialogs/TemplateScale.h"
 #include "ui_TAboutDialog.h"
 
@@ -41,9 +44,10 @@ TAboutDialog::TAboutDialog(QWidget* parent)
         ScaleFromTemplate(*control, scale);
     }
 
-    const QPixmap icon(QStringLiteral(":/images/icon-32.png"));
-    ui->Image1->setPixmap(icon);
-    ui->Image1->resize(icon.size());
+    ShowIcon();
+    // The box draws the frame itself, on whole device pixels (paintEvent): drawn by the frame
+    // widget, its bottom line is lost at some fractional pixel ratios.
+    ui->Bevel1->setFrameShape(QFrame::NoFrame);
 
     // The text sizes the label, but never below these.
     const int minWidth = ui->Label1->height();
@@ -71,7 +75,26 @@ TAboutDialog::TAboutDialog(QWidget* parent)
 
 TAboutDialog::~TAboutDialog() = default;
 
+void TAboutDialog::ShowIcon() {
+    // The picture drawn for as many device pixels as the icon covers on this screen, never
+    // the 32 px one scaled up.
+    const QPixmap picture =
+        QApplication::windowIcon().pixmap(QSize(IconSize, IconSize), devicePixelRatioF());
+    ui->Image1->setPixmap(picture);
+    ui->Image1->resize(IconSize, IconSize);
+}
+
+void TAboutDialog::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    UseDevicePixels(painter, *this);
+    DrawLoweredPanel(painter, DeviceArea(*this, ui->Bevel1->geometry()), DeviceLineWidth(*this),
+                     palette());
+}
+
 void TAboutDialog::showEvent(QShowEvent* event) {
+    // The box may open on a screen of another pixel density than the one it was made on.
+    ShowIcon();
     QDialog::showEvent(event);
     FormShow();
 }

@@ -25,12 +25,16 @@ class TAboutDialog : public QDialog {
     const AboutLayout& Layout() const { return layout_; }
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    static constexpr int IconSize = 32;  // the icon's size in the template's pixels
+
     void FormShow();
+    void ShowIcon();
 
     std::unique_ptr<Ui::TAboutDialog> ui;
     AboutLayout layout_;

@@ -1,7 +1,9 @@
 #include "dialogs/TOptionsDialog.h"
 
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QShortcutEvent>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -47,6 +49,25 @@ TOptionsDialog::TOptionsDialog(QWidget* parent)
     // Only the user's pick applies a preset; selecting an item from code must not.
     connect(ui->Group1_ComboBox1, &QComboBox::activated, this,
             &TOptionsDialog::Group1_ComboBox1Change);
+    for (QCheckBox* box : {ui->Group1_CheckBox1, ui->Group2_CheckBox1, ui->Group2_CheckBox2,
+                           ui->Group2_CheckBox3, ui->Group2_CheckBox4}) {
+        box->installEventFilter(this);
+    }
+}
+
+bool TOptionsDialog::eventFilter(QObject* watched, QEvent* event) {
+    // A check box's mnemonic would toggle it only after a 100 ms press animation: Alt+O and
+    // Enter typed quickly would close the dialog with the old value. It toggles at once here.
+    if (event->type() == QEvent::Shortcut) {
+        auto* box = qobject_cast<QCheckBox*>(watched);
+        const auto* shortcut = static_cast<QShortcutEvent*>(event);
+        if (box != nullptr && box->isEnabled() && !shortcut->isAmbiguous()) {
+            box->setFocus(Qt::ShortcutFocusReason);
+            box->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 TOptionsDialog::~TOptionsDialog() = default;

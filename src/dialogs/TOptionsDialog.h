@@ -41,6 +41,7 @@ class TOptionsDialog : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void ScaleTemplate();

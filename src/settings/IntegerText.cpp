@@ -74,15 +74,19 @@ std::optional<std::int32_t> ParseDecimal(std::string_view text) {
 
 }  // namespace
 
-std::int32_t ParseIntegerOr(std::string_view text, std::int32_t fallback) {
+std::optional<std::int32_t> ParseInteger(std::string_view text) {
     while (!text.empty() && text.front() == ' ') {
         text.remove_prefix(1);
     }
     // "0x" also reads as a decimal zero followed by junk; the hexadecimal reading wins.
     if (const auto hexDigits = HexDigitsAfterPrefix(text)) {
-        return ParseHexDigits(*hexDigits).value_or(fallback);
+        return ParseHexDigits(*hexDigits);
     }
-    return ParseDecimal(text).value_or(fallback);
+    return ParseDecimal(text);
+}
+
+std::int32_t ParseIntegerOr(std::string_view text, std::int32_t fallback) {
+    return ParseInteger(text).value_or(fallback);
 }
 
 std::string IntegerToText(std::int32_t value) {

@@ -66,6 +66,7 @@ StoredSettings SettingsFile::Parse(const ProfileDocument& document, std::int32_t
     ReadNumber(others[1], s.RecordTime);
     ReadNumber(others[2], s.Left);
     ReadNumber(others[3], s.Top);
+    s.PositionStored = ParseInteger(others[2]).has_value() || ParseInteger(others[3]).has_value();
     return s;
 }
 

@@ -13,4 +13,6 @@ struct StoredSettings {
     std::int32_t RecordTime = 0;
     std::int32_t Left = 0;  // the main window's outer top-left corner, screen pixels
     std::int32_t Top = 0;
+    // Whether the file gave the position (one entry of it at least), rather than the window's.
+    bool PositionStored = false;
 };

@@ -1,6 +1,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPlatformSurfaceEvent>
 #include <QPushButton>
+#include <QWindow>
 #include <fstream>
 #include <sstream>
 
@@ -139,4 +141,68 @@ TEST_F(GuiSettingsTest, ClearRecordFromTheDialogClearsOnceAndComesBackUnchecked)
         },
         "Button2");
     EXPECT_FALSE(checkedOnReopen);
+}
+
+TEST_F(GuiSettingsTest, AStoredPositionIsTakenEvenAtTheOrigin) {
+    // Before the first show the window is at 0, 0 only nominally: a move must still be made,
+    // or the window manager would place the window elsewhere.
+    StartWith("[Settings]\nOthers=0,0,0,0\n");
+    EXPECT_TRUE(gui->testAttribute(Qt::WA_Moved));
+    EXPECT_EQ(gui->pos(), QPoint(0, 0));
+    TearDown();
+    StartWith("[Settings]\nOthers=0,0,-30,-40\n");
+    EXPECT_EQ(gui->pos(), QPoint(-30, -40));
+}
+
+TEST_F(GuiSettingsTest, WithoutAStoredPositionTheWindowManagerPlacesTheWindow) {
+    StartWith("[Settings]\nOthers=5,600\n");
+    EXPECT_FALSE(gui->testAttribute(Qt::WA_Moved));
+    TearDown();
+    StartWith("[Settings]\nSystemOptions=1,0,0,0\nOthers=5,600,70,80\n");  // not restored
+    EXPECT_FALSE(gui->testAttribute(Qt::WA_Moved));
+}
+
+namespace {
+// Counts what a window manager would see as the window going away: the widget hidden, or
+// its native window destroyed.
+class VanishingCounter : public QObject {
+  public:
+    int count = 0;
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Hide || event->type() == QEvent::WinIdChange) {
+            ++count;
+        }
+        if (event->type() == QEvent::PlatformSurface &&
+            static_cast<QPlatformSurfaceEvent*>(event)->surfaceEventType() ==
+                QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed) {
+            ++count;
+        }
+        return false;
+    }
+};
+}  // namespace
+
+TEST_F(GuiSettingsTest, StayOnTopChangesTheShownWindowInPlace) {
+    StartWith("[Settings]\nSystemOptions=1,0,1,1\n");
+    gui->show();
+    QWindow* const native = gui->windowHandle();
+    ASSERT_NE(native, nullptr);
+    EXPECT_TRUE(native->flags().testFlag(Qt::WindowStaysOnTopHint));
+    VanishingCounter vanished;
+    gui->installEventFilter(&vanished);
+    native->installEventFilter(&vanished);
+    for (const bool onTop : {false, true, false}) {
+        AppSystemOptions system = gui->GetSystemOptions();
+        system.StayOnTop = onTop;
+        gui->ApplySystemOptions(system);
+        QApplication::processEvents();
+        // The same native window, never hidden: only its stacking changes.
+        EXPECT_EQ(gui->windowHandle(), native);
+        EXPECT_EQ(vanished.count, 0);
+        EXPECT_TRUE(gui->isVisible());
+        EXPECT_EQ(native->flags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+        EXPECT_EQ(gui->windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+    }
+    gui->removeEventFilter(&vanished);
+    native->removeEventFilter(&vanished);
 }

@@ -31,6 +31,20 @@ TEST(SettingsFile, NoFileGivesTheDefaultsAndTheWindowsPosition) {
     EXPECT_EQ(s.RecordTime, 0);
     EXPECT_EQ(s.Left, 33);
     EXPECT_EQ(s.Top, 44);
+    EXPECT_FALSE(s.PositionStored);
+}
+
+TEST(SettingsFile, TellsWhetherThePositionCameFromTheFile) {
+    // 0, 0 is a place like any other; only a missing or unreadable entry is no place.
+    EXPECT_TRUE(Parsed("[Settings]\nOthers=1,2,0,0\n").PositionStored);
+    EXPECT_TRUE(Parsed("[Settings]\nOthers=1,2,-5\n").PositionStored);
+    EXPECT_TRUE(Parsed("[Settings]\nOthers=1,2,,7\n").PositionStored);
+    EXPECT_FALSE(Parsed("[Settings]\nOthers=1,2\n").PositionStored);
+    EXPECT_FALSE(Parsed("[Settings]\nOthers=1,2,x,\n").PositionStored);
+    EXPECT_FALSE(Parsed("[Settings]\nPlayOptions=1,2,0,0\n").PositionStored);
+    const StoredSettings half = Parsed("[Settings]\nOthers=1,2,,7\n");
+    EXPECT_EQ(half.Left, 33);  // the missing entry keeps the window's own
+    EXPECT_EQ(half.Top, 7);
 }
 
 TEST(SettingsFile, WritesTheThreeKeysInTheirOrder) {

@@ -2,7 +2,8 @@
 """Draws the application icon: the six band colours crossing a dark blue rounded square,
 with a few small stars in the sky above and below the band.
 
-Writes assets/images/lumabels.svg and assets/images/icon-{16,32,48,64,128,256}.png.
+Writes assets/images/lumabels.svg and assets/images/icon-{16,32,40,48,64,96,128,256}.png
+(40 and 96 px are the 32 px icon of the about box at 1.25 and 3 device pixels per pixel).
 Run from anywhere: python3 tools/art/make_icon.py
 """
 
@@ -16,7 +17,7 @@ from pngout import write_rgba  # noqa: E402
 SKY = (0, 0, 128)
 STRIPES = [(255, 0, 0), (255, 128, 0), (255, 255, 0), (0, 255, 0), (0, 128, 255), (128, 128, 255)]
 STAR = (255, 250, 214)
-SIZES = [16, 32, 48, 64, 128, 256]
+SIZES = [16, 32, 40, 48, 64, 96, 128, 256]
 
 # The design on a 256-unit square: a band of six 24-unit stripes, centred, with 56 units
 # of sky above and below it.
@@ -26,7 +27,7 @@ STRIPE = 24                 # height of one stripe
 BAND_TOP = (UNIT - 6 * STRIPE) // 2
 # Whole pixels per stripe at each size, so that every stripe edge is pixel-aligned; the
 # band stays centred. (16 px gets relatively thicker stripes to stay readable.)
-STRIPE_PX = {16: 2, 32: 3, 48: 5, 64: 6, 128: 12, 256: 24}
+STRIPE_PX = {16: 2, 32: 3, 40: 4, 48: 5, 64: 6, 96: 9, 128: 12, 256: 24}
 # Four-pointed stars: centre x, centre y, radius (units).
 STARS = [(62, 26, 12), (178, 34, 7), (222, 18, 5), (34, 222, 6), (118, 232, 8), (210, 222, 11)]
 
