@@ -259,6 +259,36 @@ TEST_F(OptionsDialogTest, AltWithALabelsLetterFocusesItsControl) {
                                     "Group1_ComboBox1"}));
 }
 
+TEST_F(OptionsDialogTest, ACheckBoxMnemonicThenEnterAtOnceKeepsTheToggle) {
+    // Typed as fast as a player types: the toggle must be in before OK reads the boxes.
+    const std::pair<int, QCheckBox*> boxes[] = {{Qt::Key_O, SoundBox()},
+                                                {Qt::Key_E, SystemBox(1)},
+                                                {Qt::Key_D, SystemBox(2)},
+                                                {Qt::Key_P, SystemBox(3)},
+                                                {Qt::Key_T, SystemBox(4)}};
+    for (const auto& [key, box] : boxes) {
+        dialog.SetPlayOptions(AppPlayOptions{});
+        dialog.SetSystemOptions(AppSystemOptions{});
+        const bool before = box->isChecked();
+        const int result = Exec([&, key = key] {
+            QApplication::setActiveWindow(&dialog);
+            SendKey(dialog.focusWidget(), key, Qt::AltModifier, QString(QChar(key).toLower()));
+            SendKey(dialog.focusWidget(), Qt::Key_Return);
+        });
+        EXPECT_EQ(result, Ok) << box->objectName().toStdString();
+        EXPECT_NE(box->isChecked(), before) << box->objectName().toStdString();
+        const AppSystemOptions system = dialog.GetSystemOptions();
+        const bool taken[] = {dialog.GetPlayOptions().SoundOn, system.RestoreRecord,
+                              system.ClearRecord, system.RestorePosition, system.StayOnTop};
+        const bool defaults[] = {true, true, false, true, false};
+        int changed = 0;
+        for (int i = 0; i < 5; ++i) {
+            changed += taken[i] != defaults[i] ? 1 : 0;
+        }
+        EXPECT_EQ(changed, 1) << box->objectName().toStdString();
+    }
+}
+
 TEST_F(OptionsDialogTest, TabVisitsTheButtonsThenPlayThenSystem) {
     QStringList visited;
     Exec([&] {
