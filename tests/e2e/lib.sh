@@ -30,6 +30,8 @@ E2E_BAND_START=204
 E2E_BAND_CLIMB=7
 
 E2E_NAME=${E2E_NAME:-$(basename "$0" .sh)}
+# Arguments e2e_launch gives the game.
+E2E_GAME_ARGS=()
 declare -A E2E_ALIVE=()
 E2E_XVFB_PID=
 E2E_WORK=
@@ -189,7 +191,7 @@ e2e_launch() {
         LANG=C.UTF-8 \
         QT_QPA_PLATFORM=xcb \
         SDL_AUDIODRIVER=dummy \
-        "$E2E_GAME" >"$E2E_WORK/$tag.out" 2>"$E2E_WORK/$tag.err" &
+        "$E2E_GAME" "${E2E_GAME_ARGS[@]}" >"$E2E_WORK/$tag.out" 2>"$E2E_WORK/$tag.err" &
     E2E_PID=$!
     E2E_ALIVE[$E2E_PID]=1
     e2e_log "started the game as $tag (pid $E2E_PID)"

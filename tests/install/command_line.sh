@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The installed program answers --help and --version on standard output with status 0, with
-# no display at all (as from a console, or a package's build), and refuses an unknown
-# argument with status 2, as its manual page says.
+# no display at all (as from a console, or a package's build), refuses an unknown argument
+# with status 2, as its manual page says, and asked to play with no display says so in one
+# line and ends with status 3.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 inst_require timeout
@@ -59,6 +60,23 @@ if ((STATUS != 2)); then
 else
     inst_log "an unknown option: status 2"
 fi
+
+# No display at all: one plain line naming what is missing, and a status that is neither 0 nor
+# the 1 of "already running"; no abort, no core dump.
+run nodisplay
+show nodisplay
+if ((STATUS != 3)); then
+    failures+=("with no display the game ended with status $STATUS, not 3")
+elif [[ $(wc -l <"$INST_WORK/nodisplay.err") -ne 1 ]] ||
+    ! grep -q 'no X display (DISPLAY is not set) and no Wayland display' "$INST_WORK/nodisplay.err"; then
+    failures+=("with no display the game did not print the one line naming the missing display")
+else
+    inst_log "no display: one line, status 3"
+fi
+
+# Qt's own options are not "unknown": without a display they meet the same plain line.
+run qtoption -platform xcb -style fusion
+((STATUS == 3)) || failures+=("-platform xcb -style fusion without a display ended with $STATUS, not 3")
 
 # Answering a question about the program is no reason to write anything.
 written=$(find "$INST_WORK/home" "$INST_WORK/stage" -name settings.ini)
