@@ -5,6 +5,7 @@
 
 #include "app/ApplicationIcon.h"
 #include "app/ProgramGlobals.h"
+#include "app/TGui.h"
 
 LumabelsApplication::LumabelsApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("lumabels"));
@@ -27,5 +28,7 @@ bool LumabelsApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 void LumabelsApplication::ShowException(const QString& message) {
-    QMessageBox::critical(nullptr, QString::fromStdString(TitleText), message);
+    // Owned by the main window while there is one, so a window manager keeps the box in
+    // front of it even when the window stays on top.
+    QMessageBox::critical(Gui, QString::fromStdString(TitleText), message);
 }

@@ -2,8 +2,13 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <stdexcept>
+
+#include "app/FastTickCounter.h"
+#include "app/ProgramGlobals.h"
+#include "app/TGui.h"
 
 namespace {
 class Thrower : public QObject {
@@ -38,4 +43,24 @@ TEST(Application, AnExceptionFromAHandlerIsShownAndTheProgramGoesOn) {
     });
     QApplication::sendEvent(&thrower, &failing);
     EXPECT_EQ(shown, "shown again");
+}
+
+TEST(Application, TheBoxBelongsToTheMainWindowWhileThereIsOne) {
+    QTemporaryDir folder;
+    SettingsPath = folder.filePath("settings.ini").toStdString();
+    FastTickCounter ticks;
+    TGui gui(ticks);
+    Gui = &gui;
+    Thrower thrower;
+    QWidget* parent = nullptr;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        parent = box->parentWidget();
+        box->close();
+    });
+    QEvent failing(QEvent::User);
+    QApplication::sendEvent(&thrower, &failing);
+    Gui = nullptr;
+    EXPECT_EQ(parent, &gui);
 }
