@@ -214,7 +214,12 @@ e2e_find_window() {
     local pid=$1 info
     E2E_WIN=$(timeout 30 xdotool search --sync --all --onlyvisible --pid "$pid" \
         --name '^Lumabels$' | head -n 1) || true
-    [[ -n $E2E_WIN ]] || e2e_fail "no window from pid $pid"
+    if [[ -z $E2E_WIN ]]; then
+        if e2e_pid_running "$pid"; then
+            e2e_fail "no window from pid $pid, which still runs"
+        fi
+        e2e_fail "no window from pid $pid, which has ended"
+    fi
     info=$(xwininfo -id "$E2E_WIN")
     E2E_WIN_X=$(awk '/Absolute upper-left X:/ {print $NF}' <<<"$info")
     E2E_WIN_Y=$(awk '/Absolute upper-left Y:/ {print $NF}' <<<"$info")
