@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -41,24 +42,41 @@ class AboutDialogTest : public ::testing::Test {
     TAboutDialog dialog;
 };
 
+// Worked out by hand for the test font's 14 px text (DejaVu Sans 9 pt at 96 dpi): the template
+// is drawn for 18 px, so the frame's template corner 18, 18 becomes 14, 14 and the margin units
+// H = V = 7; the button, 98 x 33 in the template, becomes 76 x 26. The one figure a ruler cannot
+// give in advance is the text's own size, so the label's is taken as measured.
 TEST_F(AboutDialogTest, LaysItselfOutAroundItsText) {
     const auto* label = dialog.findChild<QLabel*>("Label1");
     const auto* image = dialog.findChild<QLabel*>("Image1");
     const auto* bevel = dialog.findChild<QFrame*>("Bevel1");
     const auto* button = dialog.findChild<QPushButton*>("Button1");
     ASSERT_TRUE(label && image && bevel && button);
+    ASSERT_EQ(QFontMetrics(dialog.font()).height(), 14) << "the figures are for 14 px text";
     EXPECT_EQ(label->text(), QString("Lumabels for Win32 Version 1.0.2. ") + TAboutDialog::Notice);
     EXPECT_TRUE(label->font().bold());
     EXPECT_TRUE(label->wordWrap());
-    EXPECT_EQ(image->size(), QSize(32, 32));
-    EXPECT_GE(label->height(), 3 * image->height());
     EXPECT_EQ(dialog.windowTitle(), "About");
-    EXPECT_EQ(dialog.size(), QSize(dialog.Layout().clientWidth, dialog.Layout().clientHeight));
-    EXPECT_EQ(button->y(), bevel->y());
-    EXPECT_EQ(bevel->x(), 2 * (bevel->x() / 2));
-    EXPECT_LT(label->geometry().right(), bevel->geometry().right());
-    EXPECT_LT(bevel->geometry().right(), button->x());
     EXPECT_TRUE(button->isDefault());
+
+    EXPECT_EQ(image->size(), QSize(32, 32));
+    EXPECT_EQ(button->size(), QSize(76, 26));
+    // The label: its template height (177 -> 138) is its least width, three icons its least
+    // height, and the wrapped text fits it.
+    const int w = label->width();
+    const int h = label->height();
+    EXPECT_GE(w, 138);
+    EXPECT_GE(h, 96);
+    const QRect text = QFontMetrics(label->font())
+                           .boundingRect(QRect(0, 0, w, 1 << 20), Qt::TextWordWrap, label->text());
+    EXPECT_LE(text.width(), w);
+    EXPECT_LE(text.height(), h);
+
+    EXPECT_EQ(bevel->geometry(), QRect(14, 14, 32 + w + 42, h + 28));
+    EXPECT_EQ(image->pos(), QPoint(28, 14 + (h + 28 - 32) / 2));
+    EXPECT_EQ(label->pos(), QPoint(74, 28));
+    EXPECT_EQ(button->pos(), QPoint(14 + 32 + w + 42 + 21, 14));
+    EXPECT_EQ(dialog.size(), QSize(32 + w + 42 + 76 + 42, h + 28 + 28));
 }
 
 TEST_F(AboutDialogTest, EnterAndEscapeCloseWithOkTheCloseButtonWithCancel) {

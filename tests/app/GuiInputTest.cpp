@@ -1,6 +1,7 @@
 #include <QAbstractButton>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QUrl>
 #include <vector>
@@ -105,6 +106,30 @@ TEST_F(GuiInputTest, TheFirstShiftDownOfAPressClicksAtTheCursorOnce) {
     gui->FormKeyDown(Qt::Key_Shift);  // a new press jumps back onto the band
     EXPECT_EQ(World->GetScore(), 2);
     EXPECT_EQ(World->GetCurrentLumabel(), 0);
+}
+
+TEST_F(GuiInputTest, AHeldShiftsAutoRepeatGivesNoFurtherClick) {
+    // X11 repeats a held key as release and press pairs, both marked as repeats; only the
+    // player's own release may end the press.
+    gui->show();
+    StartGameWithNear();
+    QWidget* field = gui->centralWidget();
+    QCursor::setPos(field->mapToGlobal(QPoint(50, 200)));
+    const auto send = [field](QEvent::Type type, bool repeat) {
+        QKeyEvent event(type, Qt::Key_Shift, Qt::ShiftModifier, QString(), repeat);
+        QApplication::sendEvent(field, &event);
+    };
+    send(QEvent::KeyPress, false);
+    EXPECT_EQ(World->GetScore(), 1);                        // onto the near band
+    QCursor::setPos(field->mapToGlobal(QPoint(300, 280)));  // over the first band again
+    for (int i = 0; i < 5; ++i) {
+        send(QEvent::KeyRelease, true);
+        send(QEvent::KeyPress, true);
+    }
+    EXPECT_EQ(World->GetScore(), 1);
+    send(QEvent::KeyRelease, false);
+    send(QEvent::KeyPress, false);  // a new press of the player's
+    EXPECT_EQ(World->GetScore(), 2);
 }
 
 TEST_F(GuiInputTest, AShiftPressWithTheCursorOffTheFieldIsUsedUp) {

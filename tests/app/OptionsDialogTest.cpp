@@ -311,32 +311,34 @@ TEST_F(OptionsDialogTest, OkIsTheDefaultButton) {
     EXPECT_FALSE(Button(3)->isDefault());
 }
 
+// The figures below are worked out by hand from the template (drawn for 18 px text) and the
+// test font's 14 px text (DejaVu Sans 9 pt at 96 dpi): every number times 14 / 18, to the
+// nearest pixel.
 TEST_F(OptionsDialogTest, HasAFixedSizeScaledFromTheTemplate) {
-    const double scale = QFontMetrics(dialog.font()).height() / 18.0;
-    const auto scaled = [scale](int v) { return static_cast<int>(std::lround(v * scale)); };
-    EXPECT_EQ(dialog.size(), QSize(scaled(449), scaled(409)));
+    ASSERT_EQ(QFontMetrics(dialog.font()).height(), 14) << "the figures are for 14 px text";
+    EXPECT_EQ(dialog.size(), QSize(349, 318));  // 449 x 409
     EXPECT_EQ(dialog.minimumSize(), dialog.size());
     EXPECT_EQ(dialog.maximumSize(), dialog.size());
-    EXPECT_EQ(Find<QGroupBox>("Group2_GroupBox2")->geometry(),
-              QRect(scaled(16), scaled(240), scaled(297), scaled(153)));
-    EXPECT_EQ(Combo()->geometry(), QRect(scaled(152), scaled(184), scaled(129), scaled(26)));
-    EXPECT_EQ(Button(2)->geometry(), QRect(scaled(336), scaled(56), scaled(97), scaled(33)));
+    // 16, 240, 297, 153
+    EXPECT_EQ(Find<QGroupBox>("Group2_GroupBox2")->geometry(), QRect(12, 187, 231, 119));
+    EXPECT_EQ(Combo()->geometry(), QRect(118, 143, 100, 20));     // 152, 184, 129, 26
+    EXPECT_EQ(Button(2)->geometry(), QRect(261, 44, 75, 26));     // 336, 56, 97, 33
+    EXPECT_EQ(SystemBox(4)->geometry(), QRect(12, 93, 206, 19));  // 16, 120, 265, 25
 }
 
 TEST(OptionsDialogScaling, FollowsALargerFont) {
+    // 30 px letters make 35 px text: every template number times 35 / 18.
     const QFont original = QApplication::font();
     QFont large = original;
     large.setPixelSize(30);
     QApplication::setFont(large);
     const TOptionsDialog dialog;
     QApplication::setFont(original);
-    const double scale = QFontMetrics(dialog.font()).height() / 18.0;
-    ASSERT_GT(scale, 1.2);
+    ASSERT_EQ(QFontMetrics(dialog.font()).height(), 35) << "the figures are for 35 px text";
     const auto* edit = dialog.findChild<QLineEdit*>("Group1_Edit4");
     ASSERT_NE(edit, nullptr);
-    EXPECT_EQ(edit->geometry(), QRect(std::lround(152 * scale), std::lround(120 * scale),
-                                      std::lround(129 * scale), std::lround(26 * scale)));
-    EXPECT_EQ(dialog.width(), std::lround(449 * scale));
+    EXPECT_EQ(edit->geometry(), QRect(296, 233, 251, 51));  // 152, 120, 129, 26
+    EXPECT_EQ(dialog.width(), 873);                         // 449
 }
 
 TEST_F(OptionsDialogTest, OpensInTheMiddleOfTheScreen) {

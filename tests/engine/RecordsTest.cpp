@@ -24,9 +24,15 @@ class RecordsTest : public WorldFixture {
     }
 };
 
-TEST_F(RecordsTest, PlayTimeIsWholeTensOfMilliseconds) {
+TEST_F(RecordsTest, PlayTimeIsWholeTensOfMillisecondsCutNotRounded) {
     PlayGame(1000, 2234, 0);
     EXPECT_EQ(world.GetPlayTime(), 1230);
+    PlayGame(1000, 2239, 0);  // 1239 ms: rounding would give 1240
+    EXPECT_EQ(world.GetPlayTime(), 1230);
+    PlayGame(1000, 2240, 0);
+    EXPECT_EQ(world.GetPlayTime(), 1240);
+    PlayGame(1000, 1009, 0);
+    EXPECT_EQ(world.GetPlayTime(), 0);
 }
 
 TEST_F(RecordsTest, PlayTimeSurvivesTheCounterWrapping) {
@@ -44,13 +50,30 @@ TEST_F(RecordsTest, RecordsAreIndependentMaxima) {
     PlayGame(0, 5000, 10);
     EXPECT_EQ(world.GetRecordScore(), 10);
     EXPECT_EQ(world.GetRecordTime(), 5000);
-    PlayGame(10000, 18000, 3);
+    PlayGame(10000, 18000, 3);  // a longer game with fewer points: only the time is beaten
     EXPECT_EQ(world.GetScore(), 3);
     EXPECT_EQ(world.GetRecordScore(), 10);
     EXPECT_EQ(world.GetRecordTime(), 8000);
-    PlayGame(20000, 21000, 10);  // equal to the record: it stays
+    PlayGame(20000, 21000, 12);  // more points in a shorter game: only the score is beaten
+    EXPECT_EQ(world.GetRecordScore(), 12);
+    EXPECT_EQ(world.GetRecordTime(), 8000);
+}
+
+TEST_F(RecordsTest, EqualingARecordBeatsNothing) {
+    world.SetRecords(10, 8000);
+    // The record score equalled in a shorter game: neither record moves, so a time that
+    // rides along with the score would show here.
+    PlayGame(0, 1000, 10);
     EXPECT_EQ(world.GetRecordScore(), 10);
     EXPECT_EQ(world.GetRecordTime(), 8000);
+    // The record time equalled with fewer points: likewise.
+    PlayGame(0, 8000, 2);
+    EXPECT_EQ(world.GetRecordScore(), 10);
+    EXPECT_EQ(world.GetRecordTime(), 8000);
+    // One more than each: both move.
+    PlayGame(0, 8010, 11);
+    EXPECT_EQ(world.GetRecordScore(), 11);
+    EXPECT_EQ(world.GetRecordTime(), 8010);
 }
 
 TEST_F(RecordsTest, SetRecordsTakesAnyValuesAndGamesOnlyRaiseThem) {
