@@ -216,10 +216,9 @@ WriteOutcome Replace(const std::string& path, const std::string& contents, FileC
     if (!folderFacts->MayCreateIn(user)) {
         return WriteOutcome::Refused("its folder is read-only");
     }
-    // Through a link into another folder, that folder's files are none of this save's business.
-    if (folder == FolderOf(path)) {
-        RemoveLeftovers(folder, user);
-    }
+    // Leftovers are looked for beside the settings file only: through a link into another
+    // folder, that folder's files are none of this save's business.
+    RemoveLeftovers(FolderOf(path), user);
     return WriteAndRename(target, contents, calls);
 }
 

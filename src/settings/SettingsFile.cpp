@@ -143,8 +143,15 @@ WriteOutcome SettingsFile::Write(const std::string& path, const StoredSettings& 
         ProfileDocument document(std::move(old.Bytes));
         Store(document, settings);
         // The user's configuration folder may not have a folder for us yet.
-        std::error_code ignored;
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+        const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+        std::error_code error;
+        if (!folder.empty() && !std::filesystem::exists(folder, error)) {
+            std::filesystem::create_directories(folder, error);
+            if (error) {
+                return WriteOutcome::Refused("cannot make " + folder.string() + ": " +
+                                             error.message());
+            }
+        }
         return ReplaceFileAtomically(path, document.Bytes(), calls);
     } catch (const std::exception& error) {
         return WriteOutcome::Refused(error.what());

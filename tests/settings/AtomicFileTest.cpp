@@ -146,7 +146,9 @@ TEST(AtomicFile, ClearsLeftoversOnlyInItsOwnFolder) {
     TempFolder::Write(real, OldContents);
     std::filesystem::create_symlink(real, link);
     TempFolder::Write(elsewhere.File(".settings-a1B2c3"), "someone's work in progress");
+    TempFolder::Write(folder.File(".settings-d4E5f6"), "a leftover");
     EXPECT_TRUE(ReplaceFileAtomically(link, NewContents));
+    EXPECT_FALSE(std::filesystem::exists(folder.File(".settings-d4E5f6")));
     EXPECT_EQ(TempFolder::Contents(real), NewContents);
     EXPECT_EQ(TempFolder::Contents(elsewhere.File(".settings-a1B2c3")),
               "someone's work in progress");
