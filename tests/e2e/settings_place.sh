@@ -265,7 +265,8 @@ at_file_place own-link
 [[ -L $own/settings.ini ]] || e2e_fail "own-link: the link was replaced"
 [[ $(e2e_settings_key "$W/elsewhere/mine.ini" SystemOptions) == "1,0,1,0" ]] ||
     e2e_fail "own-link: the linked file was not saved"
-[[ $(<"$W/elsewhere/.settings-a1B2c3") == "not ours" ]] || e2e_fail "own-link: a file in the link's target folder was removed"
+[[ -e $W/elsewhere/.settings-a1B2c3 && $(<"$W/elsewhere/.settings-a1B2c3") == "not ours" ]] ||
+    e2e_fail "own-link: a file in the link's target folder was removed"
 [[ ! -e $own/.settings-x9Y8z7 ]] || e2e_fail "own-link: the leftover beside settings.ini was kept"
 [[ ! -e $config ]] || e2e_fail "own-link: saved in \$XDG_CONFIG_HOME as well"
 quiet own-link
