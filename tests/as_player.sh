@@ -25,6 +25,8 @@ chown 65534:65534 "$scratch/home" "$scratch/tmp"
 cp "$program" "$scratch/program"
 chmod 755 "$scratch/program"
 status=0
+# From a folder that user can enter too: a death test starts the program again from there.
+cd "$scratch"
 setpriv --reuid=65534 --regid=65534 --clear-groups \
     env HOME="$scratch/home" TMPDIR="$scratch/tmp" "$scratch/program" "$@" || status=$?
 exit "$status"
