@@ -109,8 +109,9 @@ std::string HelpText() {
            "The options every Qt program takes are understood too, for example -platform xcb,\n"
            "-style fusion, -reverse or -display :1.\n"
            "\n"
-           "Settings are kept in settings.ini beside the program when that folder is writable,\n"
-           "otherwise in $XDG_CONFIG_HOME/lumabels/settings.ini (~/.config/lumabels/).\n"
+           "Settings are kept in $XDG_CONFIG_HOME/lumabels/settings.ini (~/.config/lumabels/),\n"
+           "or, for a portable copy (sound/ or help/ beside the program), in settings.ini\n"
+           "beside the program when this user may write there.\n"
            "Exit status: 0 when the game ends, 1 when another copy is already running (this one\n"
            "does nothing), 2 for an unknown option, 3 when no display could be opened.\n";
 }

@@ -4,29 +4,39 @@
 
 #include <unistd.h>
 
-#include <array>
+#include <climits>
+#include <vector>
 
 const std::string TitleText = "Lumabels";
 std::string SoundDir;
 std::string SettingsPath;
+std::string SettingsFallbackPath;
 std::string HelpPath;
 std::unique_ptr<AppPattern> World;
 std::unique_ptr<AppSound> NotePlayer;
 std::uint32_t LastTickTime = 0;
 
 std::string ExecutableFolder() {
-    std::array<char, 4096> buffer{};
-    const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
-    if (length <= 0) {
-        return {};
+    // The kernel gives up on a path longer than a page, but a shorter one may still be longer
+    // than a first guess: the buffer grows until the whole path fits.
+    std::vector<char> buffer(PATH_MAX);
+    while (true) {
+        const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());
+        if (length <= 0) {
+            return {};
+        }
+        if (static_cast<std::size_t>(length) < buffer.size()) {
+            const std::string path(buffer.data(), static_cast<std::size_t>(length));
+            return path.substr(0, path.rfind('/') + 1);
+        }
+        buffer.resize(2 * buffer.size());
     }
-    std::string path(buffer.data(), static_cast<std::size_t>(length));
-    return path.substr(0, path.rfind('/') + 1);
 }
 
 void InitProgramPaths() {
     const ProgramPaths paths = ResolveProgramPaths(ExecutableFolder(), SystemPathFacts());
     SoundDir = paths.SoundDir;
     SettingsPath = paths.SettingsPath;
+    SettingsFallbackPath = paths.SettingsFallbackPath;
     HelpPath = paths.HelpPath;
 }

@@ -2,32 +2,120 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
-std::string SingleInstanceLock::LockPath(const std::string& name) {
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && *runtime != 0) {
-        return std::string(runtime) + "/" + name + ".lock";
-    }
-    // The temp folder is shared by every user: the user id keeps one user's lock from
-    // another's.
-    const char* tmp = std::getenv("TMPDIR");
-    const std::string folder = tmp != nullptr && *tmp != 0 ? tmp : "/tmp";
-    return folder + "/" + name + "-" + std::to_string(getuid()) + ".lock";
+namespace {
+
+bool IsAbsolute(const std::string& path) {
+    return !path.empty() && path.front() == '/';
 }
 
-SingleInstanceLock::SingleInstanceLock(const std::string& name) {
-    const std::string path = LockPath(name);
-    fd_ = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd_ >= 0 && flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-        close(fd_);
-        fd_ = -1;
+std::string Variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+std::string ErrnoText(int error) {
+    return std::strerror(error);
+}
+
+// Why the opened lock file may not serve as the user's lock, or "" when it may.
+std::string Unfit(int fd) {
+    struct stat info {};
+    if (fstat(fd, &info) != 0) {
+        return ErrnoText(errno);
     }
+    if (!S_ISREG(info.st_mode)) {
+        return "it is not a regular file";
+    }
+    if (info.st_uid != geteuid()) {
+        return "the file belongs to another user";
+    }
+    return {};
+}
+
+}  // namespace
+
+SingleInstanceLock::SingleInstanceLock(const std::string& name)
+    : SingleInstanceLock(name, Variable("XDG_RUNTIME_DIR"), Variable("TMPDIR")) {}
+
+SingleInstanceLock::SingleInstanceLock(const std::string& name, const std::string& runtimeDir,
+                                       const std::string& tempDir) {
+    const std::string folder = Folder(runtimeDir, tempDir);
+    if (folder.empty()) {
+        return;
+    }
+    path_ = folder + "/" + name + ".lock";
+    Take();
 }
 
 SingleInstanceLock::~SingleInstanceLock() {
     if (fd_ >= 0) {
         close(fd_);  // closing the only descriptor releases the lock
+    }
+}
+
+void SingleInstanceLock::Fail(const std::string& path, const std::string& why) {
+    problem_ = "lumabels: cannot take the single-instance lock " + path + ": " + why + "\n";
+}
+
+std::string SingleInstanceLock::Folder(const std::string& runtimeDir, const std::string& tempDir) {
+    // A relative path would name a different folder from every current folder, so two copies
+    // started in two places would both run.
+    if (IsAbsolute(runtimeDir)) {
+        return runtimeDir;
+    }
+    // The temp folder is everyone's: another user could make files there under any name, so
+    // the lock goes into a folder of this user's own.
+    const std::string base = IsAbsolute(tempDir) ? tempDir : "/tmp";
+    const std::string folder = base + "/Lumabels-" + std::to_string(geteuid());
+    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+        Fail(folder, ErrnoText(errno));
+        return {};
+    }
+    struct stat info {};
+    if (lstat(folder.c_str(), &info) != 0) {
+        Fail(folder, ErrnoText(errno));
+        return {};
+    }
+    if (S_ISLNK(info.st_mode)) {
+        Fail(folder, "it is a symbolic link, not a folder of this user's");
+        return {};
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        Fail(folder, "it is not a folder");
+        return {};
+    }
+    if (info.st_uid != geteuid()) {
+        Fail(folder, "the folder belongs to another user");
+        return {};
+    }
+    return folder;
+}
+
+void SingleInstanceLock::Take() {
+    const int fd =
+        open(path_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        Fail(path_, errno == ELOOP ? "it is a symbolic link" : ErrnoText(errno));
+        return;
+    }
+    std::string wrong = Unfit(fd);
+    if (wrong.empty() && flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        fd_ = fd;
+        return;
+    }
+    // Held by another copy: the one failure that says nothing.
+    if (wrong.empty() && errno != EWOULDBLOCK) {
+        wrong = ErrnoText(errno);
+    }
+    close(fd);
+    if (!wrong.empty()) {
+        Fail(path_, wrong);
     }
 }

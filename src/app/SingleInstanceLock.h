@@ -4,18 +4,35 @@
 
 // A per-user lock that only one running copy of the game can hold. The kernel drops it when
 // the process ends in any way, so a crash never blocks the next start.
+//
+// It lives in $XDG_RUNTIME_DIR when that is an absolute path, else in a private folder of the
+// user's in the temp folder ($TMPDIR when absolute, else /tmp), made if need be and used only
+// when it is a real folder of theirs. The lock file itself is never reached through a link and
+// must be the user's own.
 class SingleInstanceLock {
   public:
-    // Tries to take the lock named `name` in $XDG_RUNTIME_DIR, or in the temp folder.
+    // Takes the lock named `name` in the place this process's environment gives.
     explicit SingleInstanceLock(const std::string& name);
+    // The same with the values of XDG_RUNTIME_DIR and TMPDIR given ("" when unset).
+    SingleInstanceLock(const std::string& name, const std::string& runtimeDir,
+                       const std::string& tempDir);
     SingleInstanceLock(const SingleInstanceLock&) = delete;
     SingleInstanceLock& operator=(const SingleInstanceLock&) = delete;
     ~SingleInstanceLock();
 
     bool IsHeld() const { return fd_ >= 0; }
-
-    static std::string LockPath(const std::string& name);
+    // Not held, and not because another copy holds it: one line that names the lock's path
+    // and the reason, ending in a line feed. Empty otherwise.
+    const std::string& Problem() const { return problem_; }
+    const std::string& Path() const { return path_; }
 
   private:
+    // The folder for the lock, or "" with problem_ set.
+    std::string Folder(const std::string& runtimeDir, const std::string& tempDir);
+    void Take();
+    void Fail(const std::string& path, const std::string& why);
+
     int fd_ = -1;
+    std::string path_;
+    std::string problem_;
 };

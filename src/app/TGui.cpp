@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <QWindow>
 #include <exception>
+#include <iostream>
 
 #include "app/ProgramGlobals.h"
 #include "dialogs/TAboutDialog.h"
@@ -246,7 +247,8 @@ void TGui::SetStaysOnTop(bool onTop) {
 }
 
 void TGui::LoadSettings() {
-    const StoredSettings stored = SettingsFile::Read(SettingsPath, x(), y());
+    const StoredSettings stored =
+        SettingsFile::ReadOrFallback(SettingsPath, SettingsFallbackPath, x(), y());
     ApplyPlayOptions(stored.Play);
     ApplySystemOptions(stored.System);
     if (CurrentSystemOptions.RestoreRecord) {
@@ -275,9 +277,9 @@ void TGui::SaveSettings() {
     const QPoint position = PlatformReportsPosition() ? pos() : lastKnownPosition_;
     stored.Left = position.x();
     stored.Top = position.y();
-    // A failed save changes nothing on disk and there is no one left to tell: the window is
-    // closing.
-    SettingsFile::Write(SettingsPath, stored);
+    // A failed save changes nothing on disk. The window is closing, so the one word about it
+    // goes to the terminal, if any, rather than to a box nobody would see.
+    SettingsFile::WriteOrSay(SettingsPath, stored, std::cerr);
 }
 
 void TGui::closeEvent(QCloseEvent* event) {

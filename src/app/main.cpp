@@ -53,6 +53,7 @@ int main(int argc, char** argv) {
     // a copy started at that moment cannot read a file that is about to change.
     const SingleInstanceLock lock(TitleText);
     if (!lock.IsHeld()) {
+        std::fputs(lock.Problem().c_str(), stderr);
         return 1;
     }
     InitProgramPaths();

@@ -1,11 +1,14 @@
 #include "engine/AppSound.h"
 
 #include <SDL.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstring>
-#include <fstream>
 #include <new>
 #include <utility>
 
@@ -16,29 +19,58 @@ constexpr Uint16 DeviceSamples = 512;  // about 12 ms: a click is heard without 
 
 // A note file is a few tens of kilobytes. Anything far bigger is not one of ours, and turning
 // it away spares an allocation of whatever size a stray file happens to have.
-constexpr std::streamoff MaxNoteFileBytes = 16 * 1024 * 1024;
+constexpr std::size_t MaxNoteFileBytes = 1024 * 1024;
+// A note lasts well under a second. A longer one is refused before it is converted: at a low
+// sample rate a small file stands for hours of sound, and converting it would take gigabytes.
+constexpr std::uint64_t MaxNoteSeconds = 5;
 
 struct WavFree {
     void operator()(Uint8* samples) const { SDL_FreeWAV(samples); }
 };
 
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) {
-        return std::nullopt;
+// Closes the file however the read ends.
+class ReadOnlyFile {
+  public:
+    explicit ReadOnlyFile(const std::string& path)
+        // Without blocking: a FIFO in place of a note must not hold the start up.
+        : fd_(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)) {}
+    ReadOnlyFile(const ReadOnlyFile&) = delete;
+    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+    ~ReadOnlyFile() {
+        if (fd_ >= 0) {
+            close(fd_);
+        }
     }
-    const std::streamoff size = in.tellg();
-    if (size < 0 || size > MaxNoteFileBytes || !in.seekg(0)) {
+    int Get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+// The whole of a regular file of at most MaxNoteFileBytes; nothing for anything else.
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
+    const ReadOnlyFile file(path);
+    struct stat info {};
+    if (file.Get() < 0 || fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        info.st_size < 0 || static_cast<std::uint64_t>(info.st_size) > MaxNoteFileBytes) {
         return std::nullopt;
     }
     std::vector<std::uint8_t> bytes;
     try {
-        bytes.resize(static_cast<std::size_t>(size));
+        bytes.resize(static_cast<std::size_t>(info.st_size));
     } catch (const std::bad_alloc&) {
         return std::nullopt;
     }
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), size) || in.gcount() != size) {
-        return std::nullopt;
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = read(file.Get(), bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return std::nullopt;  // an error, or the file shrank while it was read
+        }
+        got += static_cast<std::size_t>(n);
     }
     return bytes;
 }
@@ -87,6 +119,11 @@ std::vector<std::uint8_t> DecodeNote(const std::vector<std::uint8_t>& image,
         return {};
     }
     const std::unique_ptr<Uint8, WavFree> owned(samples);
+    const std::uint64_t storedFrameBytes = SDL_AUDIO_BITSIZE(stored.format) / 8U * stored.channels;
+    if (storedFrameBytes == 0 || stored.freq <= 0 ||
+        length / storedFrameBytes > MaxNoteSeconds * static_cast<std::uint64_t>(stored.freq)) {
+        return {};
+    }
 
     SDL_AudioCVT cvt{};
     const int needed = SDL_BuildAudioCVT(&cvt, stored.format, stored.channels, stored.freq,

@@ -7,8 +7,20 @@
 #include <cstdio>
 #include <cstdlib>
 
+int FileCalls::OpenForReading(const std::string& path) {
+    return open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+}
+
+ssize_t FileCalls::Read(int fd, void* data, std::size_t size) {
+    return read(fd, data, size);
+}
+
 int FileCalls::MakeTemporary(std::string& pathTemplate) {
     return mkostemp(pathTemplate.data(), O_CLOEXEC);
+}
+
+int FileCalls::ChangeOwner(int fd, uid_t owner, gid_t group) {
+    return fchown(fd, owner, group);
 }
 
 int FileCalls::ChangeMode(int fd, mode_t mode) {

@@ -44,10 +44,11 @@ ProfileDocument::ProfileDocument(std::string bytes) : bytes_(std::move(bytes)) {
     if (std::string_view(bytes_).starts_with(ByteOrderMark)) {
         start_ = ByteOrderMark.size();
     }
+    SplitLines();
 }
 
-std::vector<ProfileDocument::Line> ProfileDocument::SplitLines() const {
-    std::vector<Line> lines;
+void ProfileDocument::SplitLines() {
+    lines_.clear();
     std::size_t at = start_;
     while (at < bytes_.size()) {
         Line line;
@@ -60,9 +61,16 @@ std::vector<ProfileDocument::Line> ProfileDocument::SplitLines() const {
             at += bytes_.compare(at, 2, "\r\n") == 0 ? 2 : 1;
         }
         line.next = at;
-        lines.push_back(line);
+        lines_.push_back(line);
     }
-    return lines;
+}
+
+void ProfileDocument::ShiftLines(std::size_t first, std::ptrdiff_t delta) {
+    for (std::size_t i = first; i < lines_.size(); ++i) {
+        lines_[i].begin += delta;
+        lines_[i].end += delta;
+        lines_[i].next += delta;
+    }
 }
 
 std::string_view ProfileDocument::Content(const Line& line) const {
@@ -109,10 +117,9 @@ std::string_view ProfileDocument::LineEnd() const {
     return bytes_.compare(at, 2, "\r\n") == 0 ? "\r\n" : "\r";
 }
 
-std::optional<std::size_t> ProfileDocument::FindSection(const std::vector<Line>& lines,
-                                                        std::string_view section) const {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (KindOf(lines[i]) == Kind::Header && SameName(HeaderName(lines[i]), section)) {
+std::optional<std::size_t> ProfileDocument::FindSection(std::string_view section) const {
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        if (KindOf(lines_[i]) == Kind::Header && SameName(HeaderName(lines_[i]), section)) {
             return i;
         }
     }
@@ -121,49 +128,62 @@ std::optional<std::size_t> ProfileDocument::FindSection(const std::vector<Line>&
 
 std::optional<std::string> ProfileDocument::Get(std::string_view section,
                                                 std::string_view key) const {
-    const std::vector<Line> lines = SplitLines();
-    const auto header = FindSection(lines, section);
+    const auto header = FindSection(section);
     if (!header) {
         return std::nullopt;
     }
-    for (std::size_t i = *header + 1; i < lines.size(); ++i) {
-        const Kind kind = KindOf(lines[i]);
+    for (std::size_t i = *header + 1; i < lines_.size(); ++i) {
+        const Kind kind = KindOf(lines_[i]);
         if (kind == Kind::Header) {
             break;
         }
-        if (kind == Kind::Key && SameName(KeyName(lines[i]), key)) {
-            return std::string(Value(lines[i]));
+        if (kind == Kind::Key && SameName(KeyName(lines_[i]), key)) {
+            return std::string(Value(lines_[i]));
         }
     }
     return std::nullopt;
 }
 
 void ProfileDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
-    const std::vector<Line> lines = SplitLines();
     const std::string eol(LineEnd());
     const std::string safeValue = OnOneLine(value);
-    const auto header = FindSection(lines, section);
+    const auto header = FindSection(section);
     if (!header) {
         // A new section goes at the very end, after a line end if the last line lacks one.
-        if (!lines.empty() && lines.back().end == lines.back().next) {
+        if (!lines_.empty() && lines_.back().end == lines_.back().next) {
             bytes_ += eol;
+            lines_.back().next = bytes_.size();
         }
-        bytes_.append("[").append(section).append("]").append(eol);
-        bytes_.append(key).append("=").append(safeValue).append(eol);
+        const std::string headerLine = "[" + std::string(section) + "]";
+        const std::string keyLine = std::string(key) + "=" + safeValue;
+        for (const std::string& text : {headerLine, keyLine}) {
+            Line line;
+            line.begin = bytes_.size();
+            bytes_.append(text).append(eol);
+            line.end = line.begin + text.size();
+            line.next = bytes_.size();
+            lines_.push_back(line);
+        }
         return;
     }
     std::size_t lastKey = *header;
-    for (std::size_t i = *header + 1; i < lines.size(); ++i) {
-        const Kind kind = KindOf(lines[i]);
+    for (std::size_t i = *header + 1; i < lines_.size(); ++i) {
+        const Kind kind = KindOf(lines_[i]);
         if (kind == Kind::Header) {
             break;
         }
         if (kind != Kind::Key) {
             continue;
         }
-        if (SameName(KeyName(lines[i]), key)) {
-            const std::string replacement = std::string(KeyName(lines[i])) + "=" + safeValue;
-            bytes_.replace(lines[i].begin, lines[i].end - lines[i].begin, replacement);
+        if (SameName(KeyName(lines_[i]), key)) {
+            Line& line = lines_[i];
+            const std::string replacement = std::string(KeyName(line)) + "=" + safeValue;
+            const auto delta = static_cast<std::ptrdiff_t>(replacement.size()) -
+                               static_cast<std::ptrdiff_t>(line.end - line.begin);
+            bytes_.replace(line.begin, line.end - line.begin, replacement);
+            line.end += delta;
+            line.next += delta;
+            ShiftLines(i + 1, delta);
             return;
         }
         lastKey = i;
@@ -171,11 +191,20 @@ void ProfileDocument::Set(std::string_view section, std::string_view key, std::s
     // A new key goes right after the section's last key, before any comment or blank line.
     // It ends the way that line ends: in a file of mixed line ends, a lone CR put before a
     // line that starts with LF would merge with it and swallow that line.
-    const Line& after = lines[lastKey];
+    Line& after = lines_[lastKey];
     const bool endsFile = after.end == after.next;
     const std::string lineEnd = endsFile ? eol : bytes_.substr(after.end, after.next - after.end);
     // A line that ended the file without a line end gets one before the new key.
     std::string insertion = endsFile ? eol : std::string();
+    if (endsFile) {
+        after.next += eol.size();
+    }
+    Line added;
+    added.begin = after.next;
+    added.end = added.begin + key.size() + 1 + safeValue.size();
+    added.next = added.end + lineEnd.size();
     insertion.append(key).append("=").append(safeValue).append(lineEnd);
-    bytes_.insert(after.next, insertion);
+    bytes_.insert(after.next - (endsFile ? eol.size() : 0), insertion);
+    ShiftLines(lastKey + 1, static_cast<std::ptrdiff_t>(insertion.size()));
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(lastKey) + 1, added);
 }

@@ -35,7 +35,10 @@ class ProfileDocument {
     };
     enum class Kind { Other, Comment, Header, Key };
 
-    std::vector<Line> SplitLines() const;
+    // Finds the lines once; edits keep the index up to date instead of splitting again.
+    void SplitLines();
+    // Moves the lines from `first` on by `delta` bytes.
+    void ShiftLines(std::size_t first, std::ptrdiff_t delta);
     std::string_view Content(const Line& line) const;
     Kind KindOf(const Line& line) const;
     std::string_view HeaderName(const Line& line) const;
@@ -44,9 +47,9 @@ class ProfileDocument {
     std::string_view LineEnd() const;
 
     // Index of the header line of the first section of that name, or nothing.
-    std::optional<std::size_t> FindSection(const std::vector<Line>& lines,
-                                           std::string_view section) const;
+    std::optional<std::size_t> FindSection(std::string_view section) const;
 
     std::string bytes_;
+    std::vector<Line> lines_;
     std::size_t start_ = 0;  // after a UTF-8 byte-order mark, which is kept but never parsed
 };

@@ -1,12 +1,14 @@
 #include "settings/SettingsFile.h"
 
-#include <unistd.h>
-
+#include <cerrno>
+#include <exception>
 #include <filesystem>
+#include <string_view>
 #include <vector>
 
 #include "settings/AtomicFile.h"
 #include "settings/CommaText.h"
+#include "settings/FileFacts.h"
 #include "settings/IntegerText.h"
 
 namespace {
@@ -38,6 +40,16 @@ std::string FlagText(bool flag) {
     return flag ? "1" : "0";
 }
 
+// Nothing at all is there, not even a dangling link.
+bool IsMissing(const std::string& path) {
+    return !FileFacts::OfEntry(path) && errno == ENOENT;
+}
+
+// A byte-order mark of UTF-16 (or UTF-32, which starts the same way) in either byte order.
+bool IsUtf16(std::string_view bytes) {
+    return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+}
+
 }  // namespace
 
 StoredSettings SettingsFile::Parse(const ProfileDocument& document, std::int32_t left,
@@ -45,7 +57,11 @@ StoredSettings SettingsFile::Parse(const ProfileDocument& document, std::int32_t
     StoredSettings s;
     s.Left = left;
     s.Top = top;
+    ParseInto(document, s);
+    return s;
+}
 
+void SettingsFile::ParseInto(const ProfileDocument& document, StoredSettings& s) {
     const auto play = Entries(document, PlayOptionsKey, 5);
     ReadNumber(play[0], s.Play.NumLumabels);
     ReadNumber(play[1], s.Play.NumClouds);
@@ -67,7 +83,6 @@ StoredSettings SettingsFile::Parse(const ProfileDocument& document, std::int32_t
     ReadNumber(others[2], s.Left);
     ReadNumber(others[3], s.Top);
     s.PositionStored = ParseInteger(others[2]).has_value() || ParseInteger(others[3]).has_value();
-    return s;
 }
 
 void SettingsFile::Store(ProfileDocument& document, const StoredSettings& s) {
@@ -83,20 +98,75 @@ void SettingsFile::Store(ProfileDocument& document, const StoredSettings& s) {
                                 IntegerToText(s.Left), IntegerToText(s.Top)}));
 }
 
-StoredSettings SettingsFile::Read(const std::string& path, std::int32_t left, std::int32_t top) {
-    return Parse(ProfileDocument(ReadWholeFile(path).value_or("")), left, top);
+FileText SettingsFile::ReadText(const std::string& path, FileCalls& calls) {
+    FileText text = ReadWholeFile(path, MaxBytes, calls);
+    // The game reads and writes bytes, and an edit of UTF-16 text would mix 8-bit lines into it.
+    if (text.State == FileText::Kind::Read && IsUtf16(text.Bytes)) {
+        text.State = FileText::Kind::Unusable;
+        text.Bytes.clear();
+        text.Problem = "UTF-16 text, which the game does not write, so left as it is";
+    }
+    return text;
 }
 
-bool SettingsFile::Write(const std::string& path, const StoredSettings& settings,
-                         FileCalls& calls) {
-    std::optional<std::string> old = ReadWholeFile(path);
-    if (!old && access(path.c_str(), F_OK) == 0) {
-        return false;  // there but unreadable: rewriting it would lose what it holds
+StoredSettings SettingsFile::Read(const std::string& path, std::int32_t left, std::int32_t top,
+                                  FileCalls& calls) {
+    StoredSettings s;
+    s.Left = left;
+    s.Top = top;
+    try {
+        const FileText text = ReadText(path, calls);
+        if (text.State == FileText::Kind::Read) {
+            ParseInto(ProfileDocument(text.Bytes), s);
+        }
+    } catch (...) {
+        // Out of memory, most likely: what was read stands, the rest keeps its defaults.
     }
-    ProfileDocument document(old.value_or(""));
-    Store(document, settings);
-    // The user's configuration folder may not have a folder for us yet.
-    std::error_code ignored;
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
-    return ReplaceFileAtomically(path, document.Bytes(), calls);
+    return s;
+}
+
+StoredSettings SettingsFile::ReadOrFallback(const std::string& path, const std::string& fallback,
+                                            std::int32_t left, std::int32_t top) {
+    const bool useFallback = !fallback.empty() && (path.empty() || IsMissing(path));
+    return Read(useFallback ? fallback : path, left, top);
+}
+
+WriteOutcome SettingsFile::Write(const std::string& path, const StoredSettings& settings,
+                                 FileCalls& calls) {
+    if (path.empty()) {
+        return WriteOutcome::Refused("no home folder is known to keep them in");
+    }
+    try {
+        FileText old = ReadText(path, calls);
+        if (old.State == FileText::Kind::Unusable) {
+            return WriteOutcome::Refused(old.Problem);
+        }
+        ProfileDocument document(std::move(old.Bytes));
+        Store(document, settings);
+        // The user's configuration folder may not have a folder for us yet.
+        const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+        std::error_code error;
+        if (!folder.empty() && !std::filesystem::exists(folder, error)) {
+            std::filesystem::create_directories(folder, error);
+            if (error) {
+                return WriteOutcome::Refused("cannot make " + folder.string() + ": " +
+                                             error.message());
+            }
+        }
+        return ReplaceFileAtomically(path, document.Bytes(), calls);
+    } catch (const std::exception& error) {
+        return WriteOutcome::Refused(error.what());
+    } catch (...) {
+        return WriteOutcome::Refused("unknown error");
+    }
+}
+
+WriteOutcome SettingsFile::WriteOrSay(const std::string& path, const StoredSettings& settings,
+                                      std::ostream& say) {
+    const WriteOutcome outcome = Write(path, settings);
+    if (!outcome) {
+        say << "lumabels: the settings were not saved" << (path.empty() ? "" : " in " + path)
+            << ": " << outcome.Problem() << std::endl;
+    }
+    return outcome;
 }

@@ -9,8 +9,8 @@
 # - no help page: Help, then OK, shows no window of the game's and the game goes on; what the
 #   browser (a stand-in xdg-open on PATH) was handed, if anything, is reported;
 # - no sound device (SDL_AUDIODRIVER=nonexistent): silent, plays as usual;
-# - no XDG_RUNTIME_DIR: the single-instance lock goes to $TMPDIR (a private folder here), with
-#   the user id in its name, and a second start is still refused with status 1;
+# - no XDG_RUNTIME_DIR: the single-instance lock goes to a folder of the user's own in $TMPDIR,
+#   with the user id in its name, and a second start is still refused with status 1;
 # - the game in a folder whose path has blanks and non-ASCII letters: it finds its notes and
 #   help page there (the page's URL names that folder) and writes settings.ini there.
 set -euo pipefail
@@ -158,11 +158,11 @@ ln -s "$data/help" "$E2E_WORK/game/help"
 
 # --- no XDG_RUNTIME_DIR -----------------------------------------------------------------------
 mkdir -m 700 "$E2E_WORK/tmp"
-lock=$E2E_WORK/tmp/Lumabels-$(id -u).lock
+lock=$E2E_WORK/tmp/Lumabels-$(id -u)/Lumabels.lock
 rm -f "$E2E_WORK/runtime/"*.lock
 start no-runtime "$E2E_WORK/game" -u XDG_RUNTIME_DIR TMPDIR="$E2E_WORK/tmp"
 first=$E2E_PID
-[[ -e $lock ]] || e2e_fail "no XDG_RUNTIME_DIR: no lock at \$TMPDIR/Lumabels-UID.lock; \$TMPDIR holds: $(ls -A "$E2E_WORK/tmp")"
+[[ -e $lock ]] || e2e_fail "no XDG_RUNTIME_DIR: no lock at \$TMPDIR/Lumabels-UID/Lumabels.lock; \$TMPDIR holds: $(ls -A "$E2E_WORK/tmp")"
 [[ -z $(find "$E2E_WORK/runtime" -name '*.lock') ]] || e2e_fail "no XDG_RUNTIME_DIR: the usual runtime folder was used"
 e2e_launch_watched no-runtime-second
 e2e_wait_end "$E2E_PID" 20
@@ -171,7 +171,7 @@ E2E_PID=$first
 e2e_pid_running "$first" || e2e_fail "no XDG_RUNTIME_DIR: the first copy has gone"
 play no-runtime
 finish no-runtime
-e2e_log "no XDG_RUNTIME_DIR: the lock was ${lock##*/} in \$TMPDIR, a second start was refused"
+e2e_log "no XDG_RUNTIME_DIR: the lock was ${lock#"$E2E_WORK/tmp/"} in \$TMPDIR, a second start was refused"
 
 # --- a folder with blanks and non-ASCII letters -----------------------------------------------
 odd="$E2E_WORK/Mes jeux/Lumabéls ☂"

@@ -728,6 +728,7 @@ e2e_as_player() {
     chown 65534:65534 "$E2E_WORK/home" "$E2E_WORK/runtime"
     # The player reaches the game and its data through the work folder.
     chmod 755 "$E2E_WORK"
+    e2e_copy_data "$E2E_WORK/game"
 }
 
 # A Perl program (Perl is part of every Debian system) that runs a command as its child and
@@ -1059,4 +1060,58 @@ e2e_blow_a_cloud() {
         fi
     done
     e2e_fail "no cloud could be blown away in $rounds games"
+}
+
+# --- other users ----------------------------------------------------------------------------
+
+# e2e_copy_data FOLDER: replaces the links to the build's sound/ and help/ in FOLDER with
+# copies, and makes the game there a file of its own, so another user reaches them wherever
+# the clone lies (a build tree under a home folder of mode 0700 is out of their reach).
+e2e_copy_data() {
+    local folder=$1 item from
+    from=$(dirname "$E2E_BINARY")
+    for item in sound help; do
+        if [[ -L $folder/$item ]]; then
+            rm "$folder/$item"
+            cp -R "$from/$item" "$folder/$item"
+            chmod -R a+rX "$folder/$item"
+        fi
+    done
+    if [[ -e $folder/lumabels ]]; then
+        cp --remove-destination "$E2E_BINARY" "$folder/lumabels"
+        chmod 755 "$folder/lumabels"
+    fi
+}
+
+# The second user, the one who attacks the player's files: a system account with no home, made
+# once per machine. Only root can make it or act as it.
+E2E_ATTACKER_NAME=lumabels-attacker
+
+# e2e_attacker: sets E2E_ATTACKER (a command prefix that runs a command as that user) and
+# E2E_ATTACKER_UID, making the user if need be; returns 1 (after saying why) when the test does
+# not run as root or the user cannot be made.
+e2e_attacker() {
+    if (($(id -u) != 0)); then
+        e2e_log "skipped the cases with an attacking user: only root can act as a second user"
+        return 1
+    fi
+    if ! id -u "$E2E_ATTACKER_NAME" >/dev/null 2>&1; then
+        if ! command -v useradd >/dev/null 2>&1; then
+            e2e_log "skipped the cases with an attacking user: useradd is not installed"
+            return 1
+        fi
+        # Two tests may make it at once; whichever loses finds it made.
+        useradd -r -M -d /nonexistent -s /usr/sbin/nologin "$E2E_ATTACKER_NAME" 2>/dev/null ||
+            id -u "$E2E_ATTACKER_NAME" >/dev/null 2>&1 || {
+            e2e_log "skipped the cases with an attacking user: useradd failed"
+            return 1
+        }
+    fi
+    E2E_ATTACKER_UID=$(id -u "$E2E_ATTACKER_NAME")
+    E2E_ATTACKER=(setpriv "--reuid=$E2E_ATTACKER_UID" "--regid=$(id -g "$E2E_ATTACKER_NAME")" --clear-groups)
+}
+
+# e2e_stderr_lines FILE: the number of lines in FILE (0 for a missing or empty file).
+e2e_stderr_lines() {
+    if [[ -s $1 ]]; then wc -l <"$1"; else echo 0; fi
 }

@@ -125,3 +125,34 @@ TEST(ProfileWrite, WhatIsWrittenReadsBack) {
     }
     EXPECT_EQ(document.Get("S", "A"), "1");
 }
+
+TEST(ProfileWrite, EditsKeepTheLineIndexAsAFreshReadingWouldFindIt) {
+    const std::string starts[] = {
+        "",
+        "[A]\nk=1",
+        "[A]\r\nk=1\r\n; note\r\n\r\n[B]\r\nx=2\r\n",
+        "\xEF\xBB\xBF[a]\rK=long value here\r[b]\rk=\r",
+        "[A]\nk=1\n[A]\nk=2\nother\n[C]",
+    };
+    const char* const sections[] = {"A", "b", "C", "New"};
+    const char* const keys[] = {"k", "K", "x", "fresh"};
+    const char* const values[] = {"", "1", "a much longer value than before", "v\nw"};
+    for (const std::string& start : starts) {
+        ProfileDocument edited(start);
+        int round = 0;
+        for (const char* section : sections) {
+            for (const char* key : keys) {
+                edited.Set(section, key, values[round++ % 4]);
+                const ProfileDocument fresh(edited.Bytes());
+                for (const char* s : sections) {
+                    for (const char* k : keys) {
+                        EXPECT_EQ(edited.Get(s, k), fresh.Get(s, k))
+                            << "[" << s << "] " << k << " after setting [" << section << "] " << key
+                            << " in:\n"
+                            << edited.Bytes();
+                    }
+                }
+            }
+        }
+    }
+}

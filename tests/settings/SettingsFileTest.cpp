@@ -1,6 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <new>
+#include <sstream>
 
 #include "settings/SettingsFile.h"
 #include "settings/TempFolder.h"
@@ -182,4 +189,193 @@ TEST(SettingsFile, AFirstSaveMakesTheUsersConfigFolder) {
     const std::string path = folder.File("config/lumabels/settings.ini");
     ASSERT_TRUE(SettingsFile::Write(path, StoredSettings{}));
     EXPECT_EQ(TempFolder::Contents(path).rfind("[Settings]\nPlayOptions=", 0), 0U);
+}
+
+namespace {
+
+const std::string Prepared = "[Settings]\nPlayOptions=12,0,250,Mine,0\nOthers=5,6000,77,66\n";
+
+bool HasPreparedValues(const StoredSettings& s) {
+    return s.Play.NumLumabels == 12 && s.Play.Message == "Mine" && !s.Play.SoundOn &&
+           s.RecordScore == 5 && s.Left == 77;
+}
+
+bool HasDefaults(const StoredSettings& s, std::int32_t left) {
+    return s.Play.NumLumabels == 9 && s.Play.Message == "Results" && s.Play.SoundOn &&
+           s.RecordScore == 0 && s.Left == left;
+}
+
+// Throws where a call would run out of memory.
+class ThrowingCalls final : public FileCalls {
+  public:
+    enum class Where { Read, Rename };
+    explicit ThrowingCalls(Where where) : where_(where) {}
+    ssize_t Read(int fd, void* data, std::size_t size) override {
+        if (where_ == Where::Read) {
+            throw std::bad_alloc();
+        }
+        return FileCalls::Read(fd, data, size);
+    }
+    int Rename(const std::string& from, const std::string& to) override {
+        if (where_ == Where::Rename) {
+            throw std::bad_alloc();
+        }
+        return FileCalls::Rename(from, to);
+    }
+
+  private:
+    Where where_;
+};
+
+// A file of `size` bytes that holds the prepared section at its end.
+void WriteLargeFile(const std::string& path, std::size_t size) {
+    std::ofstream out(path, std::ios::binary);
+    out << std::string(size - Prepared.size() - 1, ';') << '\n' << Prepared;
+}
+
+}  // namespace
+
+TEST(SettingsFile, UsesAFileUpToTheSizeLimit) {
+    TempFolder folder;
+    const std::string path = folder.File("settings.ini");
+    WriteLargeFile(path, SettingsFile::MaxBytes);
+    EXPECT_TRUE(HasPreparedValues(SettingsFile::Read(path, 1, 2)));
+    EXPECT_TRUE(SettingsFile::Write(path, StoredSettings{}));
+}
+
+TEST(SettingsFile, LeavesALargerFileAloneAndUsesTheDefaults) {
+    TempFolder folder;
+    const std::string path = folder.File("settings.ini");
+    WriteLargeFile(path, SettingsFile::MaxBytes + 1);
+    const std::string before = TempFolder::Contents(path);
+    EXPECT_TRUE(HasDefaults(SettingsFile::Read(path, 1, 2), 1));
+    const WriteOutcome outcome = SettingsFile::Write(path, StoredSettings{});
+    EXPECT_FALSE(outcome);
+    EXPECT_NE(outcome.Problem().find("larger than 1024 KiB"), std::string::npos)
+        << outcome.Problem();
+    EXPECT_TRUE(TempFolder::Contents(path) == before);
+    EXPECT_EQ(folder.EntryCount(), 1U);
+}
+
+TEST(SettingsFile, LeavesUtf16TextByteForByteAndUsesTheDefaults) {
+    TempFolder folder;
+    const std::string path = folder.File("settings.ini");
+    // "[Settings]" and the rest in UTF-16, little and big endian.
+    for (const bool little : {true, false}) {
+        std::string text = little ? "\xFF\xFE" : "\xFE\xFF";
+        for (const char c : Prepared) {
+            text += little ? std::string{c, '\0'} : std::string{'\0', c};
+        }
+        TempFolder::Write(path, text);
+        EXPECT_TRUE(HasDefaults(SettingsFile::Read(path, 1, 2), 1));
+        const WriteOutcome outcome = SettingsFile::Write(path, StoredSettings{});
+        EXPECT_FALSE(outcome);
+        EXPECT_NE(outcome.Problem().find("UTF-16"), std::string::npos) << outcome.Problem();
+        EXPECT_TRUE(TempFolder::Contents(path) == text);
+        EXPECT_EQ(folder.EntryCount(), 1U);
+    }
+}
+
+TEST(SettingsFile, ReadsTheFallbackOnlyWhileTheUsersFileIsMissing) {
+    TempFolder folder;
+    const std::string mine = folder.File("config/lumabels/settings.ini");
+    const std::string beside = folder.File("settings.ini");
+    TempFolder::Write(beside, Prepared);
+    EXPECT_TRUE(HasPreparedValues(SettingsFile::ReadOrFallback(mine, beside, 1, 2)));
+    EXPECT_TRUE(HasPreparedValues(SettingsFile::ReadOrFallback("", beside, 1, 2)));
+    EXPECT_TRUE(HasDefaults(SettingsFile::ReadOrFallback(mine, "", 1, 2), 1));
+    // Once the first save has made the user's file, that is what counts.
+    ASSERT_TRUE(SettingsFile::Write(mine, StoredSettings{}));
+    EXPECT_TRUE(HasDefaults(SettingsFile::ReadOrFallback(mine, beside, 1, 2), 0));
+    // So does anything else in its place: a link that leads nowhere is not "missing".
+    std::filesystem::remove(mine);
+    std::filesystem::create_symlink(folder.File("nowhere"), mine);
+    EXPECT_TRUE(HasDefaults(SettingsFile::ReadOrFallback(mine, beside, 1, 2), 1));
+    EXPECT_EQ(TempFolder::Contents(beside), Prepared);
+}
+
+TEST(SettingsFile, KeepsEveryExceptionInsideLoadAndSave) {
+    TempFolder folder;
+    const std::string path = folder.File("settings.ini");
+    TempFolder::Write(path, Prepared);
+    ThrowingCalls reading(ThrowingCalls::Where::Read);
+    EXPECT_TRUE(HasDefaults(SettingsFile::Read(path, 1, 2, reading), 1));
+    EXPECT_FALSE(SettingsFile::Write(path, StoredSettings{}, reading));
+    ThrowingCalls renaming(ThrowingCalls::Where::Rename);
+    EXPECT_TRUE(HasPreparedValues(SettingsFile::Read(path, 1, 2, renaming)));
+    EXPECT_FALSE(SettingsFile::Write(path, StoredSettings{}, renaming));
+    EXPECT_EQ(TempFolder::Contents(path), Prepared);
+}
+
+TEST(SettingsFile, SaysOnceWhereAndWhyASaveFailed) {
+    TempFolder folder;
+    const std::string path = folder.File("settings.ini");
+    std::filesystem::create_directory(path);
+    std::ostringstream said;
+    EXPECT_FALSE(SettingsFile::WriteOrSay(path, StoredSettings{}, said));
+    EXPECT_EQ(said.str(), "lumabels: the settings were not saved in " + path +
+                              ": not a regular file, so left as it is\n");
+    said.str("");
+    EXPECT_FALSE(SettingsFile::WriteOrSay("", StoredSettings{}, said));
+    EXPECT_EQ(said.str(),
+              "lumabels: the settings were not saved: no home folder is known to keep them in\n");
+    said.str("");
+    EXPECT_TRUE(SettingsFile::WriteOrSay(folder.File("good.ini"), StoredSettings{}, said));
+    EXPECT_EQ(said.str(), "");
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+#define LUMABELS_ADDRESS_SPACE_IS_RESERVED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define LUMABELS_ADDRESS_SPACE_IS_RESERVED 1
+#endif
+#endif
+
+namespace {
+
+// Loads and saves in an address space that may grow by 64 MiB only, and exits with 0 when
+// the load gave the defaults and the save was refused.
+[[noreturn]] void LoadAndSaveWithLittleMemory(const std::string& path) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    long vmSizeKb = 0;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmSize:", 0) == 0) {
+            vmSizeKb = std::atol(line.c_str() + 7);
+        }
+    }
+    const rlim_t limit = static_cast<rlim_t>(vmSizeKb + 64 * 1024) * 1024;
+    const rlimit bound{limit, limit};
+    if (vmSizeKb == 0 || setrlimit(RLIMIT_AS, &bound) != 0) {
+        std::_Exit(3);
+    }
+    const StoredSettings s = SettingsFile::Read(path, 1, 2);
+    const bool saved = static_cast<bool>(SettingsFile::Write(path, s));
+    std::_Exit(HasDefaults(s, 1) && !saved ? 0 : 4);
+}
+
+}  // namespace
+
+// Loads and saves a 100 MB settings.ini in a child whose address space may grow by 64 MiB
+// only: reading such a file whole would run out of memory there.
+TEST(SettingsFileDeathTest, AHugeFileNeedsNoMemoryToSpeakOf) {
+#ifdef LUMABELS_ADDRESS_SPACE_IS_RESERVED
+    GTEST_SKIP() << "the address sanitizer reserves more address space than any limit allows";
+#else
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    TempFolder folder;
+    const std::string path = folder.File("settings.ini");
+    {
+        std::ofstream out(path, std::ios::binary);
+        const std::string block(1 << 20, ';');
+        for (int i = 0; i < 100; ++i) {
+            out << block;
+        }
+        out << Prepared;
+    }
+    const auto sizeBefore = std::filesystem::file_size(path);
+    EXPECT_EXIT(LoadAndSaveWithLittleMemory(path), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(std::filesystem::file_size(path), sizeBefore);
+#endif
 }

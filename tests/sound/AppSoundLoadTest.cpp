@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <filesystem>
+#include <future>
+#include <memory>
 #include <ostream>
 #include <string>
 
@@ -141,6 +147,87 @@ TEST_F(AppSoundLoadTest, ADeviceThatWillNotOpenLeavesASilentPlayerAndNoSubsystem
         PlayEveryNote(sound);
     }
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0U);
+}
+
+// A note of `seconds` plus `extraFrames` at `rate`, 8-bit mono: small files, long sounds.
+std::string LongNote(std::uint32_t rate, std::uint32_t seconds, std::uint32_t extraFrames) {
+    std::string data(static_cast<std::size_t>(rate) * seconds + extraFrames, '\0');
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        data[i] = static_cast<char>(i % 2 == 0 ? 0x40 : 0xC0);  // a loud square wave
+    }
+    return WaveImage(data, 8, rate, 1);
+}
+
+TEST_F(AppSoundLoadTest, ANoteOfUpToFiveSecondsPlaysAndALongerOneIsRefused) {
+    WriteAllNotes();
+    WriteFile("note2.wav", LongNote(8000, 5, 0));
+    WriteFile("note6.wav", LongNote(8000, 5, 1));
+    AppSound sound(SoundDir(), options_);
+    ASSERT_TRUE(sound.HasSound());
+    ASSERT_TRUE(sound.IsDeviceOpen());
+    sound.Play(6);
+    EXPECT_TRUE(sound.AwaitSilence(milliseconds(0))) << "the note over five seconds sounds";
+    sound.Play(2);
+    EXPECT_TRUE(sound.AwaitNoteProgress(512, Patience)) << "the five-second note is silent";
+    sound.StopAll();
+}
+
+TEST_F(AppSoundLoadTest, ALowSampleRateCannotMakeASmallFileHoursLong) {
+    // A hundred samples a second: 60,000 bytes are ten minutes, which at the device's rate
+    // would be over 50 MB of samples.
+    WriteAllNotes();
+    WriteFile("note5.wav", LongNote(100, 600, 0));
+    AppSound sound(SoundDir(), options_);
+    ASSERT_TRUE(sound.HasSound());
+    sound.Play(5);
+    EXPECT_TRUE(sound.AwaitSilence(milliseconds(0)));
+    sound.Play(4);
+    EXPECT_TRUE(sound.AwaitNoteProgress(512, Patience));
+    sound.StopAll();
+}
+
+TEST_F(AppSoundLoadTest, ANoteFileOverAMebibyteLeavesThePlayerSilent) {
+    WriteAllNotes();
+    // A playable image with an unknown chunk that brings it one byte past the limit.
+    std::string image = WaveImage(Pcm16(Tone(3, 2000)));
+    const std::size_t padding = 1024 * 1024 + 1 - image.size() - 8;
+    image += "junk";
+    for (int i = 0; i < 4; ++i) {
+        image += static_cast<char>((padding >> (8 * i)) & 0xFFU);
+    }
+    image += std::string(padding, '\0');
+    ASSERT_EQ(image.size(), 1024U * 1024U + 1U);
+    WriteFile("note3.wav", image);
+    AppSound sound(SoundDir(), options_);
+    EXPECT_FALSE(sound.HasSound());
+    EXPECT_FALSE(sound.IsDeviceOpen());
+}
+
+TEST_F(AppSoundLoadTest, AFifoOrADeviceInPlaceOfANoteNeverHoldsUpTheStart) {
+    WriteAllNotes();
+    const std::string fifo = SoundDir() + "note3.wav";
+    std::filesystem::remove(fifo);
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const char* device : {"", "/dev/zero"}) {
+        const std::string note7 = SoundDir() + "note7.wav";
+        if (*device != 0) {
+            std::filesystem::remove(fifo);
+            WriteAllNotes();
+            std::filesystem::remove(note7);
+            std::filesystem::create_symlink(device, note7);
+        }
+        auto loading = std::async(std::launch::async, [this] {
+            return std::make_unique<AppSound>(SoundDir(), options_);
+        });
+        if (loading.wait_for(Patience) != std::future_status::ready) {
+            // Let the stuck start go, so the test can end and report.
+            close(open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+            FAIL() << "the start waited on " << (*device != 0 ? device : "a FIFO");
+        }
+        const std::unique_ptr<AppSound> sound = loading.get();
+        EXPECT_FALSE(sound->HasSound()) << device;
+        EXPECT_FALSE(sound->IsDeviceOpen()) << device;
+    }
 }
 
 }  // namespace
