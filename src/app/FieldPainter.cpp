@@ -66,15 +66,23 @@ FieldPainter::FieldPainter(QImage& backBuffer, RandomSource& random)
       resultsFont_(CellHeightFont(QApplication::font().family(), TextCellHeight)) {
     cloudSprite_.setDevicePixelRatio(backBuffer.devicePixelRatio());
     cloudSprite_.fill(Qt::transparent);
-    QPainter painter(&cloudSprite_);
-    DrawPuffs(painter, QRect(0, 0, AppPattern::CloudWidth, AppPattern::CloudHeight));
+    {
+        QPainter sprite(&cloudSprite_);
+        DrawPuffs(sprite, QRect(0, 0, AppPattern::CloudWidth, AppPattern::CloudHeight));
+    }
+    painter_.begin(&backBuffer_);
 }
 
-void FieldPainter::DrawCloud(QPainter& painter, const QRect& box) {
+void FieldPainter::BeginFrame() {
+    // What an earlier screen set must not carry over.
+    painter_.setClipping(false);
+}
+
+void FieldPainter::DrawCloud(const QRect& box) {
     if (box.size() == cloudSprite_.deviceIndependentSize().toSize()) {
-        painter.drawImage(box.topLeft(), cloudSprite_);
+        painter_.drawImage(box.topLeft(), cloudSprite_);
     } else {
-        DrawPuffs(painter, box);
+        DrawPuffs(painter_, box);
     }
 }
 
@@ -83,26 +91,26 @@ void FieldPainter::SetCharacterImages(const QPixmap& open, const QPixmap& closed
 }
 
 void FieldPainter::DrawTitle(const QString& title) {
-    QPainter painter(&backBuffer_);
-    painter.fillRect(FieldArea, SkyColor);
-    painter.setFont(titleFont_);
-    painter.setPen(TitleColor);
+    BeginFrame();
+    painter_.fillRect(FieldArea, SkyColor);
+    painter_.setFont(titleFont_);
+    painter_.setPen(TitleColor);
     const QFontMetrics metrics(titleFont_);
     const int width = metrics.horizontalAdvance(title);
     const int height = metrics.height();
-    painter.setClipRect(FieldArea);
-    DrawTextAt(painter, metrics, (FieldWidth - width) / 2, (FieldHeight - height) / 2, title);
+    painter_.setClipRect(FieldArea);
+    DrawTextAt(painter_, metrics, (FieldWidth - width) / 2, (FieldHeight - height) / 2, title);
 }
 
 void FieldPainter::DrawPlayfield(const AppPattern& world) {
-    QPainter painter(&backBuffer_);
+    BeginFrame();
+    QPainter& painter = painter_;
     painter.fillRect(FieldArea, SkyColor);
 
     Rect cloud;
     for (std::int32_t i = 0; i < world.GetCloudCount(); ++i) {
         world.GetCloud(i, cloud);
-        DrawCloud(painter,
-                  QRect(cloud.Left, cloud.Top, cloud.Right - cloud.Left, cloud.Bottom - cloud.Top));
+        DrawCloud(QRect(cloud.Left, cloud.Top, cloud.Right - cloud.Left, cloud.Bottom - cloud.Top));
     }
 
     const std::int32_t carrier = world.GetCurrentLumabel();
@@ -142,7 +150,8 @@ QRect FieldPainter::DrawResults(const AppPattern& world, const AppPlayOptions& o
     const QRect block((FieldWidth - blockWidth) / 2, (FieldHeight - blockHeight) / 2, blockWidth,
                       blockHeight);
 
-    QPainter painter(&backBuffer_);
+    BeginFrame();
+    QPainter& painter = painter_;
     painter.setFont(resultsFont_);
     int y = block.top();
     for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -2,10 +2,9 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QRect>
-
-class QPainter;
 #include <array>
 
 class AppPattern;
@@ -14,9 +13,11 @@ class RandomSource;
 
 // Draws the three screens into the 400 x 300 back buffer. It reads the world and never
 // changes it; the only thing it takes from elsewhere is one random draw per frame with the
-// character, for her blink.
+// character, for her blink. It keeps one painter on the buffer for its whole life: making a
+// painter allocates, and nothing in play should.
 class FieldPainter {
   public:
+    // The buffer's size and pixel ratio must be final: the painter takes them once.
     FieldPainter(QImage& backBuffer, RandomSource& random);
 
     void DrawTitle(const QString& title);
@@ -33,7 +34,8 @@ class FieldPainter {
     static constexpr int BlinkOneIn = 12;
 
   private:
-    void DrawCloud(QPainter& painter, const QRect& box);
+    void DrawCloud(const QRect& box);
+    void BeginFrame();
 
     QImage& backBuffer_;
     RandomSource& random_;
@@ -41,4 +43,5 @@ class FieldPainter {
     std::array<QPixmap, 2> character_;
     QFont titleFont_;
     QFont resultsFont_;
+    QPainter painter_;  // last: it ends before the buffer and the pictures it draws with
 };

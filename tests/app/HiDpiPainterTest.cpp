@@ -30,10 +30,15 @@ QPixmap Sprite() {
 
 // The same world drawn at a given pixel ratio.
 class Rendering {
-  public:
-    explicit Rendering(qreal ratio)
-        : image((QSizeF(400, 300) * ratio).toSize(), QImage::Format_RGB32) {
+    // Ready before the painter is made: it takes the buffer's ratio once.
+    static QImage BackBuffer(qreal ratio) {
+        QImage image((QSizeF(400, 300) * ratio).toSize(), QImage::Format_RGB32);
         image.setDevicePixelRatio(ratio);
+        return image;
+    }
+
+  public:
+    explicit Rendering(qreal ratio) : image(BackBuffer(ratio)) {
         painter.SetCharacterImages(Sprite(), Sprite());
         options.NumClouds = 2;
         AppPatternProbe::SetLumabels(world, {{{-400, 204, 800, 300}, 0, -7},
