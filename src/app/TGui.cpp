@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QUrl>
+#include <cstdio>
 #include <exception>
 
 #include "app/ProgramGlobals.h"
@@ -42,7 +43,9 @@ TGui::TGui(const TickCounter& ticks)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::TGui>()),
-      ticks_(ticks) {
+      ticks_(ticks),
+      kept_(SettingsPath),
+      destroyWatch_(*this, [this] { OnWindowDestroyedOutside(); }) {
     ui->setupUi(this);
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -76,6 +79,9 @@ TGui::TGui(const TickCounter& ticks)
     ui->Field->setFocus();
     setFixedSize(sizeHint());
     LoadSettings();
+    saveAtExit_.emplace(kept_);
+    // A desktop session that ends asks every program to save its data first.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &TGui::SaveSettings);
 
     PostTickMessage();
     SetState(stReset);
@@ -85,6 +91,8 @@ TGui::~TGui() {
     SetState(stSuspended);
     SetState(stClosing);
     SaveSettings();
+    kept_.MarkClosed();
+    saveAtExit_.reset();
     NotePlayer.reset();
     World.reset();
     ui->Field->SetBackBuffer(nullptr);
@@ -161,6 +169,7 @@ void TGui::Tick() {
     DrawPlayfield(true);
     if (World->IsGameOver()) {
         SetState(stResults);
+        SaveNewRecord();
     }
 }
 
@@ -251,6 +260,7 @@ void TGui::LoadSettings() {
         move(stored.Left, stored.Top);
     }
     lastKnownPosition_ = QPoint(stored.Left, stored.Top);
+    KeepSettings();
 }
 
 bool TGui::PlatformReportsPosition() {
@@ -259,7 +269,7 @@ bool TGui::PlatformReportsPosition() {
     return !QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
 }
 
-void TGui::SaveSettings() {
+StoredSettings TGui::CurrentSettings() const {
     StoredSettings stored;
     stored.Play = CurrentPlayOptions;
     stored.System = CurrentSystemOptions;
@@ -268,14 +278,44 @@ void TGui::SaveSettings() {
     const QPoint position = PlatformReportsPosition() ? pos() : lastKnownPosition_;
     stored.Left = position.x();
     stored.Top = position.y();
-    // A failed save changes nothing on disk and there is no one left to tell: the window is
-    // closing.
-    SettingsFile::Write(SettingsPath, stored);
+    return stored;
+}
+
+void TGui::KeepSettings() {
+    kept_.Keep(CurrentSettings());
+}
+
+void TGui::SaveSettings() {
+    KeepSettings();
+    // A failed save changes nothing on disk and there is no one to tell: it happens while the
+    // window closes, or unasked.
+    kept_.Write();
+}
+
+void TGui::SaveNewRecord() {
+    // Written at once, so that even a power cut keeps the record; the file is the one a
+    // close at this moment would write.
+    const StoredSettings& kept = kept_.Latest();
+    if (World->GetRecordScore() != kept.RecordScore || World->GetRecordTime() != kept.RecordTime) {
+        SaveSettings();
+    }
+}
+
+void TGui::OnWindowDestroyedOutside() {
+    std::fputs("Lumabels: another program destroyed the game's window; closing\n", stderr);
+    QCoreApplication::exit(1);
 }
 
 void TGui::closeEvent(QCloseEvent* event) {
     closeRequested_ = true;
     QMainWindow::closeEvent(event);
+}
+
+void TGui::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (World != nullptr) {
+        KeepSettings();
+    }
 }
 
 void TGui::Present(const QRect& area) {
@@ -369,6 +409,7 @@ void TGui::OptionsCommand() {
     ApplyPlayOptions(OptionsDialog->GetPlayOptions());
     ApplySystemOptions(OptionsDialog->GetSystemOptions());
     SetState(stReset);
+    KeepSettings();
 }
 
 void TGui::Help_MItemClick(QObject* sender) {

@@ -58,7 +58,8 @@ int main(int argc, char** argv) {
     Q_INIT_RESOURCE(lumabels);
 
     LumabelsApplication app(argc, argv);
-    const SignalCloser closer(&CloseTheGame);
+    SignalCloser closer(&CloseTheGame);
+    int exitCode = 0;
     try {
         auto gui = std::make_unique<TGui>(SystemTickCounter());
         Gui = gui.get();
@@ -67,7 +68,7 @@ int main(int argc, char** argv) {
         auto about = std::make_unique<TAboutDialog>();
         AboutDialog = about.get();
         gui->show();
-        LumabelsApplication::exec();
+        exitCode = LumabelsApplication::exec();
         // The forms go in the reverse order of their making.
         AboutDialog = nullptr;
         about.reset();
@@ -75,10 +76,11 @@ int main(int argc, char** argv) {
         options.reset();
         Gui = nullptr;
         gui.reset();
+        closer.SaveFinished();
     } catch (const std::exception& error) {
         LumabelsApplication::ShowException(QString::fromUtf8(error.what()));
     } catch (...) {
         LumabelsApplication::ShowException(QString());
     }
-    return 0;
+    return exitCode;
 }

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "settings/StoredSettings.h"
+
+// settings.ini as the next save would write it, kept as plain data whenever it changes.
+// Writing it needs no window system, so the game can still save when the display has gone
+// or the process is being ended under it.
+class KeptSettings {
+  public:
+    explicit KeptSettings(std::string path) : path_(std::move(path)) {}
+
+    void Keep(const StoredSettings& settings) { latest_ = settings; }
+    const StoredSettings& Latest() const { return latest_; }
+    const std::string& Path() const { return path_; }
+
+    // Writes what is kept; false when the file could not be written (it is then unchanged).
+    bool Write() const;
+
+    // The closing save has been made: nothing is left to write in this run.
+    void MarkClosed() { closed_ = true; }
+    bool Closed() const { return closed_; }
+
+  private:
+    std::string path_;
+    StoredSettings latest_;
+    bool closed_ = false;
+};
