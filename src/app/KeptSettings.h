@@ -18,12 +18,7 @@ class KeptSettings {
     // Writes what is kept; false when the file could not be written (it is then unchanged).
     bool Write() const;
 
-    // The closing save has been made: nothing is left to write in this run.
-    void MarkClosed() { closed_ = true; }
-    bool Closed() const { return closed_; }
-
   private:
     std::string path_;
     StoredSettings latest_;
-    bool closed_ = false;
 };

@@ -30,10 +30,9 @@ SaveAtExit::~SaveAtExit() {
 
 void SaveAtExit::AtExit() {
     KeptSettings* const kept = armed;
-    if (kept == nullptr || kept->Closed()) {
-        return;
+    if (kept == nullptr) {
+        return;  // the main window is gone, and has saved on its way
     }
-    kept->MarkClosed();
     const char* const outcome = kept->Write() ? "are saved in" : "could not be saved in";
     std::fprintf(stderr,
                  "Lumabels: ending without its window (the display is lost); the settings %s %s\n",

@@ -67,6 +67,7 @@ SignalCloser::SignalCloser(std::function<void()> close, QObject* parent, Clock c
     wakeFd = pipe_[1];
     notifier_ = new QSocketNotifier(pipe_[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &SignalCloser::OnReadable);
+    active_ = true;
 
     struct sigaction action {};
     action.sa_handler = &SignalCloser::OnSignal;
@@ -111,6 +112,8 @@ bool SignalCloser::Handles(int signal) const {
 
 void SignalCloser::SaveFinished() {
     rule.SaveFinished();
+    delete notifier_;  // while the application object, which it is registered with, lives
+    notifier_ = nullptr;
 }
 
 void SignalCloser::OnReadable() {

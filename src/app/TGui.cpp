@@ -91,8 +91,6 @@ TGui::~TGui() {
     SetState(stSuspended);
     SetState(stClosing);
     SaveSettings();
-    kept_.MarkClosed();
-    saveAtExit_.reset();
     NotePlayer.reset();
     World.reset();
     ui->Field->SetBackBuffer(nullptr);

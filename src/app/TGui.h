@@ -103,7 +103,8 @@ class TGui : public QMainWindow {
     bool closeRequested_ = false;  // kept for platforms that cannot tell where the window is  //
                                    // ends a wait for events when the time left has run out
     KeptSettings kept_;
-    std::optional<SaveAtExit> saveAtExit_;  // armed once there is something to save
+    // Armed once there is something to save; disarmed before kept_ goes, after the closing save.
+    std::optional<SaveAtExit> saveAtExit_;
     WindowDestroyWatch destroyWatch_;
 };
 

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <optional>
 
 #include "app/CommandLine.h"
 #include "app/LumabelsApplication.h"
@@ -57,8 +58,11 @@ int main(int argc, char** argv) {
     InitProgramPaths();
     Q_INIT_RESOURCE(lumabels);
 
+    // Made before the application object, so it is gone after it: a signal that comes while
+    // the application is taken down, after the save, still finds the closer there.
+    std::optional<SignalCloser> closer;
     LumabelsApplication app(argc, argv);
-    SignalCloser closer(&CloseTheGame);
+    closer.emplace(&CloseTheGame);
     int exitCode = 0;
     try {
         auto gui = std::make_unique<TGui>(SystemTickCounter());
@@ -76,11 +80,11 @@ int main(int argc, char** argv) {
         options.reset();
         Gui = nullptr;
         gui.reset();
-        closer.SaveFinished();
     } catch (const std::exception& error) {
         LumabelsApplication::ShowException(QString::fromUtf8(error.what()));
     } catch (...) {
         LumabelsApplication::ShowException(QString());
     }
+    closer->SaveFinished();
     return exitCode;
 }

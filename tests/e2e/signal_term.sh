@@ -32,11 +32,14 @@ start_playing() {
     e2e_launch_watched "$tag"
     e2e_find_watched_window "$E2E_PID"
     e2e_wait_title
-    e2e_click 200 150
-    e2e_wait_fresh_band 10 || e2e_fail "$tag: the click did not start a game"
     left=$((40 + RANDOM % 100)) top=$((30 + RANDOM % 100))
     xdotool windowmove "$E2E_WIN" "$left" "$top"
     e2e_wait_until 10 e2e_window_at "$E2E_WIN" "$left" "$top" || e2e_fail "$tag: the window did not move"
+    # The click reaches the game behind the news of the move, so once it has started a game
+    # the game knows where its window is.
+    e2e_find_window "$E2E_PID"
+    e2e_click 200 150
+    e2e_wait_fresh_band 10 || e2e_fail "$tag: the click did not start a game"
 }
 
 # saved LEFT TOP: what a save of the prepared options with the window at LEFT, TOP writes.
