@@ -1,6 +1,7 @@
 #include "app/LumabelsApplication.h"
 
 #include <QMessageBox>
+#include <QSessionManager>
 #include <exception>
 
 #include "app/ApplicationIcon.h"
@@ -14,6 +15,11 @@ LumabelsApplication::LumabelsApplication(int& argc, char** argv) : QApplication(
     // Lets a Wayland compositor match the window to the installed desktop entry and icon.
     setDesktopFileName(QStringLiteral("io.github.lumabels.Lumabels"));
     setWindowIcon(ApplicationIcon());
+    // The game keeps no state for a session to bring back, and a restart would hand it
+    // options of the session manager's that it does not take: the next login starts without it.
+    connect(this, &QGuiApplication::saveStateRequest, this, [](QSessionManager& manager) {
+        manager.setRestartHint(QSessionManager::RestartNever);
+    });
 }
 
 bool LumabelsApplication::notify(QObject* receiver, QEvent* event) {

@@ -4,49 +4,94 @@
 #include <unistd.h>
 
 #include <QSocketNotifier>
-#include <csignal>
+#include <atomic>
+#include <cerrno>
+#include <ctime>
+
+#include "app/SecondSignalRule.h"
 
 namespace {
 
-constexpr int HandledSignals[] = {SIGTERM, SIGINT, SIGHUP};
-
-// Only these two may be touched by the handler: it runs between any two instructions.
-volatile std::sig_atomic_t signalsSeen = 0;
+// What the handler may touch: it runs between any two instructions, on any thread.
+SecondSignalRule rule;
+std::atomic<SignalCloser::Clock> steadyClock{&SignalCloser::SteadyMilliseconds};
 volatile std::sig_atomic_t wakeFd = -1;
+static_assert(std::atomic<SignalCloser::Clock>::is_always_lock_free);
+
+bool IsIgnored(const struct sigaction& action) {
+    return (action.sa_flags & SA_SIGINFO) == 0 && action.sa_handler == SIG_IGN;
+}
+
+// The ordinary meaning of the signal, at once: the handler returns with the signal blocked,
+// and it is delivered, now with its default action, the moment the handler is left.
+void EndBySignal(int signal) {
+    struct sigaction action {};
+    action.sa_handler = SIG_DFL;
+    sigemptyset(&action.sa_mask);
+    sigaction(signal, &action, nullptr);
+    raise(signal);
+}
 
 }  // namespace
 
-void SignalCloser::OnSignal(int signal) {
-    if (signalsSeen != 0) {
-        _exit(128 + signal);
-    }
-    signalsSeen = 1;
-    const char byte = static_cast<char>(signal);
-    [[maybe_unused]] const ssize_t ignored = write(wakeFd, &byte, 1);
+std::int64_t SignalCloser::SteadyMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);  // one of the calls a signal handler may make
+    return static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
 }
 
-SignalCloser::SignalCloser(std::function<void()> close, QObject* parent)
+void SignalCloser::OnSignal(int signal) {
+    const int savedErrno = errno;
+    switch (rule.OnSignal(signal, steadyClock.load()())) {
+        case SecondSignalRule::Verdict::Close: {
+            const char byte = static_cast<char>(signal);
+            [[maybe_unused]] const ssize_t ignored = write(wakeFd, &byte, 1);
+            break;
+        }
+        case SecondSignalRule::Verdict::Ignore:
+            break;
+        case SecondSignalRule::Verdict::EndNow:
+            EndBySignal(signal);
+            break;
+    }
+    errno = savedErrno;
+}
+
+SignalCloser::SignalCloser(std::function<void()> close, QObject* parent, Clock clockSource)
     : QObject(parent), close_(std::move(close)) {
     if (pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0) {
         return;  // no pipe: the signals keep their ordinary meaning
     }
-    signalsSeen = 0;
+    rule.Reset();
+    steadyClock.store(clockSource);
     wakeFd = pipe_[1];
     notifier_ = new QSocketNotifier(pipe_[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &SignalCloser::OnReadable);
+    active_ = true;
 
     struct sigaction action {};
     action.sa_handler = &SignalCloser::OnSignal;
+    // One handler at a time per thread: a pair of signals is judged in the order it came.
     sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
     for (const int signal : HandledSignals) {
-        sigaction(signal, &action, nullptr);
+        sigaddset(&action.sa_mask, signal);
+    }
+    action.sa_flags = SA_RESTART;
+    for (std::size_t i = 0; i < HandledSignals.size(); ++i) {
+        // Started under nohup, or in the background by a shell without job control: the
+        // user asked for the signal to be ignored, so it is.
+        if (sigaction(HandledSignals[i], nullptr, &previous_[i]) != 0 || IsIgnored(previous_[i])) {
+            continue;
+        }
+        taken_[i] = sigaction(HandledSignals[i], &action, nullptr) == 0;
     }
 }
 
 SignalCloser::~SignalCloser() {
-    for (const int signal : HandledSignals) {
-        std::signal(signal, SIG_DFL);
+    for (std::size_t i = 0; i < HandledSignals.size(); ++i) {
+        if (taken_[i]) {
+            sigaction(HandledSignals[i], &previous_[i], nullptr);
+        }
     }
     wakeFd = -1;
     for (const int fd : pipe_) {
@@ -54,6 +99,21 @@ SignalCloser::~SignalCloser() {
             close(fd);
         }
     }
+}
+
+bool SignalCloser::Handles(int signal) const {
+    for (std::size_t i = 0; i < HandledSignals.size(); ++i) {
+        if (HandledSignals[i] == signal) {
+            return taken_[i];
+        }
+    }
+    return false;
+}
+
+void SignalCloser::SaveFinished() {
+    rule.SaveFinished();
+    delete notifier_;  // while the application object, which it is registered with, lives
+    notifier_ = nullptr;
 }
 
 void SignalCloser::OnReadable() {

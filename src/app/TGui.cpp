@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QUrl>
 #include <QWindow>
+#include <cstdio>
 #include <exception>
 #include <iostream>
 
@@ -44,7 +45,9 @@ TGui::TGui(const TickCounter& ticks)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       ui(std::make_unique<Ui::TGui>()),
-      ticks_(ticks) {
+      ticks_(ticks),
+      kept_(SettingsPath),
+      destroyWatch_(*this, [this] { OnWindowDestroyedOutside(); }) {
     ui->setupUi(this);
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -78,6 +81,9 @@ TGui::TGui(const TickCounter& ticks)
     ui->Field->setFocus();
     setFixedSize(sizeHint());
     LoadSettings();
+    saveAtExit_.emplace(kept_);
+    // A desktop session that ends asks every program to save its data first.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &TGui::SaveSettings);
 
     PostTickMessage();
     SetState(stReset);
@@ -163,6 +169,7 @@ void TGui::Tick() {
     DrawPlayfield(true);
     if (World->IsGameOver()) {
         SetState(stResults);
+        SaveNewRecord();
     }
 }
 
@@ -260,6 +267,7 @@ void TGui::LoadSettings() {
         move(stored.Left, stored.Top);
     }
     lastKnownPosition_ = QPoint(stored.Left, stored.Top);
+    KeepSettings();
 }
 
 bool TGui::PlatformReportsPosition() {
@@ -268,7 +276,7 @@ bool TGui::PlatformReportsPosition() {
     return !QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
 }
 
-void TGui::SaveSettings() {
+StoredSettings TGui::CurrentSettings() const {
     StoredSettings stored;
     stored.Play = CurrentPlayOptions;
     stored.System = CurrentSystemOptions;
@@ -277,14 +285,45 @@ void TGui::SaveSettings() {
     const QPoint position = PlatformReportsPosition() ? pos() : lastKnownPosition_;
     stored.Left = position.x();
     stored.Top = position.y();
+    return stored;
+}
+
+void TGui::KeepSettings() {
+    kept_.Keep(CurrentSettings());
+}
+
+void TGui::SaveSettings() {
+    KeepSettings();
     // A failed save changes nothing on disk. The window is closing, so the one word about it
     // goes to the terminal, if any, rather than to a box nobody would see.
-    SettingsFile::WriteOrSay(SettingsPath, stored, std::cerr);
+    kept_.WriteOrSay(std::cerr);
+}
+
+void TGui::SaveNewRecord() {
+    // Written at once, so that even a power cut keeps the record; the file is the one a
+    // close at this moment would write. A failure here is said by the save at the close.
+    const StoredSettings& kept = kept_.Latest();
+    if (World->GetRecordScore() != kept.RecordScore || World->GetRecordTime() != kept.RecordTime) {
+        KeepSettings();
+        kept_.Write();
+    }
+}
+
+void TGui::OnWindowDestroyedOutside() {
+    std::fputs("Lumabels: another program destroyed the game's window; closing\n", stderr);
+    QCoreApplication::exit(1);
 }
 
 void TGui::closeEvent(QCloseEvent* event) {
     closeRequested_ = true;
     QMainWindow::closeEvent(event);
+}
+
+void TGui::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (World != nullptr) {
+        KeepSettings();
+    }
 }
 
 void TGui::Present(const QRect& area) {
@@ -378,6 +417,7 @@ void TGui::OptionsCommand() {
     ApplyPlayOptions(OptionsDialog->GetPlayOptions());
     ApplySystemOptions(OptionsDialog->GetSystemOptions());
     SetState(stReset);
+    KeepSettings();
 }
 
 void TGui::Help_MItemClick(QObject* sender) {

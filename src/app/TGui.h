@@ -5,9 +5,13 @@
 #include <QTimer>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "app/FieldPainter.h"
+#include "app/KeptSettings.h"
 #include "app/NotePlayerOutput.h"
+#include "app/SaveAtExit.h"
+#include "app/WindowDestroyWatch.h"
 #include "settings/AppSystemOptions.h"
 
 namespace Ui {
@@ -42,6 +46,9 @@ class TGui : public QMainWindow {
     void ApplySystemOptions(AppSystemOptions options);
     void LoadSettings();
     void SaveSettings();
+    // What a save would write now, and the copy of it kept for a save without the window.
+    StoredSettings CurrentSettings() const;
+    const KeptSettings& Kept() const { return kept_; }
     const AppSystemOptions& GetSystemOptions() const { return CurrentSystemOptions; }
 
     void DrawTitle(bool present);
@@ -61,6 +68,7 @@ class TGui : public QMainWindow {
   protected:
     void customEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
   private:
     void Game_MItemClick(QObject* sender);
@@ -77,6 +85,9 @@ class TGui : public QMainWindow {
     void ShiftClick();
     bool UserInterfaceBusy() const;
     static bool PlatformReportsPosition();
+    void KeepSettings();
+    void SaveNewRecord();
+    void OnWindowDestroyedOutside();
 
     std::unique_ptr<Ui::TGui> ui;
     std::uint8_t State = 0;
@@ -92,6 +103,10 @@ class TGui : public QMainWindow {
     QPoint lastKnownPosition_;
     bool closeRequested_ = false;  // kept for platforms that cannot tell where the window is  //
                                    // ends a wait for events when the time left has run out
+    KeptSettings kept_;
+    // Armed once there is something to save; disarmed before kept_ goes, after the closing save.
+    std::optional<SaveAtExit> saveAtExit_;
+    WindowDestroyWatch destroyWatch_;
 };
 
 // The main window, while it exists.

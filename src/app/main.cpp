@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <optional>
 
 #include "app/CommandLine.h"
 #include "app/LumabelsApplication.h"
@@ -59,12 +60,16 @@ int main(int argc, char** argv) {
     InitProgramPaths();
     Q_INIT_RESOURCE(lumabels);
 
+    // Made before the application object, so it is gone after it: a signal that comes while
+    // the application is taken down, after the save, still finds the closer there.
+    std::optional<SignalCloser> closer;
     std::unique_ptr<LumabelsApplication> app;
     {
         const PlatformStartGuard guard;
         app = std::make_unique<LumabelsApplication>(argc, argv);
     }
-    const SignalCloser closer(&CloseTheGame);
+    closer.emplace(&CloseTheGame);
+    int exitCode = 0;
     try {
         auto gui = std::make_unique<TGui>(SystemTickCounter());
         Gui = gui.get();
@@ -75,7 +80,7 @@ int main(int argc, char** argv) {
         auto about = std::make_unique<TAboutDialog>(gui.get());
         AboutDialog = about.get();
         gui->show();
-        LumabelsApplication::exec();
+        exitCode = LumabelsApplication::exec();
         // The forms go in the reverse order of their making.
         AboutDialog = nullptr;
         about.reset();
@@ -88,5 +93,6 @@ int main(int argc, char** argv) {
     } catch (...) {
         LumabelsApplication::ShowException(QString());
     }
-    return 0;
+    closer->SaveFinished();
+    return exitCode;
 }

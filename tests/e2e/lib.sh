@@ -1115,3 +1115,151 @@ e2e_attacker() {
 e2e_stderr_lines() {
     if [[ -s $1 ]]; then wc -l <"$1"; else echo 0; fi
 }
+
+# --- terminals --------------------------------------------------------------------------------
+
+# A watcher for a game started from a terminal. It runs in the game's job, so the terminal's
+# hang-ups and interrupts reach it as they reach the game: it ignores them itself, so that it
+# lives to write down how the game ended ("exit N" or "signal N"), and starts the game with
+# the dispositions it was started with itself (ignored under nohup, the default otherwise).
+e2e_terminal_watcher_script() {
+    local script=$E2E_WORK/terminal-watch.pl
+    [[ -e $script ]] || cat >"$script" <<'PERL'
+use strict;
+use warnings;
+my ($pid_file, $status_file, @command) = @ARGV;
+my %start = map { $_ => (($SIG{$_} // '') eq 'IGNORE' ? 'IGNORE' : 'DEFAULT') } qw(HUP INT);
+$SIG{HUP} = $SIG{INT} = 'IGNORE';
+my $pid = fork() // die "fork: $!";
+if ($pid == 0) {
+    $SIG{$_} = $start{$_} for keys %start;
+    exec { $command[0] } @command or exit 127;
+}
+sub put {
+    my ($path, $text) = @_;
+    open(my $out, '>', "$path.tmp") or die "$path.tmp: $!";
+    print $out $text;
+    close($out) or die "$path.tmp: $!";
+    rename("$path.tmp", $path) or die "$path: $!";
+}
+$SIG{ALRM} = sub { kill 'KILL', $pid; };
+$SIG{TERM} = sub { kill 'TERM', $pid; alarm 4; };
+put($pid_file, "$pid\n");
+my $reaped;
+do { $reaped = waitpid($pid, 0); } while ($reaped == -1 && $!{EINTR});
+$reaped == $pid or die "waitpid: $!";
+my $status = $?;
+put($status_file, ($status & 127) ? "signal " . ($status & 127) . "\n" : "exit " . ($status >> 8) . "\n");
+PERL
+    echo "$script"
+}
+
+# e2e_terminal_command TAG [PREFIX]...: writes a script that starts the game as e2e_launch
+# does (after PREFIX, such as nohup), under the terminal watcher, with the game's process id in
+# TAG.pid and its ending in TAG.status; prints the script's path, the line to type.
+e2e_terminal_command() {
+    local tag=$1 script=$E2E_WORK/terminal-$1
+    shift
+    command -v perl >/dev/null 2>&1 || {
+        echo "[$E2E_NAME] skipped: perl is not installed" >&2
+        exit "$E2E_SKIP"
+    }
+    rm -f "$E2E_WORK/$tag.pid" "$E2E_WORK/$tag.status"
+    {
+        echo '#!/usr/bin/env bash'
+        printf 'exec'
+        printf ' %q' "$@" env -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS -u SESSION_MANAGER \
+            -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_AUTO_SCREEN_SCALE_FACTOR \
+            -u QT_ENABLE_HIGHDPI_SCALING -u QT_FONT_DPI -u QT_STYLE_OVERRIDE -u LC_ALL \
+            DISPLAY="$DISPLAY" HOME="$E2E_WORK/home" XDG_RUNTIME_DIR="$E2E_WORK/runtime" \
+            XDG_CONFIG_HOME="$E2E_WORK/home/.config" XDG_DATA_HOME="$E2E_WORK/home/.local/share" \
+            XDG_CACHE_HOME="$E2E_WORK/home/.cache" LANG=C.UTF-8 QT_QPA_PLATFORM=xcb \
+            SDL_AUDIODRIVER=dummy \
+            perl "$(e2e_terminal_watcher_script)" "$E2E_WORK/$tag.pid" "$E2E_WORK/$tag.status" "$E2E_GAME"
+        printf '\n'
+    } >"$script"
+    chmod 755 "$script"
+    echo "$script"
+}
+
+# e2e_open_terminal TAG LINE: opens a terminal (an interactive bash on a pseudo-terminal, see
+# pty_session.py) and types LINE into it. E2E_TERMINAL_PID is the terminal's process id;
+# e2e_terminal sends it commands; what it shows is in TAG.terminal, and how its shell ended in
+# TAG.shell once it is closed.
+e2e_open_terminal() {
+    local tag=$1 line=$2
+    command -v python3 >/dev/null 2>&1 || {
+        echo "[$E2E_NAME] skipped: python3 is not installed" >&2
+        exit "$E2E_SKIP"
+    }
+    E2E_TERMINAL_CONTROL=$E2E_WORK/$tag.control
+    rm -f "$E2E_TERMINAL_CONTROL" "$E2E_WORK/$tag.shell"
+    mkfifo "$E2E_TERMINAL_CONTROL"
+    python3 "$(dirname "${BASH_SOURCE[0]}")/pty_session.py" "$E2E_TERMINAL_CONTROL" \
+        "$E2E_WORK/$tag.terminal" "$line" >"$E2E_WORK/$tag.shell" 2>&1 &
+    E2E_TERMINAL_PID=$!
+    E2E_ALIVE[$E2E_TERMINAL_PID]=1
+    e2e_log "opened a terminal (pid $E2E_TERMINAL_PID) and typed: $line"
+}
+
+# e2e_terminal COMMAND: "close", "ctrl-c" or "type TEXT" to the open terminal.
+e2e_terminal() {
+    printf '%s\n' "$*" >"$E2E_TERMINAL_CONTROL"
+}
+
+# e2e_close_terminal TAG: closes the terminal and waits until its shell has ended; sets
+# E2E_SHELL_ENDING.
+e2e_close_terminal() {
+    e2e_terminal close
+    e2e_wait_until 20 e2e_pid_ended "$E2E_TERMINAL_PID" || e2e_fail "the terminal did not close"
+    wait "$E2E_TERMINAL_PID" 2>/dev/null || true
+    unset "E2E_ALIVE[$E2E_TERMINAL_PID]"
+    E2E_SHELL_ENDING=$(<"$E2E_WORK/$1.shell")
+    e2e_log "closed the terminal; its shell ended with $E2E_SHELL_ENDING"
+}
+
+# e2e_terminal_game TAG: waits for the game started from a terminal under the terminal
+# watcher; E2E_PID is its process id. Stopping the test stops it.
+e2e_terminal_game() {
+    local tag=$1
+    e2e_wait_until 20 test -s "$E2E_WORK/$tag.pid" || e2e_fail "the terminal did not start the game"
+    E2E_PID=$(<"$E2E_WORK/$tag.pid")
+    E2E_ALIVE[$E2E_PID]=1
+    e2e_log "the game of $tag runs as pid $E2E_PID"
+}
+
+# e2e_terminal_game_end TAG SECONDS: waits for the game started from a terminal to end; sets
+# E2E_ENDING ("exit N" or "signal N").
+e2e_terminal_game_end() {
+    local tag=$1 seconds=$2
+    e2e_wait_until "$seconds" test -s "$E2E_WORK/$tag.status" ||
+        e2e_fail "the game of $tag still runs after $seconds s"
+    E2E_ENDING=$(<"$E2E_WORK/$tag.status")
+    unset "E2E_ALIVE[$E2E_PID]"
+}
+
+# e2e_signal_mask PID FIELD SIGNAL: true when SIGNAL's bit is set in the process's FIELD
+# (SigIgn, SigCgt, SigBlk) of /proc/PID/status.
+e2e_signal_mask() {
+    local mask
+    mask=$(awk -v field="$2:" '$1 == field { print $2 }' "/proc/$1/status") || return 1
+    [[ -n $mask ]] || return 1
+    (((16#$mask >> ($3 - 1)) & 1))
+}
+
+# e2e_signals_taken PID: true once no signal sent to the process waits to be delivered (its
+# handlers have run), or once it has ended.
+e2e_signals_taken() {
+    local pending
+    pending=$(awk '$1 == "SigPnd:" || $1 == "ShdPnd:" { print $2 }' "/proc/$1/status" 2>/dev/null) ||
+        return 0
+    [[ -z ${pending//[0$'\n']/} ]]
+}
+
+# e2e_restart_x: a new private X server, once the test has stopped the first one (as a session
+# that ends takes its display along).
+e2e_restart_x() {
+    [[ -z $E2E_XVFB_PID ]] || e2e_stop_pid "$E2E_XVFB_PID"
+    rm -f "$E2E_WORK/displayfd"
+    e2e_start_x
+}

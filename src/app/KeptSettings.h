@@ -1,0 +1,27 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "settings/StoredSettings.h"
+
+// settings.ini as the next save would write it, kept as plain data whenever it changes.
+// Writing it needs no window system, so the game can still save when the display has gone
+// or the process is being ended under it.
+class KeptSettings {
+  public:
+    explicit KeptSettings(std::string path) : path_(std::move(path)) {}
+
+    void Keep(const StoredSettings& settings) { latest_ = settings; }
+    const StoredSettings& Latest() const { return latest_; }
+    const std::string& Path() const { return path_; }
+
+    // Writes what is kept; false when the file could not be written (it is then unchanged).
+    bool Write() const;
+    // The same, saying in one line on `say` where and why a save could not be made.
+    bool WriteOrSay(std::ostream& say) const;
+
+  private:
+    std::string path_;
+    StoredSettings latest_;
+};
