@@ -227,11 +227,11 @@ void TGui::ParkTicks() {
 }
 
 void TGui::ResumeTicks() {
+    FollowWithTheSoundDevice();
     if (!ticksParked_ || State == stClosing || NothingCanChange()) {
         return;
     }
     ticksParked_ = false;
-    FollowWithTheSoundDevice();
     waitBeforeStep_ = true;
     LastTickTime = ticks_.Now();
     PostTickMessage();
