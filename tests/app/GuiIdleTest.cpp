@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QImage>
 #include <QMenu>
 #include <QMessageBox>
 #include <chrono>
@@ -60,6 +61,27 @@ TEST_F(GuiIdleTest, TheTitleScreenLeavesTheLoopAsleepUntilAGameStarts) {
     EXPECT_EQ(BandTop(), 197);
     HandleTick();
     EXPECT_EQ(BandTop(), 190) << "the game stopped";
+}
+
+TEST_F(GuiIdleTest, WhileTheLoopSleepsAPaintShowsTheBackBuffer) {
+    gui->show();
+    HandleTick();
+    ASSERT_FALSE(LoopRan());
+    const QImage shown =
+        gui->centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, gui->BackBufferImage().convertToFormat(QImage::Format_RGB32))
+        << "the field did not repaint the title from the back buffer";
+}
+
+TEST_F(GuiIdleTest, AMinimisedGameGoesOnStepping) {
+    gui->show();
+    Action("Game_New_MItem")->trigger();
+    HandleTick();
+    ASSERT_EQ(BandTop(), 197);
+    gui->showMinimized();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(LoopRan()) << "a minimised game stopped";
+    EXPECT_LT(BandTop(), 197);
 }
 
 TEST_F(GuiIdleTest, TheResultsScreenLeavesTheLoopAsleep) {
