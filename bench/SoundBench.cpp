@@ -1,159 +1,111 @@
-// The note player's start: reading and decoding the seven note files, for the real notes and
-// for note sets made to hurt (the longest notes allowed at a low rate, files past the size
-// limit, FIFOs). Besides the time, two counters in MiB: "kept", what the player holds once
-// built, and "peak", the most the process held above its start while building it.
+// How soon a note sounds after its click, through whatever sound server or device SDL finds
+// (scripts/bench starts a PulseAudio of its own). The time runs from Play, which the click's
+// handler calls, to the device having taken the note's first samples: its first non-silent
+// buffer.
 
 #include <benchmark/benchmark.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <string>
+#include <algorithm>
+#include <chrono>
+#include <thread>
+#include <vector>
 
 #include "engine/AppSound.h"
 #include "settings/AppPlayOptions.h"
 
 namespace {
 
-namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+constexpr std::chrono::seconds Patience(5);
 
-void Put(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFFU));
-    }
+double MsBetween(Clock::time_point from, Clock::time_point to) {
+    return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
-std::string WaveImage(std::size_t dataBytes, std::uint16_t bits, std::uint32_t rate,
-                      std::uint16_t channels) {
-    const std::uint32_t blockAlign = channels * bits / 8U;
-    std::string out = "RIFF";
-    Put(out, static_cast<std::uint32_t>(36 + dataBytes), 4);
-    out += "WAVEfmt ";
-    Put(out, 16, 4);
-    Put(out, 1, 2);
-    Put(out, channels, 2);
-    Put(out, rate, 4);
-    Put(out, rate * blockAlign, 4);
-    Put(out, blockAlign, 2);
-    Put(out, bits, 2);
-    out += "data";
-    Put(out, static_cast<std::uint32_t>(dataBytes), 4);
-    for (std::size_t i = 0; i < dataBytes; ++i) {
-        out.push_back(static_cast<char>(i * 37U));
+void Report(benchmark::State& state, std::vector<double> values) {
+    if (values.empty()) {
+        return;
     }
-    return out;
+    std::sort(values.begin(), values.end());
+    state.counters["median_ms"] = values[values.size() / 2];
+    state.counters["max_ms"] = values.back();
 }
 
-// A fresh folder with seven notes made by `make` (called with the note's path).
-class NoteSet {
-  public:
-    explicit NoteSet(const std::function<void(const std::string&)>& make) {
-        std::string pattern = (fs::temp_directory_path() / "lumabels-bench-XXXXXX").string();
-        folder_ = mkdtemp(pattern.data());
-        for (int note = 1; note <= 7; ++note) {
-            make((folder_ / ("note" + std::to_string(note) + ".wav")).string());
-        }
+// Play, then wait for the device to have taken the note's first samples; the time between.
+bool TimeOneNote(AppSound& sound, NoteNumber note, std::vector<double>& latencies) {
+    const Clock::time_point click = Clock::now();
+    sound.Play(note);
+    if (!sound.AwaitNoteProgress(1, Patience)) {
+        return false;
     }
-    NoteSet(const NoteSet&) = delete;
-    NoteSet& operator=(const NoteSet&) = delete;
-    ~NoteSet() {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-    std::string Dir() const { return folder_.string() + "/"; }
-
-  private:
-    fs::path folder_;
-};
-
-std::function<void(const std::string&)> Image(std::size_t bytes, std::uint16_t bits,
-                                              std::uint32_t rate, std::uint16_t channels) {
-    return [=](const std::string& path) {
-        std::ofstream(path, std::ios::binary) << WaveImage(bytes, bits, rate, channels);
-    };
-}
-
-long StatusKb(const char* field) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind(field, 0) == 0) {
-            return std::atol(line.c_str() + std::string(field).size());
-        }
-    }
-    return 0;
-}
-
-void ResetPeak() {
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
-void LoadNotes(benchmark::State& state, const std::string& dir) {
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    const AppPlayOptions options;
-    double kept = 0;
-    double peak = 0;
-    for (auto _ : state) {
-        const long before = StatusKb("VmRSS:");
-        ResetPeak();
-        {
-            const AppSound sound(dir, options);
-            benchmark::DoNotOptimize(sound.HasSound());
-            kept = static_cast<double>(StatusKb("VmRSS:") - before) / 1024;
-            peak = static_cast<double>(StatusKb("VmHWM:") - before) / 1024;
-        }
-    }
-    state.counters["kept_MiB"] = kept;
-    state.counters["peak_MiB"] = peak;
+    latencies.push_back(MsBetween(click, Clock::now()));
+    return true;
 }
 
 }  // namespace
 
-static void BM_LoadNotes_Real(benchmark::State& state) {
-    LoadNotes(state, LUMABELS_NOTE_DIR);
+// A game starts (the device opens) and its first note is played at once: the worst case for
+// the first note of a game. Opening and closing are timed too: they hold up the start of a game
+// and the results screen.
+static void BM_FirstNoteOfAGame(benchmark::State& state) {
+    AppPlayOptions options;
+    AppSound sound(LUMABELS_NOTE_DIR, options);
+    if (!sound.HasSound()) {
+        state.SkipWithError("no notes in " LUMABELS_NOTE_DIR);
+        return;
+    }
+    std::vector<double> latencies;
+    std::vector<double> opens;
+    std::vector<double> closes;
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        sound.Hold();
+        opens.push_back(MsBetween(start, Clock::now()));
+        if (!sound.IsDeviceOpen()) {
+            state.SkipWithError("no sound device would open");
+            return;
+        }
+        if (!TimeOneNote(sound, 1, latencies)) {
+            state.SkipWithError("the note never reached the device");
+            return;
+        }
+        sound.StopAll();
+        sound.Release();
+        const Clock::time_point closing = Clock::now();
+        sound.CloseIfIdle();
+        closes.push_back(MsBetween(closing, Clock::now()));
+    }
+    Report(state, latencies);
+    std::sort(opens.begin(), opens.end());
+    state.counters["open_median_ms"] = opens[opens.size() / 2];
+    state.counters["open_max_ms"] = opens.back();
+    std::sort(closes.begin(), closes.end());
+    state.counters["close_median_ms"] = closes[closes.size() / 2];
+    state.counters["close_max_ms"] = closes.back();
 }
-BENCHMARK(BM_LoadNotes_Real)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstNoteOfAGame)->Iterations(20)->Unit(benchmark::kMillisecond);
 
-// The longest files allowed, 1 MiB each of 16-bit samples at 100 a second: almost an hour and
-// a half of sound each, refused before conversion. Converted, each would take 0.9 GB.
-static void BM_LoadNotes_LowRateMebibyte(benchmark::State& state) {
-    const NoteSet notes(Image(1024 * 1024 - 44, 16, 100, 1));
-    LoadNotes(state, notes.Dir());
+// Notes in a game: the device is open, and the clicks come at any moment of its cycle.
+static void BM_LaterNotes(benchmark::State& state) {
+    AppPlayOptions options;
+    AppSound sound(LUMABELS_NOTE_DIR, options);
+    sound.Hold();
+    if (!sound.IsDeviceOpen()) {
+        state.SkipWithError("no sound device would open");
+        return;
+    }
+    std::vector<double> latencies;
+    int round = 0;
+    for (auto _ : state) {
+        // Spread the clicks over more than one buffer's time.
+        std::this_thread::sleep_for(std::chrono::microseconds(30000 + 1700 * (round++ % 17)));
+        if (!TimeOneNote(sound, static_cast<NoteNumber>(1 + round % 7), latencies)) {
+            state.SkipWithError("the note never reached the device");
+            return;
+        }
+    }
+    Report(state, latencies);
 }
-BENCHMARK(BM_LoadNotes_LowRateMebibyte)->Unit(benchmark::kMillisecond);
-
-// 1.2 MB of 16-bit samples at 100 a second: past the size limit, not even read.
-static void BM_LoadNotes_OverTheSizeLimit(benchmark::State& state) {
-    const NoteSet notes(Image(1200 * 1000, 16, 100, 1));
-    LoadNotes(state, notes.Dir());
-}
-BENCHMARK(BM_LoadNotes_OverTheSizeLimit)->Unit(benchmark::kMillisecond);
-
-// Five seconds each at 8 kHz, 8-bit: the longest notes allowed, each resampled to the
-// device's 44.1 kHz.
-static void BM_LoadNotes_FiveSecondsAt8kHz(benchmark::State& state) {
-    const NoteSet notes(Image(5 * 8000, 8, 8000, 1));
-    LoadNotes(state, notes.Dir());
-}
-BENCHMARK(BM_LoadNotes_FiveSecondsAt8kHz)->Unit(benchmark::kMillisecond);
-
-// Almost 1 MiB each of 16-bit stereo at 48 kHz: the most data allowed, mixed down and
-// resampled.
-static void BM_LoadNotes_MebibyteStereo48kHz(benchmark::State& state) {
-    const NoteSet notes(Image(1024 * 1024 - 44, 16, 48000, 2));
-    LoadNotes(state, notes.Dir());
-}
-BENCHMARK(BM_LoadNotes_MebibyteStereo48kHz)->Unit(benchmark::kMillisecond);
-
-// Seven FIFOs with no writer.
-static void BM_LoadNotes_Fifos(benchmark::State& state) {
-    const NoteSet notes([](const std::string& path) { mkfifo(path.c_str(), 0600); });
-    LoadNotes(state, notes.Dir());
-}
-BENCHMARK(BM_LoadNotes_Fifos)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LaterNotes)->Iterations(60)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

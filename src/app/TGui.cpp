@@ -8,9 +8,11 @@
 #include <QMessageBox>
 #include <QUrl>
 #include <QWindow>
+#include <chrono>
 #include <cstdio>
 #include <exception>
 #include <iostream>
+#include <utility>
 
 #include "app/ProgramGlobals.h"
 #include "dialogs/TAboutDialog.h"
@@ -29,6 +31,9 @@ namespace {
 constexpr int KeyShift = Qt::Key_Shift;
 constexpr std::int32_t ShiftCountLimit = 16;
 constexpr std::uint32_t LongestWait = 100;  // milliseconds
+// How long the sound device stays open after the last note outside play has died away: a
+// game started again at once finds it still open.
+constexpr std::chrono::milliseconds DeviceGrace(500);
 
 const char* const HelpText = "Opening HTML help file.\n\nSure?";
 const char* const TipsText =
@@ -70,6 +75,10 @@ TGui::TGui(const TickCounter& ticks)
     });
     wakeTimer_.setSingleShot(true);
     wakeTimer_.setTimerType(Qt::PreciseTimer);
+    deviceCloseTimer_.setSingleShot(true);
+    connect(&deviceCloseTimer_, &QTimer::timeout, this, &TGui::OnDeviceCloseTimer);
+    // Menus and dialogs hold the game; their coming and going is watched to let it go on.
+    QCoreApplication::instance()->installEventFilter(this);
 
     SeedWithCalendarTime(ProcessRandom());
     setWindowTitle(QString::fromStdString(TitleText));
@@ -145,6 +154,7 @@ void TGui::SetState(std::uint8_t state) {
         case stPlaying:
             World->NewGame();
             DrawPlayfield(true);
+            ResumeTicks();
             break;
         case stResults:
             DrawResults(true);
@@ -187,13 +197,19 @@ void TGui::PostTickMessage() {
 void TGui::OnTickMessage() {
     bool posted = false;
     try {
-        Tick();
+        if (!std::exchange(waitBeforeStep_, false)) {
+            Tick();
+        }
         PacingWait();
         LastTickTime = ticks_.Now();
         if (State == stClosing) {
             return;
         }
         QCoreApplication::processEvents();
+        if (NothingCanChange()) {
+            ParkTicks();
+            return;
+        }
         PostTickMessage();
         posted = true;
     } catch (...) {
@@ -205,10 +221,73 @@ void TGui::OnTickMessage() {
     }
 }
 
+bool TGui::NothingCanChange() const {
+    return State != stPlaying || UserInterfaceBusy();
+}
+
+void TGui::ParkTicks() {
+    // Nothing moves on the title and results screens, nor in a game held by a menu or a
+    // dialog: rather than wake to find that out, the loop sleeps in the application's event
+    // loop until a new game, or the menu or dialog going away, sets it going again. A repaint
+    // meanwhile comes from the back buffer as ever.
+    ticksParked_ = true;
+    FollowWithTheSoundDevice();
+}
+
+void TGui::ResumeTicks() {
+    FollowWithTheSoundDevice();
+    if (!ticksParked_ || State == stClosing || NothingCanChange()) {
+        return;
+    }
+    ticksParked_ = false;
+    waitBeforeStep_ = true;
+    LastTickTime = ticks_.Now();
+    PostTickMessage();
+}
+
+bool TGui::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Show || type == QEvent::Hide) && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow()) {
+        // A menu or dialog is only counted as open or closed once Qt has done showing or
+        // hiding it.
+        QMetaObject::invokeMethod(this, &TGui::OnWindowShownOrHidden, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TGui::OnWindowShownOrHidden() {
+    if (ticksParked_) {
+        ResumeTicks();
+    } else {
+        FollowWithTheSoundDevice();
+    }
+}
+
+void TGui::FollowWithTheSoundDevice() {
+    if (NotePlayer == nullptr) {
+        return;
+    }
+    if (State == stPlaying && !UserInterfaceBusy()) {
+        // Opened before the first click, so the first note of a game sounds at once.
+        deviceCloseTimer_.stop();
+        NotePlayer->Hold();
+    } else if (NotePlayer->IsHeld()) {
+        NotePlayer->Release();
+        deviceCloseTimer_.start(NotePlayer->TimeLeft() + DeviceGrace);
+    }
+}
+
+void TGui::OnDeviceCloseTimer() {
+    if (NotePlayer != nullptr && !NotePlayer->CloseIfIdle()) {
+        deviceCloseTimer_.start(NotePlayer->TimeLeft() + DeviceGrace);
+    }
+}
+
 void TGui::PacingWait() {
     // Once the window is closing there is nothing left to pace: the close, and the save,
-    // should not wait up to a whole interval.
-    while (!closeRequested_) {
+    // should not wait up to a whole interval. Nor is there once nothing can change.
+    while (!closeRequested_ && !NothingCanChange()) {
         const std::uint32_t interval = static_cast<std::uint32_t>(CurrentPlayOptions.Interval);
         const std::uint32_t elapsed = ticks_.Now() - LastTickTime;  // modulo 2^32
         if (elapsed >= interval) {

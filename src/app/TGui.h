@@ -69,6 +69,7 @@ class TGui : public QMainWindow {
     void customEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Game_MItemClick(QObject* sender);
@@ -81,6 +82,12 @@ class TGui : public QMainWindow {
     void PostTickMessage();
     void PacingWait();
     void WaitForEvents(std::uint32_t milliseconds);
+    bool NothingCanChange() const;
+    void ParkTicks();
+    void ResumeTicks();
+    void OnWindowShownOrHidden();
+    void FollowWithTheSoundDevice();
+    void OnDeviceCloseTimer();
     void Present(const QRect& area);
     void ShiftClick();
     bool UserInterfaceBusy() const;
@@ -99,10 +106,15 @@ class TGui : public QMainWindow {
     QMenu* PopupMenu1 = nullptr;
     std::unique_ptr<FieldPainter> painter_;
     NotePlayerOutput notes_;
-    QTimer wakeTimer_;
-    QPoint lastKnownPosition_;
-    bool closeRequested_ = false;  // kept for platforms that cannot tell where the window is  //
-                                   // ends a wait for events when the time left has run out
+    QTimer wakeTimer_;          // ends a wait for events when the time left has run out
+    QTimer deviceCloseTimer_;   // gives the sound device back once the last note is over
+    QPoint lastKnownPosition_;  // kept for platforms that cannot tell where the window is
+    bool closeRequested_ = false;
+    // The tick chain stands still, no tick message queued, while nothing on screen can change.
+    bool ticksParked_ = false;
+    // The next tick message only waits: the game has just started or resumed, and its first
+    // step is due a whole interval later, as every other step.
+    bool waitBeforeStep_ = false;
     KeptSettings kept_;
     // Armed once there is something to save; disarmed before kept_ goes, after the closing save.
     std::optional<SaveAtExit> saveAtExit_;

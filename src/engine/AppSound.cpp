@@ -159,6 +159,16 @@ std::vector<std::uint8_t> DecodeNote(const std::vector<std::uint8_t>& image,
     return pcm;
 }
 
+// The format every device is opened in, and so the one the notes are decoded into.
+SDL_AudioSpec DeviceFormat() {
+    SDL_AudioSpec format{};
+    format.freq = SampleRate;
+    format.format = AUDIO_S16SYS;
+    format.channels = 1;
+    format.samples = DeviceSamples;
+    return format;
+}
+
 }  // namespace
 
 // Holds SDL's audio subsystem and the one device, and gives them back in reverse order.
@@ -177,16 +187,12 @@ class AppSound::Device {
         }
         subsystemUp_ = true;
 
-        SDL_AudioSpec desired{};
-        desired.freq = SampleRate;
-        desired.format = AUDIO_S16SYS;
-        desired.channels = 1;
-        desired.samples = DeviceSamples;
+        SDL_AudioSpec desired = DeviceFormat();
         desired.callback = callback;
         desired.userdata = userdata;
         // No allowed changes: SDL converts to whatever the hardware wants, so the notes are
-        // decoded once into one known format.
-        id_ = SDL_OpenAudioDevice(nullptr, 0, &desired, &obtained_, 0);
+        // decoded once, before any device is open, into the one format every device gets.
+        id_ = SDL_OpenAudioDevice(nullptr, 0, &desired, nullptr, 0);
     }
     Device(const Device&) = delete;
     Device& operator=(const Device&) = delete;
@@ -201,31 +207,69 @@ class AppSound::Device {
 
     bool IsOpen() const { return id_ != 0; }
     SDL_AudioDeviceID Id() const { return id_; }
-    const SDL_AudioSpec& Obtained() const { return obtained_; }
 
   private:
     bool subsystemUp_ = false;
     SDL_AudioDeviceID id_ = 0;
-    SDL_AudioSpec obtained_{};
 };
 
 AppSound::AppSound(std::string soundDir, const AppPlayOptions& options) : options_(options) {
     if (!ReadNoteFiles(soundDir)) {
         return;
     }
-    auto device = std::make_unique<Device>(&AppSound::FillStream, this);
-    if (!device->IsOpen()) {
-        return;
-    }
     // A damaged note should stay silent rather than play a fragment.
     SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
-    const SDL_AudioSpec& format = device->Obtained();
+    const SDL_AudioSpec format = DeviceFormat();
     for (int index = 0; index < NoteCount; ++index) {
         NotePcm[index] = DecodeNote(*NoteData[index], format);
     }
     FrameBytes = SDL_AUDIO_BITSIZE(format.format) / 8U * format.channels;
+}
+
+void AppSound::OpenDevice() {
+    if (device_ != nullptr || !HasSound()) {
+        return;
+    }
+    auto device = std::make_unique<Device>(&AppSound::FillStream, this);
+    if (!device->IsOpen()) {
+        return;
+    }
     device_ = std::move(device);
     SDL_PauseAudioDevice(device_->Id(), 0);
+}
+
+void AppSound::Hold() {
+    held_ = true;
+    if (options_.SoundOn) {
+        OpenDevice();
+    }
+}
+
+void AppSound::Release() {
+    held_ = false;
+}
+
+bool AppSound::CloseIfIdle() {
+    if (held_ || device_ == nullptr) {
+        return device_ == nullptr;
+    }
+    SDL_LockAudioDevice(device_->Id());
+    const bool sounding = Voice.IsSounding();
+    SDL_UnlockAudioDevice(device_->Id());
+    if (sounding) {
+        return false;
+    }
+    device_.reset();
+    return true;
+}
+
+std::chrono::milliseconds AppSound::TimeLeft() const {
+    const std::lock_guard lock(progressMutex_);
+    if (!NoteSounding || FrameBytes == 0) {
+        return std::chrono::milliseconds(0);
+    }
+    const std::size_t frames = (NoteBytes - PlayedBytes) / FrameBytes;
+    return std::chrono::milliseconds((frames * 1000 + SampleRate - 1) / SampleRate);
 }
 
 AppSound::~AppSound() {
@@ -251,7 +295,13 @@ bool AppSound::HasSound() const {
 }
 
 void AppSound::Play(NoteNumber note) {
-    if (!options_.SoundOn || !IsPlayableNote(note) || device_ == nullptr) {
+    if (!options_.SoundOn || !IsPlayableNote(note)) {
+        return;
+    }
+    if (device_ == nullptr && !held_) {
+        OpenDevice();
+    }
+    if (device_ == nullptr) {
         return;
     }
     const std::vector<std::uint8_t>& pcm = NotePcm[note - LowestNote];
@@ -296,6 +346,7 @@ void AppSound::PublishProgress() {
     {
         const std::lock_guard lock(progressMutex_);
         PlayedBytes = Voice.Position();
+        NoteBytes = Voice.Length();
         NoteSounding = Voice.IsSounding();
     }
     progressChanged_.notify_all();

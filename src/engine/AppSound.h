@@ -16,10 +16,13 @@
 #include "settings/AppPlayOptions.h"
 #include "settings/CurrentPlayOptions.h"
 
-// The note player. All the work happens at construction: the seven note files are read and
-// decoded once, so Play only points the one voice at a note and costs no file access, no
-// allocation and no decoding in the middle of a game. Missing files or a missing sound
-// device leave a silent player, never a message: the game is just as playable without sound.
+// The note player. The seven note files are read and decoded once, at construction, so Play
+// only points the one voice at a note and costs no file access, no allocation and no decoding
+// in the middle of a game. The sound device is open only while a note may sound: an open
+// device keeps a thread of ours, the sound server and often the sound card awake. The game
+// holds it open for play; otherwise the first note opens it, and CloseIfIdle gives it back
+// once nobody holds it and the note has died away. Missing files or a missing sound device
+// leave a silent player, never a message: the game is just as playable without sound.
 class AppSound {
   public:
     // soundDir ends with '/'; the notes are soundDir + "note1.wav" to "note7.wav". options is
@@ -42,6 +45,18 @@ class AppSound {
     // opens one.
     bool IsDeviceOpen() const { return device_ != nullptr; }
 
+    // Opens the device now, unless sound is off or there are no notes, and keeps it open
+    // until Release, so that Play never has to open it. A device that would not open is not
+    // tried again by Play while held: opening may block, and Play runs in the middle of a game.
+    void Hold();
+    void Release();
+    bool IsHeld() const { return held_; }
+    // Closes the device, and with it SDL's audio subsystem, when nobody holds it and no note
+    // sounds. True when no device is open afterwards.
+    bool CloseIfIdle();
+    // How long the note that sounds has left to play; zero when none sounds.
+    std::chrono::milliseconds TimeLeft() const;
+
     // For tests, which must await playback instead of sleeping: the device reports after
     // every buffer it fills. The timeout is only a safety net and counts as false.
     // True once the note started last has played at least `frames` sample frames; false
@@ -55,6 +70,7 @@ class AppSound {
 
     static void FillStream(void* self, std::uint8_t* stream, int length);
     bool ReadNoteFiles(const std::string& soundDir);
+    void OpenDevice();
     void PublishProgress();
 
     const AppPlayOptions& options_;
@@ -71,7 +87,10 @@ class AppSound {
     mutable std::mutex progressMutex_;
     mutable std::condition_variable progressChanged_;
     std::size_t PlayedBytes = 0;
+    std::size_t NoteBytes = 0;
     bool NoteSounding = false;
+
+    bool held_ = false;
 
     // Declared last so it closes first: closing joins the device thread, which reads the
     // notes, the voice and the progress above.

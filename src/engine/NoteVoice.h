@@ -23,6 +23,8 @@ class NoteVoice {
 
     // Bytes of the latest note played so far, whether it still sounds or not.
     std::size_t Position() const { return position_; }
+    // Bytes of the latest note, as far as it will sound: a stopped note ends where it stopped.
+    std::size_t Length() const { return length_; }
 
   private:
     const std::uint8_t* note_ = nullptr;

@@ -102,6 +102,7 @@ TEST_F(GuiStateTest, ThePacingWaitEndsOnceTheIntervalHasPassedAcrossTheCounterWr
     AppPlayOptions options;
     options.Interval = 50;
     ApplyPlayOptions(options);
+    Action("Game_New_MItem")->trigger();  // only a game in play is paced
     LastTickTime = 0xFFFFFFF0U;
     ticks.Set(0xFFFFFFF0U, 5);  // five milliseconds per reading
     QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);
@@ -158,6 +159,7 @@ TEST_F(GuiStateTest, ClosingEndsThePacingWaitAtOnce) {
     slow.Interval = 1000;
     ApplyPlayOptions(slow);
     gui->show();
+    Action("Game_New_MItem")->trigger();
     LastTickTime = 5000;
     ticks.Set(5000, 1);  // one millisecond per reading: a full wait would take 1000 readings
     gui->close();

@@ -71,8 +71,10 @@ second=88200
 # --- the real notes: a blown cloud sounds -----------------------------------------------------
 audio=$E2E_WORK/notes.raw
 start notes "$E2E_WORK/game" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$audio"
-e2e_wait_until 10 test -e "$audio" || e2e_fail "notes: the sound device was not opened"
+# The device opens for play, not for the title screen.
+[[ ! -e $audio ]] || e2e_fail "notes: the title screen opened the sound device"
 play notes
+[[ -e $audio ]] || e2e_fail "notes: the sound device was not opened for play"
 e2e_wait_until 10 audio_sounds "$audio" || e2e_fail "notes: no sound came after a cloud was blown away"
 finish notes
 e2e_log "notes: a blown cloud sounded"
@@ -91,8 +93,8 @@ rm "$E2E_WORK/game/sound"
 ln -s "$broken" "$E2E_WORK/game/sound"
 audio=$E2E_WORK/broken.raw
 start broken "$E2E_WORK/game" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$audio"
-e2e_wait_until 10 test -e "$audio" || e2e_fail "broken notes: the sound device was not opened"
 play broken
+[[ -e $audio ]] || e2e_fail "broken notes: the sound device was not opened for play"
 # The note was started when the click was handled, two ticks ago; a second more of output is
 # far longer than any note.
 goal=$(($(stat -c %s "$audio") + second))
@@ -181,7 +183,6 @@ ln -s "$data/sound" "$odd/sound"
 ln -s "$data/help" "$odd/help"
 audio=$E2E_WORK/odd.raw
 start odd "$odd" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$audio"
-e2e_wait_until 10 test -e "$audio" || e2e_fail "odd folder: the notes were not found"
 rm -f "$E2E_WORK/opened"
 help_asked
 e2e_wait_until 10 test -e "$E2E_WORK/opened" || e2e_fail "odd folder: the help page was not handed to the browser"
@@ -192,6 +193,8 @@ page=$(printf '%s' "${opened#file://}" | perl -pe 's/%([0-9A-Fa-f]{2})/chr(hex($
     e2e_fail "odd folder: the browser was handed $opened, not the help page in $odd"
 read -r left top < <(e2e_window_pos "$E2E_WIN")
 play odd
+# The device opens for play only when the notes were found.
+[[ -e $audio ]] || e2e_fail "odd folder: the notes were not found"
 finish odd
 [[ $(e2e_settings_key "$odd/settings.ini" PlayOptions) == "1,4,100,Results,1" ]] ||
     e2e_fail "odd folder: settings.ini there was not read and saved"

@@ -80,8 +80,8 @@ TEST_P(DamagedNoteFileTest, OnlyThatNoteIsSilent) {
     {
         AppSound sound(SoundDir(), options_);
         ASSERT_TRUE(sound.HasSound());
-        ASSERT_TRUE(sound.IsDeviceOpen());
         sound.Play(3);
+        ASSERT_TRUE(sound.IsDeviceOpen());
         ASSERT_TRUE(sound.AwaitSilence(Patience));
         sound.Play(4);
         EXPECT_TRUE(sound.AwaitSilence(milliseconds(0)));

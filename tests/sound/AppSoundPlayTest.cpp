@@ -34,9 +34,9 @@ TEST_F(AppSoundPlayTest, EachNumberPlaysExactlyItsOwnFile) {
     {
         AppSound sound(SoundDir(), options_);
         ASSERT_TRUE(sound.HasSound());
-        ASSERT_TRUE(sound.IsDeviceOpen());
         for (const NoteNumber note : {3, 1, 7, 2, 4, 5, 6}) {
             sound.Play(note);
+            ASSERT_TRUE(sound.IsDeviceOpen());
             ASSERT_TRUE(sound.AwaitSilence(Patience));
         }
     }

@@ -1,0 +1,168 @@
+#include <QCoreApplication>
+#include <QImage>
+#include <QMenu>
+#include <QMessageBox>
+#include <chrono>
+
+#include "app/GuiFixture.h"
+
+// The loop sleeps, with no tick message queued and no wait of its own, whenever nothing on
+// screen can change: on the title and results screens and while a menu or a dialog holds the
+// game. The test's tick counter moves on at every reading, so a loop that ran again, or woke
+// to wait, would show as readings taken.
+class GuiIdleTest : public GuiFixture {
+  protected:
+    void SetUp() override {
+        SoundDir = LUMABELS_NOTE_DIR;
+        GuiFixture::SetUp();
+    }
+    void TearDown() override {
+        GuiFixture::TearDown();
+        SoundDir = savedSoundDir_;
+    }
+
+    // Hands the window every event that is due, the tick message included, and tells whether
+    // the loop took a reading of the clock meanwhile, as every pass of it does.
+    bool LoopRan() {
+        const std::uint32_t before = ticks.now_;
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);
+        QCoreApplication::processEvents();
+        return ticks.now_ != before;
+    }
+
+    void HandleTick() { QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage); }
+
+    const std::string savedSoundDir_ = SoundDir;
+
+    QMenu* GameMenu() const { return gui->findChild<QMenu*>("Game_MItem"); }
+
+    // The device is given back a short while after the last note: await it, by the game's
+    // own timer, with room for a slow machine.
+    static bool AwaitDeviceClosed() {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (NotePlayer->IsDeviceOpen() && std::chrono::steady_clock::now() < deadline) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+        }
+        return !NotePlayer->IsDeviceOpen();
+    }
+};
+
+TEST_F(GuiIdleTest, TheTitleScreenLeavesTheLoopAsleepUntilAGameStarts) {
+    HandleTick();  // the constructor's
+    EXPECT_FALSE(LoopRan()) << "the loop went on running on the title screen";
+    EXPECT_FALSE(LoopRan());
+
+    Action("Game_New_MItem")->trigger();
+    // The first step is due a whole interval after the start, as every later one.
+    HandleTick();
+    EXPECT_EQ(BandTop(), 204);
+    HandleTick();
+    EXPECT_EQ(BandTop(), 197);
+    HandleTick();
+    EXPECT_EQ(BandTop(), 190) << "the game stopped";
+}
+
+TEST_F(GuiIdleTest, WhileTheLoopSleepsAPaintShowsTheBackBuffer) {
+    gui->show();
+    HandleTick();
+    ASSERT_FALSE(LoopRan());
+    const QImage shown =
+        gui->centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, gui->BackBufferImage().convertToFormat(QImage::Format_RGB32))
+        << "the field did not repaint the title from the back buffer";
+}
+
+TEST_F(GuiIdleTest, AMinimisedGameGoesOnStepping) {
+    gui->show();
+    Action("Game_New_MItem")->trigger();
+    HandleTick();
+    ASSERT_EQ(BandTop(), 197);
+    gui->showMinimized();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(LoopRan()) << "a minimised game stopped";
+    EXPECT_LT(BandTop(), 197);
+}
+
+TEST_F(GuiIdleTest, TheResultsScreenLeavesTheLoopAsleep) {
+    Action("Game_New_MItem")->trigger();
+    for (int pass = 0; pass < 100 && gui->GetState() == TGui::stPlaying; ++pass) {
+        HandleTick();
+    }
+    ASSERT_EQ(gui->GetState(), TGui::stResults);
+    EXPECT_FALSE(LoopRan()) << "the loop went on running on the results screen";
+    // Space starts the next game from there, and the loop with it.
+    gui->FormKeyDown(Qt::Key_Space);
+    ASSERT_EQ(gui->GetState(), TGui::stPlaying);
+    EXPECT_TRUE(LoopRan());
+}
+
+TEST_F(GuiIdleTest, AnOpenMenuHoldsTheGameWithTheLoopAsleepUntilItCloses) {
+    Action("Game_New_MItem")->trigger();
+    HandleTick();
+    ASSERT_EQ(BandTop(), 197);
+    GameMenu()->popup(QPoint(10, 10));
+    ASSERT_EQ(QApplication::activePopupWidget(), GameMenu());
+    HandleTick();  // the one queued before the menu opened: no step, and no next one
+    EXPECT_FALSE(LoopRan()) << "the loop kept waking while the menu was open";
+    EXPECT_EQ(BandTop(), 197);
+
+    GameMenu()->hide();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
+    HandleTick();  // a whole interval first
+    EXPECT_EQ(BandTop(), 197);
+    HandleTick();
+    EXPECT_EQ(BandTop(), 190) << "the game did not go on once the menu closed";
+}
+
+TEST_F(GuiIdleTest, ADialogOpenedFromAMenuHoldsTheGameUntilItCloses) {
+    Action("Game_New_MItem")->trigger();
+    HandleTick();
+    GameMenu()->popup(QPoint(10, 10));
+    HandleTick();
+    GameMenu()->hide();
+    bool ranInside = true;
+    WhileModal([&] { ranInside = LoopRan(); });
+    // Chosen from the menu: the menu closes and the box opens at once.
+    Action("Help_Tips_MItem")->trigger();
+    EXPECT_FALSE(ranInside) << "the loop ran while the message box was open";
+    EXPECT_EQ(BandTop(), 197);
+    QCoreApplication::processEvents();
+    HandleTick();
+    HandleTick();
+    EXPECT_EQ(BandTop(), 190) << "the game did not go on once the box closed";
+}
+
+TEST_F(GuiIdleTest, TheSoundDeviceIsHeldOnlyWhileTheGameIsPlayed) {
+    ASSERT_TRUE(NotePlayer->HasSound());
+    HandleTick();
+    EXPECT_FALSE(NotePlayer->IsDeviceOpen()) << "the title screen opened the sound device";
+
+    Action("Game_New_MItem")->trigger();
+    EXPECT_TRUE(NotePlayer->IsHeld());
+    EXPECT_TRUE(NotePlayer->IsDeviceOpen()) << "a game began without its sound device";
+
+    GameMenu()->popup(QPoint(10, 10));
+    HandleTick();
+    EXPECT_FALSE(NotePlayer->IsHeld()) << "a game held by a menu kept the device";
+    GameMenu()->hide();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(NotePlayer->IsHeld());
+    EXPECT_TRUE(NotePlayer->IsDeviceOpen());
+
+    for (int pass = 0; pass < 200 && gui->GetState() == TGui::stPlaying; ++pass) {
+        HandleTick();
+    }
+    ASSERT_EQ(gui->GetState(), TGui::stResults);
+    EXPECT_FALSE(NotePlayer->IsHeld());
+    EXPECT_TRUE(AwaitDeviceClosed()) << "the results screen kept the sound device open";
+}
+
+TEST_F(GuiIdleTest, WithSoundOffNoDeviceOpensForPlay) {
+    AppPlayOptions quiet;
+    quiet.SoundOn = false;
+    ApplyPlayOptions(quiet);
+    Action("Game_New_MItem")->trigger();
+    EXPECT_FALSE(NotePlayer->IsDeviceOpen());
+}
