@@ -164,7 +164,6 @@ TEST_F(AppSoundLoadTest, ANoteOfUpToFiveSecondsPlaysAndALongerOneIsRefused) {
     WriteFile("note6.wav", LongNote(8000, 5, 1));
     AppSound sound(SoundDir(), options_);
     ASSERT_TRUE(sound.HasSound());
-    ASSERT_TRUE(sound.IsDeviceOpen());
     sound.Play(6);
     EXPECT_TRUE(sound.AwaitSilence(milliseconds(0))) << "the note over five seconds sounds";
     sound.Play(2);
