@@ -336,7 +336,7 @@ namespace {
 
 // Loads and saves in an address space that may grow by 64 MiB only, and exits with 0 when
 // the load gave the defaults and the save was refused.
-[[noreturn]] void LoadAndSaveWithLittleMemory(const std::string& path) {
+[[noreturn, maybe_unused]] void LoadAndSaveWithLittleMemory(const std::string& path) {
     std::ifstream status("/proc/self/status");
     std::string line;
     long vmSizeKb = 0;
