@@ -6,10 +6,19 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "app/PlayfieldAccessible.h"
+
 PlayfieldView::PlayfieldView(QWidget* parent) : QWidget(parent) {
     // Every pixel comes from the back buffer: nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    InstallPlayfieldAccessibility();
+}
+
+void PlayfieldView::Announce(const QString& name, const QString& description) {
+    setAccessibleDescription(description);
+    // Qt tells assistive technology of the change itself.
+    setAccessibleName(name);
 }
 
 void PlayfieldView::paintEvent(QPaintEvent* event) {

@@ -4,12 +4,14 @@
 #include <memory>
 
 #include "app/CommandLine.h"
+#include "app/GameTranslations.h"
 #include "app/LumabelsApplication.h"
 #include "app/PlatformStartGuard.h"
 #include "app/ProgramGlobals.h"
 #include "app/SignalCloser.h"
 #include "app/SingleInstanceLock.h"
 #include "app/TGui.h"
+#include "app/TerminalText.h"
 #include "dialogs/TAboutDialog.h"
 #include "dialogs/TOptionsDialog.h"
 #include "engine/TickCounter.h"
@@ -36,6 +38,9 @@ void CloseTheGame() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Chosen before anything is said, so the usage and error lines speak the player's language.
+    const std::unique_ptr<GameTranslations> translations = PlayerTranslations();
+    UseTerminalTranslations(translations.get());
     switch (ParseCommandLine(argc, argv)) {
         case CommandLineAction::Help:
             std::fputs(HelpText().c_str(), stdout);
@@ -63,6 +68,7 @@ int main(int argc, char** argv) {
         const PlatformStartGuard guard;
         app = std::make_unique<LumabelsApplication>(argc, argv);
     }
+    translations->Install();
     const SignalCloser closer(&CloseTheGame);
     try {
         auto gui = std::make_unique<TGui>(SystemTickCounter());

@@ -14,10 +14,12 @@
 
 TAboutDialog* AboutDialog = nullptr;
 
-const char* const TAboutDialog::ProductLine = "Lumabels for Win32";
+const char* const TAboutDialog::ProductLine =
+    QT_TRANSLATE_NOOP("TAboutDialog", "Lumabels for Win32");
 const char* const TAboutDialog::VersionLine = "Version 1.0.2";
-const char* const TAboutDialog::Notice =
-    "Copyright (c) 2026 the Lumabels developers. Free software under the MIT License.";
+const char* const TAboutDialog::Notice = QT_TRANSLATE_NOOP(
+    "TAboutDialog",
+    "Copyright (c) 2026 the Lumabels developers. Free software under the MIT License.");
 
 namespace {
 
@@ -52,9 +54,9 @@ TAboutDialog::TAboutDialog(QWidget* parent)
     // The text sizes the label, but never below these.
     const int minWidth = ui->Label1->height();
     const int minHeight = 3 * ui->Image1->height();
-    const QString text = QString::fromUtf8(ProductLine) + QStringLiteral(" ") +
-                         QString::fromUtf8(VersionLine) + QStringLiteral(". ") +
-                         QString::fromUtf8(Notice);
+    const QString text = tr(ProductLine) + QStringLiteral(" ") +
+                         tr("Version %1").arg(QStringLiteral(LUMABELS_VERSION)) +
+                         QStringLiteral(". ") + tr(Notice);
     ui->Label1->setText(text);
     const QRect measured =
         QFontMetrics(ui->Label1->font())
