@@ -130,6 +130,10 @@ dann nichts), 2 bei einer unbekannten Option, 3, wenn keine Anzeige geöffnet we
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
+    <message>
+        <source>%1 %2. %3</source>
+        <translation>%1 %2. %3</translation>
+    </message>
 </context>
 <context>
     <name>TGui</name>

@@ -130,6 +130,10 @@ nada), 2 ante una opción desconocida, 3 si no se pudo abrir ninguna pantalla.
         <source>Version %1</source>
         <translation>Versión %1</translation>
     </message>
+    <message>
+        <source>%1 %2. %3</source>
+        <translation>%1 %2. %3</translation>
+    </message>
 </context>
 <context>
     <name>TGui</name>

@@ -131,6 +131,10 @@ ne fait rien), 2 pour une option inconnue, 3 si aucun affichage n’a pu être o
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
+    <message>
+        <source>%1 %2. %3</source>
+        <translation>%1 %2. %3</translation>
+    </message>
 </context>
 <context>
     <name>TGui</name>

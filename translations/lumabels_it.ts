@@ -131,6 +131,10 @@ alcuno schermo.
         <source>Version %1</source>
         <translation>Versione %1</translation>
     </message>
+    <message>
+        <source>%1 %2. %3</source>
+        <translation>%1 %2. %3</translation>
+    </message>
 </context>
 <context>
     <name>TGui</name>

@@ -131,6 +131,10 @@ does nothing), 2 for an unknown option, 3 when no display could be opened.
         <source>Version %1</source>
         <translation>バージョン %1</translation>
     </message>
+    <message>
+        <source>%1 %2. %3</source>
+        <translation>%1 %2。%3</translation>
+    </message>
 </context>
 <context>
     <name>TGui</name>

@@ -130,6 +130,10 @@ não faz nada), 2 para uma opção desconhecida, 3 quando nenhuma tela pôde ser
         <source>Version %1</source>
         <translation>Versão %1</translation>
     </message>
+    <message>
+        <source>%1 %2. %3</source>
+        <translation>%1 %2. %3</translation>
+    </message>
 </context>
 <context>
     <name>TGui</name>

@@ -129,6 +129,10 @@ does nothing), 2 for an unknown option, 3 when no display could be opened.
         <source>Version %1</source>
         <translation>版本 %1</translation>
     </message>
+    <message>
+        <source>%1 %2. %3</source>
+        <translation>%1 %2。%3</translation>
+    </message>
 </context>
 <context>
     <name>TGui</name>

@@ -1,6 +1,7 @@
 #include "app/GameTranslations.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <cstdlib>
@@ -64,9 +65,11 @@ GameTranslations::GameTranslations(const std::vector<std::string>& requested,
             return;
         }
         for (const std::string& folder : folders) {
-            auto game = std::make_unique<QTranslator>();
+            // Only the file of exactly this language: QTranslator would quietly fall back from
+            // "fr_CA" to "fr", and "fr" comes later in the list anyway.
             const QString file = QString::fromStdString(folder + "lumabels_" + language + ".qm");
-            if (!game->load(file)) {
+            auto game = std::make_unique<QTranslator>();
+            if (!QFileInfo(file).isFile() || !game->load(file)) {
                 continue;
             }
             language_ = language;

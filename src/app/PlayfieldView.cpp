@@ -1,5 +1,6 @@
 #include "app/PlayfieldView.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QImage>
 #include <QKeyEvent>
@@ -17,8 +18,12 @@ PlayfieldView::PlayfieldView(QWidget* parent) : QWidget(parent) {
 
 void PlayfieldView::Announce(const QString& name, const QString& description) {
     setAccessibleDescription(description);
-    // Qt tells assistive technology of the change itself.
     setAccessibleName(name);
+    // Qt 6.4 stores the texts without telling assistive technology of the change.
+    QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
 }
 
 void PlayfieldView::paintEvent(QPaintEvent* event) {

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "dialogs/DevicePixelFrame.h"
+#include "dialogs/FocusFrameStyle.h"
 #include "dialogs/TemplateScale.h"
 #include "ui_TAboutDialog.h"
 
@@ -47,6 +48,7 @@ TAboutDialog::TAboutDialog(QWidget* parent)
     }
 
     ShowIcon();
+    ui->Image1->setAccessibleName(QStringLiteral("Lumabels"));
     // The box draws the frame itself, on whole device pixels (paintEvent): drawn by the frame
     // widget, its bottom line is lost at some fractional pixel ratios.
     ui->Bevel1->setFrameShape(QFrame::NoFrame);
@@ -54,9 +56,11 @@ TAboutDialog::TAboutDialog(QWidget* parent)
     // The text sizes the label, but never below these.
     const int minWidth = ui->Label1->height();
     const int minHeight = 3 * ui->Image1->height();
-    const QString text = tr(ProductLine) + QStringLiteral(" ") +
-                         tr("Version %1").arg(QStringLiteral(LUMABELS_VERSION)) +
-                         QStringLiteral(". ") + tr(Notice);
+    // Product line, version and notice, joined as the language punctuates a sentence.
+    const QString text =
+        tr("%1 %2. %3")
+            .arg(tr(ProductLine), tr("Version %1").arg(QStringLiteral(LUMABELS_VERSION)),
+                 tr(Notice));
     ui->Label1->setText(text);
     const QRect measured =
         QFontMetrics(ui->Label1->font())
@@ -72,6 +76,7 @@ TAboutDialog::TAboutDialog(QWidget* parent)
     Place(ui->Button1, layout_.button);
     setFixedSize(layout_.clientWidth, layout_.clientHeight);
 
+    FocusFrameStyle::UseFor({ui->Button1}, this);
     connect(ui->Button1, &QPushButton::clicked, this, [this] { done(1); });
 }
 

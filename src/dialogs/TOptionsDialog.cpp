@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "app/ResultsHeading.h"
+#include "dialogs/FocusFrameStyle.h"
 #include "dialogs/TemplateScale.h"
 #include "dialogs/TextRoom.h"
 #include "settings/ArrangementPresets.h"
@@ -55,6 +56,7 @@ TOptionsDialog::TOptionsDialog(QWidget* parent)
     ScaleTemplate();
     FillPresetList();
     MakeRoomForTexts();
+    FocusFrameStyle::UseFor({ui->Button1, ui->Button2, ui->Button3}, this);
     SetDefaults();
 
     connect(ui->Button1, &QPushButton::clicked, this, [this] { done(ResultOk); });
