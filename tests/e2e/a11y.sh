@@ -18,8 +18,14 @@ a11y_session() {
         exit "$E2E_SKIP"
     fi
     if [[ -z ${A11Y_IN_SESSION:-} ]]; then
-        export A11Y_IN_SESSION=1
-        exec dbus-run-session -- bash "$0" "$@"
+        # The accessibility bus puts its socket in XDG_RUNTIME_DIR: tests running side by side
+        # must not meet there.
+        local runtime status=0
+        runtime=$(mktemp -d "${TMPDIR:-/tmp}/lumabels-a11y-$E2E_NAME.XXXXXX")
+        chmod 700 "$runtime"
+        A11Y_IN_SESSION=1 XDG_RUNTIME_DIR=$runtime dbus-run-session -- bash "$0" "$@" || status=$?
+        rm -rf "$runtime"
+        exit "$status"
     fi
 }
 
@@ -53,7 +59,7 @@ a11y_launch() {
 
 # a11y_dump FILE: the game's accessibility tree, one "role<TAB>name" line an object.
 a11y_dump() {
-    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/a11y_tree.py" "$E2E_GAME_PID" >"$1" 2>/dev/null
+    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/a11y_tree.py" "$E2E_GAME_PID" >"$1" 2>>"$E2E_WORK/a11y-dump.err"
 }
 
 # Poll condition: the tree holds an object of ROLE whose name matches the extended regular
