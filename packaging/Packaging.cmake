@@ -29,6 +29,14 @@ endforeach()
 install(FILES ${LUMABELS_INSTALLED_NOTES} DESTINATION ${CMAKE_INSTALL_DATADIR}/lumabels/sound)
 install(FILES ${PROJECT_SOURCE_DIR}/assets/help/index.html
         DESTINATION ${CMAKE_INSTALL_DATADIR}/lumabels/help)
+# The translations and the help page in each language that has one.
+install(FILES ${LUMABELS_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/lumabels/translations)
+foreach(language IN LISTS LUMABELS_LANGUAGES)
+  if(EXISTS ${PROJECT_SOURCE_DIR}/assets/help/${language}/index.html)
+    install(FILES ${PROJECT_SOURCE_DIR}/assets/help/${language}/index.html
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/lumabels/help/${language})
+  endif()
+endforeach()
 
 install(FILES ${LUMABELS_PACKAGING_DIR}/${LUMABELS_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -81,9 +89,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${CPACK_PACKAGE_HOMEPAGE_URL})
 # The libraries the executable links (Qt, SDL, the C++ runtime) are found by dpkg-shlibdeps.
 # The X11 platform plugin comes with libqt6gui6, which that brings in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Not linked, only loaded when present: the Wayland platform plugin, and xdg-open, through
-# which the help page reaches the browser.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils")
+# Not linked, only loaded when present: the Wayland platform plugin, xdg-open, through
+# which the help page reaches the browser, and Qt's translations of its standard buttons.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 set(CPACK_SOURCE_GENERATOR TGZ)

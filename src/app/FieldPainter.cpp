@@ -1,12 +1,14 @@
 #include "app/FieldPainter.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLocale>
 #include <QPainter>
 
 #include "app/CellHeightFont.h"
 #include "app/ResultLines.h"
+#include "app/ResultsHeading.h"
 #include "engine/AppPattern.h"
 #include "engine/RandomSource.h"
 #include "settings/AppPlayOptions.h"
@@ -132,17 +134,31 @@ void FieldPainter::DrawPlayfield(const AppPattern& world) {
     }
 }
 
-QRect FieldPainter::DrawResults(const AppPattern& world, const AppPlayOptions& options) {
+std::array<QString, 5> FieldPainter::ResultTexts(const AppPattern& world,
+                                                 const AppPlayOptions& options) {
     const std::string decimalPoint = QLocale().decimalPoint().toStdString();
-    const auto lines = ResultLines(options.Message, world.GetScore(), world.GetPlayTime(),
-                                   world.GetRecordScore(), world.GetRecordTime(), decimalPoint);
-    const QFontMetrics metrics(resultsFont_);
-    std::array<QString, lines.size()> texts;
-    std::array<int, lines.size()> widths{};
-    int blockWidth = 0;
-    int blockHeight = 0;
+    const std::string last =
+        QCoreApplication::translate("ResultLines", "Last : %1 pt. %2 sec.").toStdString();
+    const std::string record =
+        QCoreApplication::translate("ResultLines", "Record : %1 pt. %2 sec.").toStdString();
+    const auto lines =
+        ResultLines(std::string(), world.GetScore(), world.GetPlayTime(), world.GetRecordScore(),
+                    world.GetRecordTime(), decimalPoint, ResultWords{last, record});
+    std::array<QString, 5> texts;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         texts[i] = QString::fromStdString(lines[i]);
+    }
+    texts[0] = ResultsHeading::Shown(options.Message);
+    return texts;
+}
+
+QRect FieldPainter::DrawResults(const AppPattern& world, const AppPlayOptions& options) {
+    const std::array<QString, 5> texts = ResultTexts(world, options);
+    const QFontMetrics metrics(resultsFont_);
+    std::array<int, texts.size()> widths{};
+    int blockWidth = 0;
+    int blockHeight = 0;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
         widths[i] = metrics.horizontalAdvance(texts[i]);
         blockWidth = std::max(blockWidth, widths[i]);
         blockHeight += metrics.height();
@@ -154,7 +170,7 @@ QRect FieldPainter::DrawResults(const AppPattern& world, const AppPlayOptions& o
     QPainter& painter = painter_;
     painter.setFont(resultsFont_);
     int y = block.top();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
         const int x = (FieldWidth - widths[i]) / 2;
         painter.setPen(OutlineColor);
         DrawTextAt(painter, metrics, x - 1, y, texts[i]);

@@ -24,6 +24,9 @@ class FieldPainter {
     void DrawPlayfield(const AppPattern& world);
     // Returns the block it drew over the last frame, the only area that changed.
     QRect DrawResults(const AppPattern& world, const AppPlayOptions& options);
+    // The five lines of the results block, in the player's language.
+    static std::array<QString, 5> ResultTexts(const AppPattern& world,
+                                              const AppPlayOptions& options);
 
     // The character with open eyes (0) and closed eyes (1), 22 x 36 with transparency.
     void SetCharacterImages(const QPixmap& open, const QPixmap& closed);

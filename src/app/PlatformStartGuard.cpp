@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/TerminalText.h"
+
 namespace {
 
 struct HeldMessage {
@@ -22,11 +24,14 @@ QList<HeldMessage>& Held() {
     return held;
 }
 
-std::string Described(const char* variable, const char* value) {
+QString Described(const char* variable, const char* value) {
     if (value == nullptr || *value == '\0') {
-        return std::string(variable) + " is not set";
+        return QString::fromStdString(
+                   TerminalText("PlatformStartGuard",
+                                QT_TRANSLATE_NOOP("PlatformStartGuard", "%1 is not set")))
+            .arg(QString::fromUtf8(variable));
     }
-    return std::string(variable) + "=" + value;
+    return QString::fromUtf8(variable) + QLatin1Char('=') + QString::fromLocal8Bit(value);
 }
 
 void HoldOrGiveUp(QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -59,11 +64,23 @@ PlatformStartGuard::~PlatformStartGuard() {
 
 std::string NoDisplayLine(const char* x11Display, const char* waylandDisplay,
                           const char* platform) {
-    std::string line = "lumabels: cannot start: no X display (" + Described("DISPLAY", x11Display) +
-                       ") and no Wayland display (" + Described("WAYLAND_DISPLAY", waylandDisplay) +
-                       ") could be opened";
-    if (platform != nullptr && *platform != '\0') {
-        line += std::string(" with the platform QT_QPA_PLATFORM=") + platform;
+    const QString x11 = Described("DISPLAY", x11Display);
+    const QString wayland = Described("WAYLAND_DISPLAY", waylandDisplay);
+    if (platform == nullptr || *platform == '\0') {
+        const std::string pattern = TerminalText(
+            "PlatformStartGuard",
+            QT_TRANSLATE_NOOP("PlatformStartGuard",
+                              "lumabels: cannot start: no X display (%1) and no Wayland display "
+                              "(%2) could be opened"));
+        return QString::fromStdString(pattern).arg(x11, wayland).toStdString() + "\n";
     }
-    return line + "\n";
+    const std::string pattern = TerminalText(
+        "PlatformStartGuard",
+        QT_TRANSLATE_NOOP("PlatformStartGuard",
+                          "lumabels: cannot start: no X display (%1) and no Wayland display (%2) "
+                          "could be opened with the platform QT_QPA_PLATFORM=%3"));
+    return QString::fromStdString(pattern)
+               .arg(x11, wayland, QString::fromLocal8Bit(platform))
+               .toStdString() +
+           "\n";
 }

@@ -1,15 +1,29 @@
 #include "app/PlayfieldView.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "app/PlayfieldAccessible.h"
+
 PlayfieldView::PlayfieldView(QWidget* parent) : QWidget(parent) {
     // Every pixel comes from the back buffer: nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    InstallPlayfieldAccessibility();
+}
+
+void PlayfieldView::Announce(const QString& name, const QString& description) {
+    setAccessibleDescription(description);
+    setAccessibleName(name);
+    // Qt 6.4 stores the texts without telling assistive technology of the change.
+    QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
 }
 
 void PlayfieldView::paintEvent(QPaintEvent* event) {

@@ -13,6 +13,9 @@ class PlayfieldView : public QWidget {
     explicit PlayfieldView(QWidget* parent = nullptr);
 
     void SetBackBuffer(const QImage* backBuffer) { backBuffer_ = backBuffer; }
+    // Tells assistive technology what the field shows: `name` is the screen's text (the
+    // title, the score, the results), `description` what the player can do there.
+    void Announce(const QString& name, const QString& description);
 
   signals:
     void KeyDown(int key);

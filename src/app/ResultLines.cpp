@@ -17,15 +17,35 @@ std::string SecondsText(std::int32_t milliseconds, std::string_view decimalPoint
     return text;
 }
 
+namespace {
+
+// The pattern with "%1" and "%2" replaced in one pass, so a number never gets replaced again.
+std::string Filled(std::string_view pattern, const std::string& points,
+                   const std::string& seconds) {
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() &&
+            (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
+            text += pattern[i + 1] == '1' ? points : seconds;
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
 std::array<std::string, 5> ResultLines(const std::string& message, std::int32_t score,
                                        std::int32_t playTime, std::int32_t recordScore,
-                                       std::int32_t recordTime, std::string_view decimalPoint) {
+                                       std::int32_t recordTime, std::string_view decimalPoint,
+                                       const ResultWords& words) {
     return {
         message,
         " ",
-        "Last : " + std::to_string(score) + " pt. " + SecondsText(playTime, decimalPoint) + " sec.",
+        Filled(words.last, std::to_string(score), SecondsText(playTime, decimalPoint)),
         " ",
-        "Record : " + std::to_string(recordScore) + " pt. " +
-            SecondsText(recordTime, decimalPoint) + " sec.",
+        Filled(words.record, std::to_string(recordScore), SecondsText(recordTime, decimalPoint)),
     };
 }

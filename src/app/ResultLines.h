@@ -10,7 +10,15 @@
 // 2000 ms is "2"), with the given decimal separator.
 std::string SecondsText(std::int32_t milliseconds, std::string_view decimalPoint);
 
+// The wording of the two score lines, in the player's language: "%1" stands for the points
+// and "%2" for the seconds.
+struct ResultWords {
+    std::string_view last = "Last : %1 pt. %2 sec.";
+    std::string_view record = "Record : %1 pt. %2 sec.";
+};
+
 // The five lines of the results block: heading, blank, last game, blank, record.
 std::array<std::string, 5> ResultLines(const std::string& message, std::int32_t score,
                                        std::int32_t playTime, std::int32_t recordScore,
-                                       std::int32_t recordTime, std::string_view decimalPoint);
+                                       std::int32_t recordTime, std::string_view decimalPoint,
+                                       const ResultWords& words = {});

@@ -1,27 +1,45 @@
 #include "app/SaveAtExit.h"
 
+#include <QtGlobal>
+
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
 
 #include "app/KeptSettings.h"
+#include "app/TerminalText.h"
 #include "settings/FileCalls.h"
 
 namespace {
 
-KeptSettings* armed = nullptr;
+SaveAtExit* armed = nullptr;
 std::once_flag registered;
 
 }  // namespace
 
-SaveAtExit::SaveAtExit(KeptSettings& kept) : previous_(armed) {
+SaveAtExit::SaveAtExit(KeptSettings& kept)
+    : kept_(kept),
+      previous_(armed),
+      savedLine_(TerminalText("SaveAtExit",
+                              QT_TRANSLATE_NOOP("SaveAtExit",
+                                                "Lumabels: ending without its window (the display "
+                                                "is lost); the settings are saved in %1"),
+                              {kept.Path()}) +
+                 "\n"),
+      notSavedLine_(TerminalText("SaveAtExit",
+                                 QT_TRANSLATE_NOOP("SaveAtExit",
+                                                   "Lumabels: ending without its window (the "
+                                                   "display is lost); the settings could not be "
+                                                   "saved in %1"),
+                                 {kept.Path()}) +
+                    "\n") {
     std::call_once(registered, [] {
         // Objects made after the registration are gone by the time the hook runs: what a
         // save uses must exist before it.
         SystemFileCalls();
         std::atexit(&SaveAtExit::AtExit);
     });
-    armed = &kept;
+    armed = this;
 }
 
 SaveAtExit::~SaveAtExit() {
@@ -29,12 +47,10 @@ SaveAtExit::~SaveAtExit() {
 }
 
 void SaveAtExit::AtExit() {
-    KeptSettings* const kept = armed;
-    if (kept == nullptr) {
+    const SaveAtExit* const hook = armed;
+    if (hook == nullptr) {
         return;  // the main window is gone, and has saved on its way
     }
-    const char* const outcome = kept->Write() ? "are saved in" : "could not be saved in";
-    std::fprintf(stderr,
-                 "Lumabels: ending without its window (the display is lost); the settings %s %s\n",
-                 outcome, kept->Path().c_str());
+    const std::string& line = hook->kept_.Write() ? hook->savedLine_ : hook->notSavedLine_;
+    std::fputs(line.c_str(), stderr);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class KeptSettings;
 
 // Writes the kept settings when the process ends through exit() before the main window has
@@ -17,5 +19,9 @@ class SaveAtExit {
   private:
     static void AtExit();
 
-    KeptSettings* previous_;
+    KeptSettings& kept_;
+    SaveAtExit* previous_;
+    // Put into words when armed: by the time the hook runs, the translations may be gone.
+    std::string savedLine_;
+    std::string notSavedLine_;
 };

@@ -5,9 +5,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QtGlobal>
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+
+#include "app/TerminalText.h"
 
 namespace {
 
@@ -24,6 +28,10 @@ std::string ErrnoText(int error) {
     return std::strerror(error);
 }
 
+std::string Said(const char* text) {
+    return TerminalText("SingleInstanceLock", text);
+}
+
 // Why the opened lock file may not serve as the user's lock, or "" when it may.
 std::string Unfit(int fd) {
     struct stat info {};
@@ -31,10 +39,10 @@ std::string Unfit(int fd) {
         return ErrnoText(errno);
     }
     if (!S_ISREG(info.st_mode)) {
-        return "it is not a regular file";
+        return Said(QT_TRANSLATE_NOOP("SingleInstanceLock", "it is not a regular file"));
     }
     if (info.st_uid != geteuid()) {
-        return "the file belongs to another user";
+        return Said(QT_TRANSLATE_NOOP("SingleInstanceLock", "the file belongs to another user"));
     }
     return {};
 }
@@ -61,7 +69,12 @@ SingleInstanceLock::~SingleInstanceLock() {
 }
 
 void SingleInstanceLock::Fail(const std::string& path, const std::string& why) {
-    problem_ = "lumabels: cannot take the single-instance lock " + path + ": " + why + "\n";
+    problem_ =
+        TerminalText("SingleInstanceLock",
+                     QT_TRANSLATE_NOOP("SingleInstanceLock",
+                                       "lumabels: cannot take the single-instance lock %1: %2"),
+                     {path, why}) +
+        "\n";
 }
 
 std::string SingleInstanceLock::Folder(const std::string& runtimeDir, const std::string& tempDir) {
@@ -84,15 +97,17 @@ std::string SingleInstanceLock::Folder(const std::string& runtimeDir, const std:
         return {};
     }
     if (S_ISLNK(info.st_mode)) {
-        Fail(folder, "it is a symbolic link, not a folder of this user's");
+        Fail(folder, Said(QT_TRANSLATE_NOOP("SingleInstanceLock",
+                                            "it is a symbolic link, not a folder of this user's")));
         return {};
     }
     if (!S_ISDIR(info.st_mode)) {
-        Fail(folder, "it is not a folder");
+        Fail(folder, Said(QT_TRANSLATE_NOOP("SingleInstanceLock", "it is not a folder")));
         return {};
     }
     if (info.st_uid != geteuid()) {
-        Fail(folder, "the folder belongs to another user");
+        Fail(folder,
+             Said(QT_TRANSLATE_NOOP("SingleInstanceLock", "the folder belongs to another user")));
         return {};
     }
     return folder;
@@ -102,7 +117,9 @@ void SingleInstanceLock::Take() {
     const int fd =
         open(path_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (fd < 0) {
-        Fail(path_, errno == ELOOP ? "it is a symbolic link" : ErrnoText(errno));
+        Fail(path_, errno == ELOOP
+                        ? Said(QT_TRANSLATE_NOOP("SingleInstanceLock", "it is a symbolic link"))
+                        : ErrnoText(errno));
         return;
     }
     std::string wrong = Unfit(fd);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QImage>
 #include <QMenu>
 #include <QMessageBox>
@@ -14,7 +15,9 @@
 #include <iostream>
 #include <utility>
 
+#include "app/HelpPage.h"
 #include "app/ProgramGlobals.h"
+#include "app/TerminalText.h"
 #include "dialogs/TAboutDialog.h"
 #include "dialogs/TOptionsDialog.h"
 #include "engine/Geometry.h"
@@ -35,10 +38,13 @@ constexpr std::uint32_t LongestWait = 100;  // milliseconds
 // game started again at once finds it still open.
 constexpr std::chrono::milliseconds DeviceGrace(500);
 
-const char* const HelpText = "Opening HTML help file.\n\nSure?";
+const char* const HelpCaption = QT_TRANSLATE_NOOP("TGui", "Help");
+const char* const HelpText = QT_TRANSLATE_NOOP("TGui", "Opening HTML help file.\n\nSure?");
+const char* const TipsCaption = QT_TRANSLATE_NOOP("TGui", "Tips");
 const char* const TipsText =
-    "A new lumabel comes out when a cloud is clicked.\n\n"
-    "[Shift] functions as left mouse click while playing the game.";
+    QT_TRANSLATE_NOOP("TGui",
+                      "A new lumabel comes out when a cloud is clicked.\n\n"
+                      "[Shift] functions as left mouse click while playing the game.");
 
 QRect ToQRect(const Rect& r) {
     return {r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top};
@@ -159,6 +165,32 @@ void TGui::SetState(std::uint8_t state) {
         case stResults:
             DrawResults(true);
             break;
+        default:
+            break;
+    }
+    AnnounceScreen();
+}
+
+void TGui::AnnounceScreen() {
+    // A screen reader cannot see the picture: the field names what it shows.
+    switch (State) {
+        case stTitle:
+            ui->Field->Announce(QString::fromStdString(TitleText),
+                                tr("Title screen. Space, Enter or a click starts a game."));
+            break;
+        case stPlaying:
+            ui->Field->Announce(
+                tr("Playing, score %1").arg(World->GetScore()),
+                tr("Click a band that overlaps hers, or a cloud. Shift clicks at the pointer."));
+            break;
+        case stResults: {
+            const std::array<QString, 5> lines =
+                FieldPainter::ResultTexts(*World, CurrentPlayOptions);
+            ui->Field->Announce(
+                lines[0] + QLatin1Char('\n') + lines[2] + QLatin1Char('\n') + lines[4],
+                tr("Results screen. Space or Enter starts a new game."));
+            break;
+        }
         default:
             break;
     }
@@ -389,7 +421,12 @@ void TGui::SaveNewRecord() {
 }
 
 void TGui::OnWindowDestroyedOutside() {
-    std::fputs("Lumabels: another program destroyed the game's window; closing\n", stderr);
+    const std::string line =
+        TerminalText("TGui", QT_TRANSLATE_NOOP("TGui",
+                                               "Lumabels: another program destroyed the "
+                                               "game's window; closing")) +
+        "\n";
+    std::fputs(line.c_str(), stderr);
     QCoreApplication::exit(1);
 }
 
@@ -468,7 +505,11 @@ void TGui::FormMouseDown(Qt::MouseButton button, int x, int y) {
             ui->Game_New_MItem->trigger();
         }
     } else if (State == stPlaying) {
+        const std::int32_t score = World->GetScore();
         World->Click(x, y);
+        if (World->GetScore() != score) {
+            AnnounceScreen();
+        }
     }
 }
 
@@ -501,15 +542,19 @@ void TGui::OptionsCommand() {
 
 void TGui::Help_MItemClick(QObject* sender) {
     if (sender == ui->Help_Help_MItem) {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Help"), QString::fromUtf8(HelpText),
+        QMessageBox box(QMessageBox::Question, tr(HelpCaption), tr(HelpText),
                         QMessageBox::Ok | QMessageBox::Cancel, this);
         box.setObjectName(QStringLiteral("HelpBox"));
         if (box.exec() == QMessageBox::Ok) {
-            QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(HelpPath)));
+            const std::string page =
+                LocalizedHelpPath(HelpPath, PlayerLanguage(), [](const std::string& path) {
+                    return QFileInfo::exists(QString::fromStdString(path));
+                });
+            QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(page)));
         }
     } else if (sender == ui->Help_Tips_MItem) {
-        QMessageBox box(QMessageBox::Information, QStringLiteral("Tips"),
-                        QString::fromUtf8(TipsText), QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::Information, tr(TipsCaption), tr(TipsText), QMessageBox::Ok,
+                        this);
         box.setObjectName(QStringLiteral("TipsBox"));
         box.exec();
     } else if (sender == ui->Help_About_MItem) {

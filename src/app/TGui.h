@@ -76,6 +76,7 @@ class TGui : public QMainWindow {
     void Help_MItemClick(QObject* sender);
     void Popup_MItemClick(QObject* sender);
     void OptionsCommand();
+    void AnnounceScreen();
     void CreateBackBuffer(qreal pixelRatio);
     void OnPixelRatioChanged(qreal pixelRatio);
     void SetStaysOnTop(bool onTop);

@@ -5,12 +5,14 @@
 #include <optional>
 
 #include "app/CommandLine.h"
+#include "app/GameTranslations.h"
 #include "app/LumabelsApplication.h"
 #include "app/PlatformStartGuard.h"
 #include "app/ProgramGlobals.h"
 #include "app/SignalCloser.h"
 #include "app/SingleInstanceLock.h"
 #include "app/TGui.h"
+#include "app/TerminalText.h"
 #include "dialogs/TAboutDialog.h"
 #include "dialogs/TOptionsDialog.h"
 #include "engine/TickCounter.h"
@@ -37,6 +39,9 @@ void CloseTheGame() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Chosen before anything is said, so the usage and error lines speak the player's language.
+    const std::unique_ptr<GameTranslations> translations = PlayerTranslations();
+    UseTerminalTranslations(translations.get());
     switch (ParseCommandLine(argc, argv)) {
         case CommandLineAction::Help:
             std::fputs(HelpText().c_str(), stdout);
@@ -68,6 +73,7 @@ int main(int argc, char** argv) {
         const PlatformStartGuard guard;
         app = std::make_unique<LumabelsApplication>(argc, argv);
     }
+    translations->Install();
     closer.emplace(&CloseTheGame);
     int exitCode = 0;
     try {

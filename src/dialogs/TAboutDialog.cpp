@@ -9,15 +9,18 @@
 #include <algorithm>
 
 #include "dialogs/DevicePixelFrame.h"
+#include "dialogs/FocusFrameStyle.h"
 #include "dialogs/TemplateScale.h"
 #include "ui_TAboutDialog.h"
 
 TAboutDialog* AboutDialog = nullptr;
 
-const char* const TAboutDialog::ProductLine = "Lumabels for Win32";
+const char* const TAboutDialog::ProductLine =
+    QT_TRANSLATE_NOOP("TAboutDialog", "Lumabels for Win32");
 const char* const TAboutDialog::VersionLine = "Version 1.0.2";
-const char* const TAboutDialog::Notice =
-    "Copyright (c) 2026 the Lumabels developers. Free software under the MIT License.";
+const char* const TAboutDialog::Notice = QT_TRANSLATE_NOOP(
+    "TAboutDialog",
+    "Copyright (c) 2026 the Lumabels developers. Free software under the MIT License.");
 
 namespace {
 
@@ -45,6 +48,7 @@ TAboutDialog::TAboutDialog(QWidget* parent)
     }
 
     ShowIcon();
+    ui->Image1->setAccessibleName(QStringLiteral("Lumabels"));
     // The box draws the frame itself, on whole device pixels (paintEvent): drawn by the frame
     // widget, its bottom line is lost at some fractional pixel ratios.
     ui->Bevel1->setFrameShape(QFrame::NoFrame);
@@ -52,9 +56,11 @@ TAboutDialog::TAboutDialog(QWidget* parent)
     // The text sizes the label, but never below these.
     const int minWidth = ui->Label1->height();
     const int minHeight = 3 * ui->Image1->height();
-    const QString text = QString::fromUtf8(ProductLine) + QStringLiteral(" ") +
-                         QString::fromUtf8(VersionLine) + QStringLiteral(". ") +
-                         QString::fromUtf8(Notice);
+    // Product line, version and notice, joined as the language punctuates a sentence.
+    const QString text =
+        tr("%1 %2. %3")
+            .arg(tr(ProductLine), tr("Version %1").arg(QStringLiteral(LUMABELS_VERSION)),
+                 tr(Notice));
     ui->Label1->setText(text);
     const QRect measured =
         QFontMetrics(ui->Label1->font())
@@ -70,6 +76,7 @@ TAboutDialog::TAboutDialog(QWidget* parent)
     Place(ui->Button1, layout_.button);
     setFixedSize(layout_.clientWidth, layout_.clientHeight);
 
+    FocusFrameStyle::UseFor({ui->Button1}, this);
     connect(ui->Button1, &QPushButton::clicked, this, [this] { done(1); });
 }
 

@@ -1,15 +1,20 @@
 #include "dialogs/TOptionsDialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QShortcutEvent>
 #include <QString>
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <utility>
 
+#include "app/ResultsHeading.h"
+#include "dialogs/FocusFrameStyle.h"
 #include "dialogs/TemplateScale.h"
+#include "dialogs/TextRoom.h"
 #include "settings/ArrangementPresets.h"
 #include "settings/IntegerText.h"
 #include "ui_TOptionsDialog.h"
@@ -21,6 +26,15 @@ namespace {
 constexpr int TemplateClientWidth = 449;
 constexpr int TemplateClientHeight = 409;
 constexpr int DefaultPresetRow = 1;
+
+// For the translators: the preset names as the settings code spells them (ArrangementPresets).
+[[maybe_unused]] constexpr const char* PresetNames[] = {
+    QT_TRANSLATE_NOOP("ArrangementPresets", "(None)"),
+    QT_TRANSLATE_NOOP("ArrangementPresets", "Default"),
+    QT_TRANSLATE_NOOP("ArrangementPresets", "Serene"),
+    QT_TRANSLATE_NOOP("ArrangementPresets", "Cloudy"),
+    QT_TRANSLATE_NOOP("ArrangementPresets", "Moderato"),
+};
 
 void ShowNumber(QLineEdit* edit, std::int32_t value) {
     edit->setText(QString::fromStdString(IntegerToText(value)));
@@ -41,6 +55,8 @@ TOptionsDialog::TOptionsDialog(QWidget* parent)
     ui->setupUi(this);
     ScaleTemplate();
     FillPresetList();
+    MakeRoomForTexts();
+    FocusFrameStyle::UseFor({ui->Button1, ui->Button2, ui->Button3}, this);
     SetDefaults();
 
     connect(ui->Button1, &QPushButton::clicked, this, [this] { done(ResultOk); });
@@ -91,9 +107,62 @@ void TOptionsDialog::ScaleTemplate() {
 void TOptionsDialog::FillPresetList() {
     ui->Group1_ComboBox1->clear();
     for (const ArrangementPreset& preset : ArrangementPresets) {
-        ui->Group1_ComboBox1->addItem(
-            QString::fromUtf8(preset.Name.data(), static_cast<qsizetype>(preset.Name.size())));
+        const QByteArray name(preset.Name.data(), static_cast<qsizetype>(preset.Name.size()));
+        ui->Group1_ComboBox1->addItem(QCoreApplication::translate("ArrangementPresets", name));
     }
+}
+
+void TOptionsDialog::MakeRoomForTexts() {
+    // A translation may need more room than the template gives a text. Only what is too small
+    // grows, and what lies to its right and below moves along, so an English dialog keeps the
+    // template's geometry to the pixel.
+    const QList<QWidget*> labels = {ui->Group1_Label1, ui->Group1_Label2, ui->Group1_Label3,
+                                    ui->Group1_Label4, ui->Group1_Label5};
+    const QList<QWidget*> fields = {ui->Group1_Edit1, ui->Group1_Edit2, ui->Group1_Edit3,
+                                    ui->Group1_Edit4, ui->Group1_ComboBox1};
+    const QList<QWidget*> checkBoxes = {ui->Group1_CheckBox1, ui->Group2_CheckBox1,
+                                        ui->Group2_CheckBox2, ui->Group2_CheckBox3,
+                                        ui->Group2_CheckBox4};
+    const QList<QWidget*> groups = {ui->Group1_GroupBox1, ui->Group2_GroupBox2};
+    const QList<QWidget*> buttons = {ui->Button1, ui->Button2, ui->Button3};
+
+    const int labelGrowth = MostMissing(labels);
+    for (QWidget* label : labels) {
+        label->resize(label->width() + labelGrowth, label->height());
+    }
+    const int fieldGrowth = MostMissing({ui->Group1_ComboBox1});
+    for (QWidget* field : fields) {
+        field->setGeometry(field->x() + labelGrowth, field->y(), field->width() + fieldGrowth,
+                           field->height());
+    }
+    // The rows of the Play box and the check boxes end at one right edge.
+    const int rowGrowth = std::max(labelGrowth + fieldGrowth, MostMissing(checkBoxes));
+    int groupGrowth = rowGrowth;
+    for (QWidget* group : groups) {
+        group->resize(group->width() + rowGrowth, group->height());
+    }
+    const int titleGrowth = MostMissing(groups);
+    groupGrowth += titleGrowth;
+    for (QWidget* group : groups) {
+        group->resize(group->width() + titleGrowth, group->height());
+    }
+    for (QWidget* box : checkBoxes) {
+        box->resize(box->width() + groupGrowth, box->height());
+    }
+    const int buttonGrowth = MostMissing(buttons);
+    for (QWidget* button : buttons) {
+        button->setGeometry(button->x() + groupGrowth, button->y(), button->width() + buttonGrowth,
+                            button->height());
+    }
+    setFixedSize(width() + groupGrowth + buttonGrowth, height());
+}
+
+int TOptionsDialog::MostMissing(const QList<QWidget*>& controls) {
+    int most = 0;
+    for (const QWidget* control : controls) {
+        most = std::max(most, MissingWidth(*control));
+    }
+    return most;
 }
 
 void TOptionsDialog::SelectPreset(int row) {
@@ -105,7 +174,7 @@ void TOptionsDialog::SetPlayOptions(AppPlayOptions options) {
     ShowNumber(ui->Group1_Edit1, DialogPlayOptions.NumLumabels);
     ShowNumber(ui->Group1_Edit2, DialogPlayOptions.NumClouds);
     ShowNumber(ui->Group1_Edit3, DialogPlayOptions.Interval);
-    ui->Group1_Edit4->setText(QString::fromStdString(DialogPlayOptions.Message));
+    ui->Group1_Edit4->setText(ResultsHeading::Shown(DialogPlayOptions.Message));
     ui->Group1_CheckBox1->setChecked(DialogPlayOptions.SoundOn);
 }
 
@@ -189,7 +258,7 @@ AppPlayOptions TOptionsDialog::PlayOptionsFromControls() const {
     options.NumLumabels = NumberOr(ui->Group1_Edit1, AppPlayOptions::DefaultNumLumabels);
     options.NumClouds = NumberOr(ui->Group1_Edit2, AppPlayOptions::DefaultNumClouds);
     options.Interval = NumberOr(ui->Group1_Edit3, AppPlayOptions::DefaultInterval);
-    options.Message = ui->Group1_Edit4->text().toStdString();
+    options.Message = ResultsHeading::Stored(ui->Group1_Edit4->text());
     options.SoundOn = ui->Group1_CheckBox1->isChecked();
     return options;
 }

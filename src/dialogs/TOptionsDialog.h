@@ -46,6 +46,8 @@ class TOptionsDialog : public QDialog {
   private:
     void ScaleTemplate();
     void FillPresetList();
+    void MakeRoomForTexts();
+    static int MostMissing(const QList<QWidget*>& controls);
     void SelectPreset(int row);
     AppPlayOptions PlayOptionsFromControls() const;
     AppSystemOptions SystemOptionsFromControls() const;

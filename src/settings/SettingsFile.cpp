@@ -160,13 +160,3 @@ WriteOutcome SettingsFile::Write(const std::string& path, const StoredSettings& 
         return WriteOutcome::Refused("unknown error");
     }
 }
-
-WriteOutcome SettingsFile::WriteOrSay(const std::string& path, const StoredSettings& settings,
-                                      std::ostream& say) {
-    const WriteOutcome outcome = Write(path, settings);
-    if (!outcome) {
-        say << "lumabels: the settings were not saved" << (path.empty() ? "" : " in " + path)
-            << ": " << outcome.Problem() << std::endl;
-    }
-    return outcome;
-}

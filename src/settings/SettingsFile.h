@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <ostream>
 #include <string>
 
 #include "settings/FileCalls.h"
@@ -34,9 +33,6 @@ class SettingsFile {
     // Refused, with the reason, when the file could not be written; it is then as it was.
     static WriteOutcome Write(const std::string& path, const StoredSettings& settings,
                               FileCalls& calls = SystemFileCalls());
-    // Write, and when it is refused, one line to `say` naming the file and the reason.
-    static WriteOutcome WriteOrSay(const std::string& path, const StoredSettings& settings,
-                                   std::ostream& say);
 
     // The file's bytes as the game may use them.
     static FileText ReadText(const std::string& path, FileCalls& calls = SystemFileCalls());

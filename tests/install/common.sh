@@ -45,6 +45,12 @@ INST_FILES=(
     share/man/man6/lumabels.6
     share/metainfo/$INST_APP_ID.metainfo.xml
 )
+# The game in each of its languages: the translation and the help page.
+INST_LANGUAGES=(de fr es it pt_BR ru ja zh_CN)
+for language in "${INST_LANGUAGES[@]}"; do
+    INST_FILES+=(share/lumabels/translations/lumabels_$language.qm
+                 share/lumabels/help/$language/index.html)
+done
 
 inst_log() {
     printf '[%s %s] %s\n' "$INST_NAME" "$(date +%T.%3N)" "$*" >&2

@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <new>
-#include <sstream>
 
 #include "settings/SettingsFile.h"
 #include "settings/TempFolder.h"
@@ -305,23 +304,6 @@ TEST(SettingsFile, KeepsEveryExceptionInsideLoadAndSave) {
     EXPECT_TRUE(HasPreparedValues(SettingsFile::Read(path, 1, 2, renaming)));
     EXPECT_FALSE(SettingsFile::Write(path, StoredSettings{}, renaming));
     EXPECT_EQ(TempFolder::Contents(path), Prepared);
-}
-
-TEST(SettingsFile, SaysOnceWhereAndWhyASaveFailed) {
-    TempFolder folder;
-    const std::string path = folder.File("settings.ini");
-    std::filesystem::create_directory(path);
-    std::ostringstream said;
-    EXPECT_FALSE(SettingsFile::WriteOrSay(path, StoredSettings{}, said));
-    EXPECT_EQ(said.str(), "lumabels: the settings were not saved in " + path +
-                              ": not a regular file, so left as it is\n");
-    said.str("");
-    EXPECT_FALSE(SettingsFile::WriteOrSay("", StoredSettings{}, said));
-    EXPECT_EQ(said.str(),
-              "lumabels: the settings were not saved: no home folder is known to keep them in\n");
-    said.str("");
-    EXPECT_TRUE(SettingsFile::WriteOrSay(folder.File("good.ini"), StoredSettings{}, said));
-    EXPECT_EQ(said.str(), "");
 }
 
 #if defined(__SANITIZE_ADDRESS__)

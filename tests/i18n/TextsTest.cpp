@@ -1,0 +1,365 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSet>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "app/CommandLine.h"
+#include "app/FieldPainter.h"
+#include "app/GuiFixture.h"
+#include "app/PlatformStartGuard.h"
+#include "app/ResultsHeading.h"
+#include "dialogs/TAboutDialog.h"
+#include "dialogs/TOptionsDialog.h"
+#include "i18n/InstalledLanguage.h"
+#include "settings/CurrentPlayOptions.h"
+
+namespace {
+
+// Every text a player reads, by where it is shown.
+using Texts = std::map<QString, QString>;
+
+void AddMenu(Texts& texts, const QString& where, const QMenu* menu) {
+    texts[where] = menu->title();
+    for (const QAction* action : menu->actions()) {
+        if (!action->isSeparator()) {
+            texts[where + QLatin1Char('/') + action->objectName()] = action->text();
+        }
+    }
+}
+
+Texts OptionsTexts(const TOptionsDialog& dialog) {
+    Texts texts{{QStringLiteral("Options"), dialog.windowTitle()}};
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        texts[label->objectName()] = label->text();
+    }
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+        texts[button->objectName()] = button->text();
+    }
+    for (const QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
+        texts[group->objectName()] = group->title();
+    }
+    const auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("Group1_ComboBox1"));
+    for (int i = 0; i < combo->count(); ++i) {
+        texts[QStringLiteral("Preset%1").arg(i)] = combo->itemText(i);
+    }
+    texts[QStringLiteral("Group1_Edit4")] =
+        dialog.findChild<QLineEdit*>(QStringLiteral("Group1_Edit4"))->text();
+    return texts;
+}
+
+Texts AboutTexts(const TAboutDialog& about) {
+    return {{QStringLiteral("About"), about.windowTitle()},
+            {QStringLiteral("Label1"), about.findChild<QLabel*>(QStringLiteral("Label1"))->text()},
+            {QStringLiteral("Button1"),
+             about.findChild<QPushButton*>(QStringLiteral("Button1"))->text()}};
+}
+
+class TextsTest : public GuiFixture {
+  protected:
+    // The main window made again, as the game makes it after its language is installed.
+    void Remake() {
+        Gui = nullptr;
+        gui.reset();
+        gui = std::make_unique<TGui>(ticks);
+        Gui = gui.get();
+    }
+    Texts MenuTexts() const {
+        Texts texts;
+        for (const char* name : {"Game_MItem", "Help_MItem"}) {
+            AddMenu(texts, QString::fromLatin1(name), gui->findChild<QMenu*>(name));
+        }
+        AddMenu(texts, QStringLiteral("Popup"), gui->Popup());
+        return texts;
+    }
+
+    // The text and caption of the box that the menu item opens.
+    std::pair<QString, QString> BoxOf(const char* item) {
+        std::pair<QString, QString> shown;
+        WhileModal([&shown] {
+            if (const auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = {box->text(), box->windowTitle()};
+            }
+        });
+        Action(item)->trigger();
+        return shown;
+    }
+
+    std::array<QString, 5> Results() {
+        gui->SetState(TGui::stPlaying);
+        World->SetRecords(57, 8430);
+        return FieldPainter::ResultTexts(*World, CurrentPlayOptions);
+    }
+};
+
+QString Dot() {
+    return QLocale().decimalPoint();
+}
+
+}  // namespace
+
+TEST_F(TextsTest, EnglishIsExactlyTheProgramsOwnTexts) {
+    const InstalledLanguage english(QStringLiteral("en"));
+    ASSERT_EQ(english.Language(), "");
+    Remake();
+    const Texts menus = MenuTexts();
+    const Texts expectedMenus = {
+        {"Game_MItem", "&Game"},
+        {"Game_MItem/Game_New_MItem", "&New"},
+        {"Game_MItem/Game_Options_MItem", "&Options"},
+        {"Game_MItem/Game_Exit_MItem", "E&xit"},
+        {"Help_MItem", "&Help"},
+        {"Help_MItem/Help_Help_MItem", "&Help"},
+        {"Help_MItem/Help_Tips_MItem", "&Tips"},
+        {"Help_MItem/Help_About_MItem", "&About"},
+        {"Popup", ""},
+        {"Popup/Popup_New_MItem", "&New"},
+        {"Popup/Popup_Options_MItem", "&Options"},
+    };
+    EXPECT_EQ(menus, expectedMenus);
+    EXPECT_EQ(gui->windowTitle(), QStringLiteral("Lumabels"));
+    EXPECT_EQ(
+        BoxOf("Help_Help_MItem"),
+        std::make_pair(QStringLiteral("Opening HTML help file.\n\nSure?"), QStringLiteral("Help")));
+    EXPECT_EQ(BoxOf("Help_Tips_MItem"),
+              std::make_pair(QStringLiteral("A new lumabel comes out when a cloud is clicked.\n\n"
+                                            "[Shift] functions as left mouse click while playing "
+                                            "the game."),
+                             QStringLiteral("Tips")));
+
+    const TOptionsDialog options;
+    const Texts expectedOptions = {
+        {"Options", "Options"},
+        {"Button1", "OK"},
+        {"Button2", "Cancel"},
+        {"Button3", "Default"},
+        {"Group1_GroupBox1", "Play"},
+        {"Group1_Label1", "&Lumabels :"},
+        {"Group1_Label2", "&Clouds :"},
+        {"Group1_Label3", "&Speed :"},
+        {"Group1_Label4", "&Message :"},
+        {"Group1_Label5", "&Arrange :"},
+        {"Group1_CheckBox1", "Play S&ound"},
+        {"Group1_Edit4", "Results"},
+        {"Group2_GroupBox2", "System"},
+        {"Group2_CheckBox1", "Restore R&ecord"},
+        {"Group2_CheckBox2", "Clear Recor&d"},
+        {"Group2_CheckBox3", "Restore &Position"},
+        {"Group2_CheckBox4", "Stay on &Top"},
+        {"Preset0", "(None)"},
+        {"Preset1", "Default"},
+        {"Preset2", "Serene"},
+        {"Preset3", "Cloudy"},
+        {"Preset4", "Moderato"},
+    };
+    EXPECT_EQ(OptionsTexts(options), expectedOptions);
+
+    const TAboutDialog about;
+    const Texts expectedAbout = {
+        {"About", "About"},
+        {"Label1",
+         "Lumabels for Win32 Version 1.0.2. Copyright (c) 2026 the Lumabels developers. Free "
+         "software under the MIT License."},
+        {"Button1", "OK"},
+    };
+    EXPECT_EQ(AboutTexts(about), expectedAbout);
+
+    const std::array<QString, 5> results = Results();
+    EXPECT_EQ(results[0], QStringLiteral("Results"));
+    EXPECT_EQ(results[2], QStringLiteral("Last : 0 pt. 0 sec."));
+    EXPECT_EQ(results[4], QStringLiteral("Record : 57 pt. 8") + Dot() + QStringLiteral("43 sec."));
+
+    EXPECT_EQ(UsageLine(),
+              "Usage: lumabels [--help | --version] [Qt options such as -platform NAME, -style "
+              "NAME]\n");
+    EXPECT_TRUE(HelpText().starts_with(
+        "Usage: lumabels [--help | --version] [Qt options such as -platform NAME, -style "
+        "NAME]\n\nLumabels, a small arcade game: a girl in a white dress rides six-colour bands "
+        "across\nthe night sky."));
+    EXPECT_NE(HelpText().find("\n\n  --help     show this text and exit\n  --version  show the "
+                              "version and exit\n\nThe options every Qt program"),
+              std::string::npos);
+    EXPECT_EQ(NoDisplayLine(nullptr, ":1", "xcb"),
+              "lumabels: cannot start: no X display (DISPLAY is not set) and no Wayland display "
+              "(WAYLAND_DISPLAY=:1) could be opened with the platform QT_QPA_PLATFORM=xcb\n");
+}
+
+TEST_F(TextsTest, GermanShowsGermanWords) {
+    const InstalledLanguage german(QStringLiteral("de"));
+    ASSERT_EQ(german.Language(), "de");
+    Remake();
+    const Texts menus = MenuTexts();
+    EXPECT_EQ(menus.at("Game_MItem"), QStringLiteral("&Spiel"));
+    EXPECT_EQ(menus.at("Game_MItem/Game_Exit_MItem"), QStringLiteral("&Beenden"));
+    EXPECT_EQ(menus.at("Popup/Popup_Options_MItem"), QStringLiteral("&Optionen"));
+    EXPECT_EQ(BoxOf("Help_Tips_MItem").second, QStringLiteral("Tipps"));
+    const TOptionsDialog options;
+    const Texts dialog = OptionsTexts(options);
+    EXPECT_EQ(dialog.at("Button2"), QStringLiteral("Abbrechen"));
+    EXPECT_EQ(dialog.at("Group1_Label2"), QStringLiteral("&Wolken:"));
+    EXPECT_EQ(dialog.at("Preset0"), QStringLiteral("(Keine)"));
+    EXPECT_EQ(dialog.at("Group1_Edit4"), QStringLiteral("Ergebnisse"));
+    const std::array<QString, 5> results = Results();
+    EXPECT_EQ(results[0], QStringLiteral("Ergebnisse"));
+    EXPECT_EQ(results[4], QStringLiteral("Rekord: 57 Pkt. 8") + Dot() + QStringLiteral("43 Sek."));
+    EXPECT_EQ(UsageLine().substr(0, 8), "Aufruf: ");
+    EXPECT_TRUE(NoDisplayLine(nullptr, nullptr, nullptr)
+                    .starts_with("lumabels: Start nicht möglich: Weder eine X-Anzeige (DISPLAY "
+                                 "ist nicht gesetzt)"));
+}
+
+TEST_F(TextsTest, JapaneseShowsJapaneseWords) {
+    const InstalledLanguage japanese(QStringLiteral("ja"));
+    ASSERT_EQ(japanese.Language(), "ja");
+    Remake();
+    EXPECT_EQ(MenuTexts().at("Help_MItem/Help_About_MItem"), QStringLiteral("バージョン情報(&A)"));
+    const TOptionsDialog options;
+    EXPECT_EQ(OptionsTexts(options).at("Group2_CheckBox4"),
+              QStringLiteral("常に手前に表示する(&T)"));
+    const TAboutDialog about;
+    EXPECT_TRUE(AboutTexts(about).at("Label1").startsWith(
+        QStringLiteral("Win32 版 Lumabels バージョン 1.0.2。")));
+    const std::array<QString, 5> results = Results();
+    EXPECT_EQ(results[2], QStringLiteral("今回 : 0 点 0 秒"));
+}
+
+// Where a translation may rightly keep the English word.
+const QSet<QString> SameInManyLanguages = {
+    QStringLiteral("OK"),       QStringLiteral("System"),   QStringLiteral("Options"),
+    QStringLiteral("&Options"), QStringLiteral("Moderato"),
+};
+
+TEST_F(TextsTest, EveryLanguageTranslatesEveryText) {
+    Texts english = MenuTexts();
+    {
+        const TOptionsDialog options;
+        english.merge(OptionsTexts(options));
+        const TAboutDialog about;
+        english.merge(AboutTexts(about));
+    }
+    for (const QString& language : ShippedLanguages()) {
+        const InstalledLanguage installed(language);
+        ASSERT_EQ(installed.Language(), language.toStdString());
+        Remake();
+        Texts translated = MenuTexts();
+        const TOptionsDialog options;
+        translated.merge(OptionsTexts(options));
+        const TAboutDialog about;
+        translated.merge(AboutTexts(about));
+        ASSERT_EQ(translated.size(), english.size());
+        for (const auto& [where, text] : english) {
+            if (!text.isEmpty() && !SameInManyLanguages.contains(text)) {
+                EXPECT_NE(translated.at(where), text)
+                    << language.toStdString() << " " << where.toStdString();
+            }
+            EXPECT_EQ(translated.at(where).isEmpty(), text.isEmpty())
+                << language.toStdString() << " " << where.toStdString();
+        }
+    }
+}
+
+namespace {
+
+// The letter after a single '&', lower-cased; none for a text without one.
+std::optional<QChar> Mnemonic(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&')) {
+            if (text[i + 1] != QLatin1Char('&')) {
+                return text[i + 1].toLower();
+            }
+            ++i;
+        }
+    }
+    return std::nullopt;
+}
+
+void ExpectDistinctMnemonics(const QStringList& texts, const std::string& where) {
+    QSet<QChar> seen;
+    for (const QString& text : texts) {
+        const std::optional<QChar> key = Mnemonic(text);
+        ASSERT_TRUE(key.has_value()) << where << ": " << text.toStdString() << " has no mnemonic";
+        EXPECT_FALSE(seen.contains(*key)) << where << ": " << text.toStdString() << " clashes";
+        seen.insert(*key);
+    }
+}
+
+QStringList ActionTexts(const QMenu* menu) {
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        if (!action->isSeparator()) {
+            texts << action->text();
+        }
+    }
+    return texts;
+}
+
+}  // namespace
+
+TEST_F(TextsTest, MnemonicsNeverClashInsideAMenuOrTheOptionsDialog) {
+    QStringList languages = ShippedLanguages();
+    languages.prepend(QStringLiteral("en"));
+    for (const QString& language : languages) {
+        const InstalledLanguage installed(language);
+        Remake();
+        const std::string name = language.toStdString();
+        const auto* game = gui->findChild<QMenu*>(QStringLiteral("Game_MItem"));
+        const auto* help = gui->findChild<QMenu*>(QStringLiteral("Help_MItem"));
+        ExpectDistinctMnemonics({game->title(), help->title()}, name + " menu bar");
+        ExpectDistinctMnemonics(ActionTexts(game), name + " Game menu");
+        ExpectDistinctMnemonics(ActionTexts(help), name + " Help menu");
+        ExpectDistinctMnemonics(ActionTexts(gui->Popup()), name + " popup menu");
+        const TOptionsDialog options;
+        QStringList dialog;
+        for (const QLabel* label : options.findChildren<QLabel*>()) {
+            dialog << label->text();
+        }
+        for (const QCheckBox* box : options.findChildren<QCheckBox*>()) {
+            dialog << box->text();
+        }
+        ASSERT_EQ(dialog.size(), 10);
+        ExpectDistinctMnemonics(dialog, name + " Options dialog");
+    }
+}
+
+TEST(ResultsHeadingTest, OnlyTheDefaultIsTranslatedAndItIsStoredInEnglish) {
+    const InstalledLanguage german(QStringLiteral("de"));
+    EXPECT_EQ(ResultsHeading::Shown("Results"), QStringLiteral("Ergebnisse"));
+    EXPECT_EQ(ResultsHeading::Shown("Résumé"), QStringLiteral("Résumé"));
+    EXPECT_EQ(ResultsHeading::Shown(""), QString());
+    EXPECT_EQ(ResultsHeading::Stored(QStringLiteral("Ergebnisse")), "Results");
+    EXPECT_EQ(ResultsHeading::Stored(QStringLiteral("Ergebnis")), "Ergebnis");
+    EXPECT_EQ(ResultsHeading::Stored(QString()), "");
+}
+
+TEST(ResultsHeadingTest, TheOptionsDialogShowsTheTranslatedDefaultAndKeepsTypedHeadings) {
+    const InstalledLanguage french(QStringLiteral("fr"));
+    TOptionsDialog dialog;
+    auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("Group1_Edit4"));
+    AppPlayOptions custom;
+    custom.Message = "Results of the day";
+    dialog.SetPlayOptions(custom);
+    EXPECT_EQ(edit->text(), QStringLiteral("Results of the day"));
+    // Default puts the player's word in; OK stores it as the default, not as French.
+    dialog.findChild<QPushButton*>(QStringLiteral("Button3"))->click();
+    EXPECT_EQ(edit->text(), QStringLiteral("Résultats"));
+    dialog.show();
+    dialog.done(TOptionsDialog::ResultOk);
+    EXPECT_EQ(dialog.GetPlayOptions().Message, "Results");
+    // A heading the player typed is kept as typed.
+    dialog.show();
+    edit->setText(QStringLiteral("Bravo !"));
+    dialog.done(TOptionsDialog::ResultOk);
+    EXPECT_EQ(dialog.GetPlayOptions().Message, "Bravo !");
+}

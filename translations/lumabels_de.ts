@@ -1,0 +1,335 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>ArrangementPresets</name>
+    <message>
+        <source>(None)</source>
+        <translation>(Keine)</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Serene</source>
+        <translation>Gelassen</translation>
+    </message>
+    <message>
+        <source>Cloudy</source>
+        <translation>Bewölkt</translation>
+    </message>
+    <message>
+        <source>Moderato</source>
+        <translation>Moderato</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: lumabels [--help | --version] [Qt options such as -platform NAME, -style NAME]</source>
+        <translation>Aufruf: lumabels [--help | --version] [Qt-Optionen wie -platform NAME, -style NAME]</translation>
+    </message>
+    <message>
+        <source>Lumabels, a small arcade game: a girl in a white dress rides six-colour bands across
+the night sky. Click a band that overlaps hers to make her jump, or a cloud to call a
+new band. Shift clicks at the mouse pointer; F2 starts a new game, F5 opens the
+options, F1 the help page.
+</source>
+        <translation>Lumabels, ein kleines Arcade-Spiel: Ein Mädchen im weißen Kleid reitet auf sechsfarbigen
+Bändern über den Nachthimmel. Klicken Sie auf ein Band, das ihres überlappt, damit sie
+hinüberspringt, oder auf eine Wolke, um ein neues Band zu rufen. Umschalt klickt an der
+Mauszeigerposition; F2 startet ein neues Spiel, F5 öffnet die Optionen, F1 die Hilfe.
+</translation>
+    </message>
+    <message>
+        <source>  --help     show this text and exit
+  --version  show the version and exit
+</source>
+        <translation>  --help     diesen Text anzeigen und beenden
+  --version  die Version anzeigen und beenden
+</translation>
+    </message>
+    <message>
+        <source>The options every Qt program takes are understood too, for example -platform xcb,
+-style fusion, -reverse or -display :1.
+</source>
+        <translation>Die Optionen, die jedes Qt-Programm annimmt, werden ebenfalls verstanden, zum Beispiel
+-platform xcb, -style fusion, -reverse oder -display :1.
+</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when the game ends, 1 when another copy is already running (this one
+does nothing), 2 for an unknown option, 3 when no display could be opened.
+</source>
+        <translation>Rückgabewert: 0, wenn das Spiel endet, 1, wenn bereits eine andere Instanz läuft (diese tut
+dann nichts), 2 bei einer unbekannten Option, 3, wenn keine Anzeige geöffnet werden konnte.
+</translation>
+    </message>
+    <message>
+        <source>Settings are kept in $XDG_CONFIG_HOME/lumabels/settings.ini (~/.config/lumabels/),
+or, for a portable copy (sound/ or help/ beside the program), in settings.ini
+beside the program when this user may write there.
+</source>
+        <translation>Die Einstellungen liegen in $XDG_CONFIG_HOME/lumabels/settings.ini (~/.config/lumabels/),
+oder, bei einer tragbaren Kopie (sound/ oder help/ neben dem Programm), in settings.ini
+neben dem Programm, wenn dieser Benutzer dort schreiben darf.
+</translation>
+    </message>
+</context>
+<context>
+    <name>KeptSettings</name>
+    <message>
+        <source>lumabels: the settings were not saved: %1</source>
+        <translation>lumabels: Die Einstellungen wurden nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>lumabels: the settings were not saved in %1: %2</source>
+        <translation>lumabels: Die Einstellungen wurden nicht in %1 gespeichert: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformStartGuard</name>
+    <message>
+        <source>%1 is not set</source>
+        <translation>%1 ist nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>lumabels: cannot start: no X display (%1) and no Wayland display (%2) could be opened</source>
+        <translation>lumabels: Start nicht möglich: Weder eine X-Anzeige (%1) noch eine Wayland-Anzeige (%2) konnte geöffnet werden</translation>
+    </message>
+    <message>
+        <source>lumabels: cannot start: no X display (%1) and no Wayland display (%2) could be opened with the platform QT_QPA_PLATFORM=%3</source>
+        <translation>lumabels: Start nicht möglich: Weder eine X-Anzeige (%1) noch eine Wayland-Anzeige (%2) konnte mit der Plattform QT_QPA_PLATFORM=%3 geöffnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>ResultLines</name>
+    <message>
+        <source>Last : %1 pt. %2 sec.</source>
+        <translation>Letztes Spiel: %1 Pkt. %2 Sek.</translation>
+    </message>
+    <message>
+        <source>Record : %1 pt. %2 sec.</source>
+        <translation>Rekord: %1 Pkt. %2 Sek.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsHeading</name>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+</context>
+<context>
+    <name>SaveAtExit</name>
+    <message>
+        <source>Lumabels: ending without its window (the display is lost); the settings are saved in %1</source>
+        <translation>Lumabels: Ende ohne Fenster (die Verbindung zur Anzeige ist verloren); die Einstellungen wurden in %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Lumabels: ending without its window (the display is lost); the settings could not be saved in %1</source>
+        <translation>Lumabels: Ende ohne Fenster (die Verbindung zur Anzeige ist verloren); die Einstellungen konnten nicht in %1 gespeichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>SingleInstanceLock</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>the file belongs to another user</source>
+        <translation>die Datei gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>lumabels: cannot take the single-instance lock %1: %2</source>
+        <translation>lumabels: Die Sperre gegen einen zweiten Start, %1, lässt sich nicht setzen: %2</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, not a folder of this user&apos;s</source>
+        <translation>es ist ein symbolischer Link, kein Ordner dieses Benutzers</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>es ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>the folder belongs to another user</source>
+        <translation>der Ordner gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>es ist ein symbolischer Link</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Lumabels for Win32</source>
+        <translation>Lumabels für Win32</translation>
+    </message>
+    <message>
+        <source>Copyright (c) 2026 the Lumabels developers. Free software under the MIT License.</source>
+        <translation>Copyright (c) 2026 die Lumabels-Entwickler. Freie Software unter der MIT-Lizenz.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>%1 %2. %3</source>
+        <translation>%1 %2. %3</translation>
+    </message>
+</context>
+<context>
+    <name>TGui</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Tips</source>
+        <translation>&amp;Tipps</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Opening HTML help file.
+
+Sure?</source>
+        <translation>Die HTML-Hilfe wird geöffnet.
+
+Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Tipps</translation>
+    </message>
+    <message>
+        <source>A new lumabel comes out when a cloud is clicked.
+
+[Shift] functions as left mouse click while playing the game.</source>
+        <translation>Ein Klick auf eine Wolke ruft ein neues Lumabel herbei.
+
+Während des Spiels wirkt [Umschalt] wie ein Klick mit der linken Maustaste.</translation>
+    </message>
+    <message>
+        <source>Title screen. Space, Enter or a click starts a game.</source>
+        <translation>Titelbild. Leertaste, Eingabetaste oder ein Klick startet ein Spiel.</translation>
+    </message>
+    <message>
+        <source>Playing, score %1</source>
+        <translation>Im Spiel, %1 Punkte</translation>
+    </message>
+    <message>
+        <source>Click a band that overlaps hers, or a cloud. Shift clicks at the pointer.</source>
+        <translation>Klicken Sie auf ein Band, das ihres überlappt, oder auf eine Wolke. Umschalt klickt am Mauszeiger.</translation>
+    </message>
+    <message>
+        <source>Results screen. Space or Enter starts a new game.</source>
+        <translation>Ergebnisse. Leertaste oder Eingabetaste startet ein neues Spiel.</translation>
+    </message>
+    <message>
+        <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
+        <translation>Lumabels: Ein anderes Programm hat das Fenster des Spiels zerstört; das Spiel wird beendet</translation>
+    </message>
+</context>
+<context>
+    <name>TOptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Lumabels :</source>
+        <translation>&amp;Lumabels:</translation>
+    </message>
+    <message>
+        <source>&amp;Clouds :</source>
+        <translation>&amp;Wolken:</translation>
+    </message>
+    <message>
+        <source>&amp;Speed :</source>
+        <translation>&amp;Geschwindigkeit:</translation>
+    </message>
+    <message>
+        <source>&amp;Message :</source>
+        <translation>Über&amp;schrift:</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange :</source>
+        <translation>&amp;Anordnung:</translation>
+    </message>
+    <message>
+        <source>Play S&amp;ound</source>
+        <translation>&amp;Töne spielen</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Restore R&amp;ecord</source>
+        <translation>&amp;Rekord wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Clear Recor&amp;d</source>
+        <translation>Rekord lös&amp;chen</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Position</source>
+        <translation>&amp;Position wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Stay on &amp;Top</source>
+        <translation>Immer im &amp;Vordergrund</translation>
+    </message>
+</context>
+</TS>
