@@ -154,8 +154,11 @@ void ProfileDocument::Set(std::string_view section, std::string_view key, std::s
             bytes_ += eol;
             lines_.back().next = bytes_.size();
         }
-        const std::string headerLine = "[" + std::string(section) + "]";
-        const std::string keyLine = std::string(key) + "=" + safeValue;
+        // Built by appending: GCC 12 warns (-Wrestrict) on the concatenation in Release.
+        std::string headerLine(1, '[');
+        headerLine.append(section).append(1, ']');
+        std::string keyLine(key);
+        keyLine.append(1, '=').append(safeValue);
         for (const std::string& text : {headerLine, keyLine}) {
             Line line;
             line.begin = bytes_.size();
