@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The game as a native Wayland client, under a headless compositor: it starts with its
-# desktop id, asks to stay on top without anything breaking, and when closed it saves the
-# last position it knew to be real (a Wayland client is never told where its window is).
+# desktop id, asks to stay on top without anything breaking, reads its settings as under X11,
+# and when closed it saves them with the last position it knew to be real (a Wayland client is
+# never told where its window is).
 set -euo pipefail
 
 game_binary=$1
@@ -42,10 +43,15 @@ cp "$game_binary" "$work/game/lumabels"
 folder=$(dirname "$game_binary")
 ln -s "$folder/sound" "$work/game/sound"
 ln -s "$folder/help" "$work/game/help"
-printf '[Settings]\nPlayOptions=9,2,100,Results,1\nSystemOptions=1,0,1,1\nOthers=3,4000,321,123\n' \
+# A file a save visibly rewrites: numbers out of range (clamped when read, saved clamped) and
+# Clear Record on (saved off); the record, the place and another section must come through.
+printf '; mine\n[Other]\nKey=kept\n[Settings]\nPlayOptions=20,-3,5000,"Well done",0\nSystemOptions=1,1,1,1\nOthers=3,4000,321,123\n' \
   >"$work/game/settings.ini"
 
+# Its own home too: a save sent anywhere but beside it must not reach the real one.
+mkdir -m 700 "$work/home"
 XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland \
+  HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
   SDL_AUDIODRIVER=dummy WAYLAND_DEBUG=client \
   "$work/game/lumabels" >"$work/game.out" 2>"$work/game.err" &
 game_pid=$!
@@ -69,10 +75,10 @@ wait "$game_pid" || status=$?
 game_pid=
 [ "$status" -eq 0 ] || { echo "exit status $status"; exit 1; }
 
-expected=$'[Settings]\nPlayOptions=9,2,100,Results,1\nSystemOptions=1,0,1,1\nOthers=3,4000,321,123'
+expected=$'; mine\n[Other]\nKey=kept\n[Settings]\nPlayOptions=16,0,1000,"Well done",0\nSystemOptions=1,0,1,1\nOthers=3,4000,321,123'
 actual=$(cat "$work/game/settings.ini")
 if [ "$actual" != "$expected" ]; then
   printf 'settings after the run:\n%s\n' "$actual"
   exit 1
 fi
-echo "ok: native Wayland client, saved the last real position"
+echo "ok: native Wayland client, the settings read, clamped and saved with the last real position"
