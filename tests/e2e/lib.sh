@@ -267,9 +267,8 @@ e2e_barrier() {
     e2e_focus
     e2e_key alt+h
     e2e_key t
-    box=$(timeout 10 xdotool search --sync --all --onlyvisible --pid "$E2E_GAME_PID" \
-        --name '^Tips' | head -n 1) || true
-    [[ -n $box ]] || e2e_fail "Help > Tips did not open"
+    e2e_wait_until 10 e2e_named_window '^Tips' || e2e_fail "Help > Tips did not open"
+    box=$E2E_NAMED
     e2e_focus "$box"
     e2e_key Escape
     e2e_wait_until 10 e2e_window_gone "$box" || e2e_fail "the Tips box did not close"
@@ -678,9 +677,8 @@ e2e_expect_file() {
 e2e_open_options() {
     e2e_focus
     e2e_key F5
-    E2E_DIALOG=$(timeout 10 xdotool search --sync --all --onlyvisible --pid "$E2E_GAME_PID" \
-        --name '^Options$' | head -n 1) || true
-    [[ -n $E2E_DIALOG ]] || e2e_fail "F5 did not open the Options dialog"
+    e2e_wait_until 10 e2e_named_window '^Options$' || e2e_fail "F5 did not open the Options dialog"
+    E2E_DIALOG=$E2E_NAMED
     e2e_focus "$E2E_DIALOG"
 }
 
@@ -1331,4 +1329,13 @@ e2e_ticks_report() {
     else
         echo "$E2E_TICKS_SHOTS shots in $elapsed ms saw the field change $E2E_TICKS_SEEN times, not $E2E_TICKS_GOAL"
     fi
+}
+
+# e2e_named_window PATTERN: true once the game shows a window whose name matches; E2E_NAMED is
+# its id. xdotool ends with BadWindow when a window closes while its search looks at it (a
+# menu, a box just closed), so each look is a poll of its own and a failed one is repeated.
+e2e_named_window() {
+    E2E_NAMED=$(xdotool search --all --onlyvisible --pid "$E2E_GAME_PID" --name "$1" 2>/dev/null |
+        head -n 1) || true
+    [[ -n $E2E_NAMED ]]
 }
