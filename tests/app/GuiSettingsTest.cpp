@@ -1,7 +1,9 @@
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlatformSurfaceEvent>
 #include <QPushButton>
+#include <QStringList>
 #include <QWindow>
 #include <fstream>
 #include <sstream>
@@ -123,6 +125,71 @@ TEST_F(GuiSettingsTest, OptionsWithCancelChangesNothingAndTheGameGoesOn) {
     gui->Tick();
     EXPECT_EQ(BandTop(), 190);
 }
+
+// Default, then the dialog left without OK in each way a player can. The window starts from a
+// file whose every option differs from its default, so a Cancel that took the dialog's
+// (reset) options would show in the window and in the file it saves.
+class GuiDefaultThenCancelTest : public GuiSettingsTest,
+                                 public ::testing::WithParamInterface<const char*> {
+  protected:
+    void Leave(TOptionsDialog& dialog) const {
+        const std::string way = GetParam();
+        if (way == "Escape") {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(dialog.focusWidget(), &press);
+        } else if (way == "Cancel") {
+            dialog.findChild<QPushButton*>("Button2")->click();
+        } else {
+            dialog.close();  // what the window's close button does
+        }
+    }
+};
+
+TEST_P(GuiDefaultThenCancelTest, DefaultThenCancelLeavesTheCallersOptionsAlone) {
+    const std::string settings =
+        "[Settings]\nPlayOptions=3,4,250,\"Well done\",0\nSystemOptions=0,0,0,1\n";
+    StartWith(settings);
+    Action("Game_New_MItem")->trigger();
+    gui->Tick();
+    QStringList shown;
+    bool closed = false;
+    WhileModalDo([&] {
+        auto* lumabels = options->findChild<QLineEdit*>("Group1_Edit1");
+        auto* stayOnTop = options->findChild<QCheckBox*>("Group2_CheckBox4");
+        shown << lumabels->text() << QString::number(stayOnTop->isChecked());
+        options->findChild<QPushButton*>("Button3")->click();
+        shown << lumabels->text() << QString::number(stayOnTop->isChecked());
+        Leave(*options);
+        closed = !options->isVisible();
+        if (!closed) {
+            options->done(99);  // a failure, not a hang
+        }
+    });
+    Action("Game_Options_MItem")->trigger();
+    // The dialog showed the file's options, and Default really reset them.
+    EXPECT_EQ(shown, QStringList({"3", "1", "9", "0"}));
+    EXPECT_TRUE(closed);
+
+    EXPECT_EQ(gui->GetState(), TGui::stPlaying);
+    EXPECT_EQ(BandTop(), 197);
+    EXPECT_EQ(CurrentPlayOptions.NumLumabels, 3);
+    EXPECT_EQ(CurrentPlayOptions.NumClouds, 4);
+    EXPECT_EQ(CurrentPlayOptions.Interval, 250);
+    EXPECT_EQ(CurrentPlayOptions.Message, "Well done");
+    EXPECT_FALSE(CurrentPlayOptions.SoundOn);
+    const AppSystemOptions system = gui->GetSystemOptions();
+    EXPECT_FALSE(system.RestoreRecord);
+    EXPECT_FALSE(system.ClearRecord);
+    EXPECT_FALSE(system.RestorePosition);
+    EXPECT_TRUE(system.StayOnTop);
+    EXPECT_TRUE(gui->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+    TearDown();
+    EXPECT_EQ(Contents(SettingsFilePath()).rfind(settings, 0), 0U) << Contents(SettingsFilePath());
+}
+
+INSTANTIATE_TEST_SUITE_P(OptionsCloseWays, GuiDefaultThenCancelTest,
+                         ::testing::Values("Escape", "Cancel", "CloseButton"));
 
 TEST_F(GuiSettingsTest, ClearRecordFromTheDialogClearsOnceAndComesBackUnchecked) {
     StartWith("[Settings]\nOthers=40,9000,0,0\n");

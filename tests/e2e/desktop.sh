@@ -62,9 +62,9 @@ e2e_frame_extents() {
 }
 
 # e2e_dialog PATTERN -> the id of the game's visible window whose name matches, waiting for it.
+# A window that closes while xdotool looks at it must not end the search (see e2e_named_window).
 e2e_dialog() {
-    timeout 10 xdotool search --sync --all --onlyvisible --pid "$E2E_GAME_PID" --name "$1" |
-        head -n 1
+    e2e_wait_until 10 e2e_named_window "$1" && echo "$E2E_NAMED"
 }
 
 # e2e_region_share X Y W H "R G B" -> per cent of the screen's pixels in the box that have the

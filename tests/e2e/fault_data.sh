@@ -18,8 +18,9 @@ source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 binary=$E2E_WORK/game/lumabels
 data=$(dirname "$E2E_BINARY")
-# One lumabel and four clouds, so a cloud clear of everything is soon found.
-options=$'[Settings]\nPlayOptions=1,4,100,Results,1\n'
+# One lumabel and four clouds, so a cloud clear of everything is soon found, and a slow tick,
+# so that even a busy machine clicks it before the band comes near.
+options=$'[Settings]\nPlayOptions=1,4,400,Results,1\n'
 
 # The browser's stand-in writes down what it was given.
 mkdir -p "$E2E_WORK/fakebin"
@@ -196,7 +197,7 @@ play odd
 # The device opens for play only when the notes were found.
 [[ -e $audio ]] || e2e_fail "odd folder: the notes were not found"
 finish odd
-[[ $(e2e_settings_key "$odd/settings.ini" PlayOptions) == "1,4,100,Results,1" ]] ||
+[[ $(e2e_settings_key "$odd/settings.ini" PlayOptions) == "1,4,400,Results,1" ]] ||
     e2e_fail "odd folder: settings.ini there was not read and saved"
 why=$(e2e_settings_shape "$odd/settings.ini") || e2e_fail "odd folder: settings.ini: $why"
 [[ $(e2e_settings_key "$odd/settings.ini" Others) == 0,0,$left,$top ]] ||

@@ -129,8 +129,9 @@ play_fast() {
     e2e_window_at "$E2E_WIN" 77 66 ||
         e2e_fail "$tag: the window came up at $(e2e_window_pos "$E2E_WIN"), not at the file's 77,66"
     e2e_click 200 150
-    e2e_wait_fresh_band 10 || e2e_fail "$tag: the click did not start a game"
-    e2e_wait_results 15 || e2e_fail "$tag: no results within 15 s"
+    # No look for the band's first ticks: at 20 ms a tick they are over before a busy machine
+    # takes its first shot. Only a game started by the click can end in results.
+    e2e_wait_results 15 || e2e_fail "$tag: no results within 15 s of the click"
     e2e_menu_exit
     e2e_wait_end "$E2E_PID" 20
     [[ $E2E_ENDING == "exit 0" ]] || e2e_fail "$tag: Game > Exit ended with $E2E_ENDING"

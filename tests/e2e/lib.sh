@@ -267,9 +267,8 @@ e2e_barrier() {
     e2e_focus
     e2e_key alt+h
     e2e_key t
-    box=$(timeout 10 xdotool search --sync --all --onlyvisible --pid "$E2E_GAME_PID" \
-        --name '^Tips' | head -n 1) || true
-    [[ -n $box ]] || e2e_fail "Help > Tips did not open"
+    e2e_wait_until 10 e2e_named_window '^Tips' || e2e_fail "Help > Tips did not open"
+    box=$E2E_NAMED
     e2e_focus "$box"
     e2e_key Escape
     e2e_wait_until 10 e2e_window_gone "$box" || e2e_fail "the Tips box did not close"
@@ -498,18 +497,21 @@ e2e_band_top() {
 # Poll condition: a fresh shot shows a band that has just started. Sets E2E_TOP.
 e2e_poll_fresh_band() {
     e2e_shot poll
+    E2E_FRESH_SHOTS=$((E2E_FRESH_SHOTS + 1))
     E2E_TOP=$(e2e_band_top "$E2E_SHOT")
     [[ -n $E2E_TOP ]]
 }
 
 # Waits for a shot with a freshly started band; E2E_SHOT / E2E_TOP describe it.
 e2e_wait_fresh_band() {
+    E2E_FRESH_SHOTS=0
     e2e_wait_until "${1:-10}" e2e_poll_fresh_band
 }
 
 # Poll condition for e2e_wait_ticks: counts the shots that differ from the one before.
 e2e_poll_tick() {
     e2e_shot poll
+    E2E_TICKS_SHOTS=$((E2E_TICKS_SHOTS + 1))
     if ! e2e_same_shot "$E2E_SHOT" "$E2E_WORK/tick-previous"; then
         cp "$E2E_SHOT.rgb" "$E2E_WORK/tick-previous.rgb"
         E2E_TICKS_SEEN=$((E2E_TICKS_SEEN + 1))
@@ -524,6 +526,8 @@ e2e_poll_tick() {
 e2e_wait_ticks() {
     E2E_TICKS_GOAL=$1
     E2E_TICKS_SEEN=0
+    E2E_TICKS_SHOTS=0
+    E2E_TICKS_SINCE=$(e2e_now_ms)
     e2e_shot poll
     cp "$E2E_SHOT.rgb" "$E2E_WORK/tick-previous.rgb"
     e2e_wait_until "$2" e2e_poll_tick
@@ -673,9 +677,8 @@ e2e_expect_file() {
 e2e_open_options() {
     e2e_focus
     e2e_key F5
-    E2E_DIALOG=$(timeout 10 xdotool search --sync --all --onlyvisible --pid "$E2E_GAME_PID" \
-        --name '^Options$' | head -n 1) || true
-    [[ -n $E2E_DIALOG ]] || e2e_fail "F5 did not open the Options dialog"
+    e2e_wait_until 10 e2e_named_window '^Options$' || e2e_fail "F5 did not open the Options dialog"
+    E2E_DIALOG=$E2E_NAMED
     e2e_focus "$E2E_DIALOG"
 }
 
@@ -1262,4 +1265,77 @@ e2e_restart_x() {
     [[ -z $E2E_XVFB_PID ]] || e2e_stop_pid "$E2E_XVFB_PID"
     rm -f "$E2E_WORK/displayfd"
     e2e_start_x
+}
+
+# --- the game standing still ------------------------------------------------------------------
+
+# e2e_other_window: true once the game has a visible window besides its main window (a menu, a
+# box, a dialog); E2E_OTHER is its id.
+e2e_other_window() {
+    local w
+    E2E_OTHER=
+    for w in $(xdotool search --all --onlyvisible --pid "$E2E_GAME_PID" --name '' 2>/dev/null); do
+        if [[ $w != "$E2E_WIN" ]]; then
+            E2E_OTHER=$w
+            return 0
+        fi
+    done
+    return 1
+}
+
+# Poll condition: a fresh shot equals the one before it.
+e2e_poll_steady() {
+    local previous=$E2E_WORK/steady-previous
+    e2e_shot poll
+    if [[ -e $previous.rgb ]] && e2e_same_shot "$E2E_SHOT" "$previous"; then
+        return 0
+    fi
+    cp "$E2E_SHOT.rgb" "$previous.rgb"
+    return 1
+}
+
+# e2e_stands_still WHAT WIN MS: with WIN (a menu, a box or a dialog of the game's, named WHAT in
+# messages) open over a game in play, waits until the field is drawn steadily, then watches it
+# for MS milliseconds and at least three shots: each must be the first one again, WIN must stay
+# open throughout, and the first must show the band (at least 1600 red pixels), so a field that
+# is hidden or shows nothing cannot pass for one standing still.
+e2e_stands_still() {
+    local what=$1 win=$2 ms=$3 first red start shots=0 elapsed=0
+    rm -f "$E2E_WORK/steady-previous.rgb"
+    e2e_wait_until 10 e2e_poll_steady || e2e_fail "the field never came to rest under $what"
+    first=$(e2e_save_as "$E2E_SHOT" "still-first")
+    red=$(e2e_count "$first" "255 0 0")
+    ((red >= 1600)) || e2e_fail "under $what the band cannot be seen: $red red pixels in the field"
+    start=$(e2e_now_ms)
+    while ((elapsed < ms || shots < 3)); do
+        e2e_shot poll
+        shots=$((shots + 1))
+        elapsed=$(($(e2e_now_ms) - start))
+        if ! e2e_same_shot "$E2E_SHOT" "$first"; then
+            e2e_save_as "$E2E_SHOT" "still-moved" >/dev/null
+            e2e_fail "the field changed under $what: shot $shots, $elapsed ms into the watch"
+        fi
+        ! e2e_window_gone "$win" || e2e_fail "$what closed by itself during the watch"
+    done
+    e2e_log "under $what the field stood still for $elapsed ms ($shots shots)"
+}
+
+# What the last e2e_wait_ticks saw, for its failure message: a machine too busy to take shots
+# as fast as the game ticks is told apart from a game that stopped.
+e2e_ticks_report() {
+    local elapsed=$(($(e2e_now_ms) - E2E_TICKS_SINCE))
+    if ((E2E_TICKS_SHOTS <= E2E_TICKS_GOAL)); then
+        echo "too few frames sampled: $E2E_TICKS_SHOTS shots in $elapsed ms, $E2E_TICKS_SEEN of the $E2E_TICKS_GOAL changes needed"
+    else
+        echo "$E2E_TICKS_SHOTS shots in $elapsed ms saw the field change $E2E_TICKS_SEEN times, not $E2E_TICKS_GOAL"
+    fi
+}
+
+# e2e_named_window PATTERN: true once the game shows a window whose name matches; E2E_NAMED is
+# its id. xdotool ends with BadWindow when a window closes while its search looks at it (a
+# menu, a box just closed), so each look is a poll of its own and a failed one is repeated.
+e2e_named_window() {
+    E2E_NAMED=$(xdotool search --all --onlyvisible --pid "$E2E_GAME_PID" --name "$1" 2>/dev/null |
+        head -n 1) || true
+    [[ -n $E2E_NAMED ]]
 }

@@ -9,6 +9,9 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
+# One lumabel and four clouds, so a cloud clear of everything is soon found, and a slow tick, so
+# that the ten ticks a round may take are not used up by a busy machine's slow shots.
+printf '[Settings]\nPlayOptions=1,4,400,Results,0\n' >"$(e2e_settings)"
 
 e2e_start_game
 e2e_wait_title
