@@ -37,24 +37,9 @@ a11y_launch() {
     # The translations sit beside the executable, as in the build tree.
     [[ -e $E2E_WORK/game/translations ]] ||
         ln -s "$(dirname "$E2E_BINARY")/translations" "$E2E_WORK/game/translations"
-    env -u WAYLAND_DISPLAY -u SESSION_MANAGER -u LANGUAGE -u LC_ALL -u LC_MESSAGES \
-        -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_AUTO_SCREEN_SCALE_FACTOR \
-        -u QT_ENABLE_HIGHDPI_SCALING -u QT_FONT_DPI -u QT_STYLE_OVERRIDE \
-        DISPLAY="$DISPLAY" \
-        HOME="$E2E_WORK/home" \
-        XDG_RUNTIME_DIR="$E2E_WORK/runtime" \
-        XDG_CONFIG_HOME="$E2E_WORK/home/.config" \
-        XDG_DATA_HOME="$E2E_WORK/home/.local/share" \
-        XDG_CACHE_HOME="$E2E_WORK/home/.cache" \
-        LANG=C.UTF-8 \
-        QT_QPA_PLATFORM=xcb \
-        QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-        SDL_AUDIODRIVER=dummy \
-        "$@" \
-        "$E2E_GAME" >"$E2E_WORK/$tag.out" 2>"$E2E_WORK/$tag.err" &
-    E2E_PID=$!
-    E2E_ALIVE[$E2E_PID]=1
-    e2e_log "started the game as $tag (pid $E2E_PID) with $*"
+    # The test's own session bus, where the accessibility bus is found.
+    e2e_launch "$tag" DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS" \
+        QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$@"
 }
 
 # a11y_dump FILE: the game's accessibility tree, one "role<TAB>name" line an object.

@@ -177,11 +177,14 @@ e2e_pid_ended() {
 # e2e_launch TAG: starts the game in the background with its output in TAG.out and TAG.err;
 # E2E_PID is its process id. The desktop session the tests run in (Wayland, a session bus, a
 # session manager, scaling) is kept away from the game, so it sees only the private server.
+# Further arguments, VARIABLE=VALUE, are set last in the game's environment.
 e2e_launch() {
     local tag=$1
+    shift
     env -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS -u SESSION_MANAGER \
         -u QT_SCALE_FACTOR -u QT_SCREEN_SCALE_FACTORS -u QT_AUTO_SCREEN_SCALE_FACTOR \
-        -u QT_ENABLE_HIGHDPI_SCALING -u QT_FONT_DPI -u QT_STYLE_OVERRIDE -u LC_ALL \
+        -u QT_ENABLE_HIGHDPI_SCALING -u QT_FONT_DPI -u QT_STYLE_OVERRIDE \
+        -u LANGUAGE -u LC_ALL -u LC_MESSAGES \
         DISPLAY="$DISPLAY" \
         HOME="$E2E_WORK/home" \
         XDG_RUNTIME_DIR="$E2E_WORK/runtime" \
@@ -191,10 +194,11 @@ e2e_launch() {
         LANG=C.UTF-8 \
         QT_QPA_PLATFORM=xcb \
         SDL_AUDIODRIVER=dummy \
+        "$@" \
         "$E2E_GAME" "${E2E_GAME_ARGS[@]}" >"$E2E_WORK/$tag.out" 2>"$E2E_WORK/$tag.err" &
     E2E_PID=$!
     E2E_ALIVE[$E2E_PID]=1
-    e2e_log "started the game as $tag (pid $E2E_PID)"
+    e2e_log "started the game as $tag (pid $E2E_PID)${*:+ with $*}"
 }
 
 # e2e_wait_exit PID SECONDS: waits for the process to end and reaps it; E2E_EXIT_CODE is its
