@@ -119,6 +119,9 @@ std::vector<std::uint8_t> DecodeNote(const std::vector<std::uint8_t>& image,
         return {};
     }
     const std::unique_ptr<Uint8, WavFree> owned(samples);
+    if (length == 0) {
+        return {};
+    }
     const std::uint64_t storedFrameBytes = SDL_AUDIO_BITSIZE(stored.format) / 8U * stored.channels;
     if (storedFrameBytes == 0 || stored.freq <= 0 ||
         length / storedFrameBytes > MaxNoteSeconds * static_cast<std::uint64_t>(stored.freq)) {

@@ -115,6 +115,12 @@ INSTANTIATE_TEST_SUITE_P(
                          }
                          return image;
                      }},
+        DamagedImage{"NoSamples",
+                     [](const std::string&) {
+                         // A sound header and an empty data chunk, at a rate that has to be
+                         // converted: there is nothing to convert.
+                         return WaveImage(std::string(), 16, 22050);
+                     }},
         DamagedImage{"UnknownEncoding",
                      [](const std::string& good) {
                          std::string image = good;
