@@ -27,7 +27,7 @@ foreach(note RANGE 1 7)
   list(APPEND LUMABELS_INSTALLED_NOTES ${LUMABELS_RUNTIME_DIR}/sound/note${note}.wav)
 endforeach()
 install(FILES ${LUMABELS_INSTALLED_NOTES} DESTINATION ${CMAKE_INSTALL_DATADIR}/lumabels/sound)
-install(FILES ${PROJECT_SOURCE_DIR}/assets/help/index.html
+install(FILES ${PROJECT_SOURCE_DIR}/assets/help/index.html ${PROJECT_SOURCE_DIR}/assets/help/help.css
         DESTINATION ${CMAKE_INSTALL_DATADIR}/lumabels/help)
 # The translations and the help page in each language that has one.
 install(FILES ${LUMABELS_QM_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/lumabels/translations)

@@ -34,6 +34,7 @@ INST_FILES=(
     share/icons/hicolor/128x128/apps/$INST_APP_ID.png
     share/icons/hicolor/256x256/apps/$INST_APP_ID.png
     share/icons/hicolor/scalable/apps/$INST_APP_ID.svg
+    share/lumabels/help/help.css
     share/lumabels/help/index.html
     share/lumabels/sound/note1.wav
     share/lumabels/sound/note2.wav

@@ -46,6 +46,8 @@ for n in 1 2 3 4 5 6 7; do
 done
 cmp -s "$prefix/share/lumabels/help/index.html" "$INST_SOURCE/assets/help/index.html" ||
     inst_fail "the installed help page differs from assets/help/index.html"
+cmp -s "$prefix/share/lumabels/help/help.css" "$INST_SOURCE/assets/help/help.css" ||
+    inst_fail "the help pages' stylesheet is not installed beside them"
 
 # --- the desktop entry ----------------------------------------------------------------------
 desktop=$prefix/share/applications/$INST_APP_ID.desktop

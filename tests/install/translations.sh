@@ -36,6 +36,9 @@ for language in "${INST_LANGUAGES[@]}"; do
     [[ $lang == "${language/_/-}" ]] || inst_fail "$language: the help page says lang=\"$lang\""
     cmp -s "$help" "$prefix/share/lumabels/help/index.html" &&
         inst_fail "$language: the help page is the English one"
+    sheet=$(sed -n 's/.*<link rel="stylesheet" href="\([^"]*\)".*/\1/p' "$help")
+    [[ -n $sheet && -f $(dirname "$help")/$sheet ]] ||
+        inst_fail "$language: the help page's stylesheet '$sheet' is not where it points"
 
     for key in Name GenericName Comment; do
         grep -q "^$key\[$language\]=." "$desktop" || inst_fail "the desktop entry lacks $key[$language]"
