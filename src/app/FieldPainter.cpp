@@ -9,6 +9,7 @@
 #include "app/CellHeightFont.h"
 #include "app/ResultLines.h"
 #include "app/ResultsHeading.h"
+#include "app/ToQRect.h"
 #include "engine/AppPattern.h"
 #include "engine/RandomSource.h"
 #include "settings/AppPlayOptions.h"
@@ -16,9 +17,9 @@
 namespace {
 
 constexpr int TextCellHeight = 24;
-constexpr int FieldWidth = FieldRect.Right - FieldRect.Left;
-constexpr int FieldHeight = FieldRect.Bottom - FieldRect.Top;
-const QRect FieldArea(FieldRect.Left, FieldRect.Top, FieldWidth, FieldHeight);
+constexpr QRect FieldArea = ToQRect(FieldRect);
+constexpr int FieldWidth = FieldArea.width();
+constexpr int FieldHeight = FieldArea.height();
 
 const QColor SkyColor(0, 0, 128);
 const QColor CloudColor(255, 255, 255);
@@ -112,7 +113,7 @@ void FieldPainter::DrawPlayfield(const AppPattern& world) {
     Rect cloud;
     for (std::int32_t i = 0; i < world.GetCloudCount(); ++i) {
         world.GetCloud(i, cloud);
-        DrawCloud(QRect(cloud.Left, cloud.Top, cloud.Right - cloud.Left, cloud.Bottom - cloud.Top));
+        DrawCloud(ToQRect(cloud));
     }
 
     const std::int32_t carrier = world.GetCurrentLumabel();
@@ -120,15 +121,15 @@ void FieldPainter::DrawPlayfield(const AppPattern& world) {
     AppLumabel lumabel;
     for (std::int32_t j = 0; j < world.GetLumabelCount(); ++j) {
         world.GetLumabel(j, lumabel);
-        const Rect& r = lumabel.Rect;
+        const QRect box = ToQRect(lumabel.Rect);
         for (int k = 0; k < AppLumabel::StripeCount; ++k) {
-            painter.fillRect(QRect(r.Left, r.Top + AppLumabel::StripeHeight * k, r.Right - r.Left,
-                                   AppLumabel::StripeHeight),
+            painter.fillRect(QRect(box.left(), box.top() + AppLumabel::StripeHeight * k,
+                                   box.width(), AppLumabel::StripeHeight),
                              BandColors[static_cast<std::size_t>(k)]);
         }
         if (j == carrier) {
             const bool blink = random_.Next() % BlinkOneIn == 0;
-            painter.drawPixmap(characterX - CharacterOffsetX, r.Top - CharacterOffsetY,
+            painter.drawPixmap(characterX - CharacterOffsetX, box.top() - CharacterOffsetY,
                                character_[blink ? 1 : 0]);
         }
     }

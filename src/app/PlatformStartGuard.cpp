@@ -11,12 +11,12 @@
 namespace {
 
 struct HeldMessage {
-    QtMsgType type;
-    QByteArray category;
-    QByteArray file;
-    QByteArray function;
-    int line;
-    QString text;
+    QtMsgType Type;
+    QByteArray Category;
+    QByteArray File;
+    QByteArray Function;
+    int Line;
+    QString Text;
 };
 
 QList<HeldMessage>& Held() {
@@ -56,9 +56,9 @@ PlatformStartGuard::~PlatformStartGuard() {
     QList<HeldMessage> held;
     held.swap(Held());
     for (const HeldMessage& m : held) {
-        const QMessageLogContext context(m.file.constData(), m.line, m.function.constData(),
-                                         m.category.constData());
-        qt_message_output(m.type, context, m.text);
+        const QMessageLogContext context(m.File.constData(), m.Line, m.Function.constData(),
+                                         m.Category.constData());
+        qt_message_output(m.Type, context, m.Text);
     }
 }
 

@@ -44,8 +44,8 @@ std::array<std::string, 5> ResultLines(const std::string& message, std::int32_t 
     return {
         message,
         " ",
-        Filled(words.last, std::to_string(score), SecondsText(playTime, decimalPoint)),
+        Filled(words.Last, std::to_string(score), SecondsText(playTime, decimalPoint)),
         " ",
-        Filled(words.record, std::to_string(recordScore), SecondsText(recordTime, decimalPoint)),
+        Filled(words.Record, std::to_string(recordScore), SecondsText(recordTime, decimalPoint)),
     };
 }

@@ -13,8 +13,8 @@ std::string SecondsText(std::int32_t milliseconds, std::string_view decimalPoint
 // The wording of the two score lines, in the player's language: "%1" stands for the points
 // and "%2" for the seconds.
 struct ResultWords {
-    std::string_view last = "Last : %1 pt. %2 sec.";
-    std::string_view record = "Record : %1 pt. %2 sec.";
+    std::string_view Last = "Last : %1 pt. %2 sec.";
+    std::string_view Record = "Record : %1 pt. %2 sec.";
 };
 
 // The five lines of the results block: heading, blank, last game, blank, record.

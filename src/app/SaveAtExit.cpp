@@ -12,14 +12,14 @@
 
 namespace {
 
-SaveAtExit* armed = nullptr;
-std::once_flag registered;
+SaveAtExit* Armed = nullptr;
+std::once_flag Registered;
 
 }  // namespace
 
 SaveAtExit::SaveAtExit(KeptSettings& kept)
     : kept_(kept),
-      previous_(armed),
+      previous_(Armed),
       savedLine_(TerminalText("SaveAtExit",
                               QT_TRANSLATE_NOOP("SaveAtExit",
                                                 "Lumabels: ending without its window (the display "
@@ -33,21 +33,21 @@ SaveAtExit::SaveAtExit(KeptSettings& kept)
                                                    "saved in %1"),
                                  {kept.Path()}) +
                     "\n") {
-    std::call_once(registered, [] {
+    std::call_once(Registered, [] {
         // Objects made after the registration are gone by the time the hook runs: what a
         // save uses must exist before it.
         SystemFileCalls();
         std::atexit(&SaveAtExit::AtExit);
     });
-    armed = this;
+    Armed = this;
 }
 
 SaveAtExit::~SaveAtExit() {
-    armed = previous_;
+    Armed = previous_;
 }
 
 void SaveAtExit::AtExit() {
-    const SaveAtExit* const hook = armed;
+    const SaveAtExit* const hook = Armed;
     if (hook == nullptr) {
         return;  // the main window is gone, and has saved on its way
     }

@@ -13,9 +13,9 @@
 namespace {
 
 // What the handler may touch: it runs between any two instructions, on any thread.
-SecondSignalRule rule;
-std::atomic<SignalCloser::Clock> steadyClock{&SignalCloser::SteadyMilliseconds};
-volatile std::sig_atomic_t wakeFd = -1;
+SecondSignalRule Rule;
+std::atomic<SignalCloser::Clock> SteadyClock{&SignalCloser::SteadyMilliseconds};
+volatile std::sig_atomic_t WakeFd = -1;
 static_assert(std::atomic<SignalCloser::Clock>::is_always_lock_free);
 
 bool IsIgnored(const struct sigaction& action) {
@@ -42,10 +42,10 @@ std::int64_t SignalCloser::SteadyMilliseconds() {
 
 void SignalCloser::OnSignal(int signal) {
     const int savedErrno = errno;
-    switch (rule.OnSignal(signal, steadyClock.load()())) {
+    switch (Rule.OnSignal(signal, SteadyClock.load()())) {
         case SecondSignalRule::Verdict::Close: {
             const char byte = static_cast<char>(signal);
-            [[maybe_unused]] const ssize_t ignored = write(wakeFd, &byte, 1);
+            [[maybe_unused]] const ssize_t ignored = write(WakeFd, &byte, 1);
             break;
         }
         case SecondSignalRule::Verdict::Ignore:
@@ -62,9 +62,9 @@ SignalCloser::SignalCloser(std::function<void()> close, QObject* parent, Clock c
     if (pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0) {
         return;  // no pipe: the signals keep their ordinary meaning
     }
-    rule.Reset();
-    steadyClock.store(clockSource);
-    wakeFd = pipe_[1];
+    Rule.Reset();
+    SteadyClock.store(clockSource);
+    WakeFd = pipe_[1];
     notifier_ = new QSocketNotifier(pipe_[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &SignalCloser::OnReadable);
     active_ = true;
@@ -93,7 +93,7 @@ SignalCloser::~SignalCloser() {
             sigaction(HandledSignals[i], &previous_[i], nullptr);
         }
     }
-    wakeFd = -1;
+    WakeFd = -1;
     for (const int fd : pipe_) {
         if (fd >= 0) {
             close(fd);
@@ -111,7 +111,7 @@ bool SignalCloser::Handles(int signal) const {
 }
 
 void SignalCloser::SaveFinished() {
-    rule.SaveFinished();
+    Rule.SaveFinished();
     delete notifier_;  // while the application object, which it is registered with, lives
     notifier_ = nullptr;
 }

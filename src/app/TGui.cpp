@@ -18,6 +18,7 @@
 #include "app/HelpPage.h"
 #include "app/ProgramGlobals.h"
 #include "app/TerminalText.h"
+#include "app/ToQRect.h"
 #include "dialogs/TAboutDialog.h"
 #include "dialogs/TOptionsDialog.h"
 #include "engine/Geometry.h"
@@ -46,36 +47,32 @@ const char* const TipsText =
                       "A new lumabel comes out when a cloud is clicked.\n\n"
                       "[Shift] functions as left mouse click while playing the game.");
 
-QRect ToQRect(const Rect& r) {
-    return {r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top};
-}
-
 }  // namespace
 
 TGui::TGui(const TickCounter& ticks)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      ui(std::make_unique<Ui::TGui>()),
+      ui_(std::make_unique<Ui::TGui>()),
       ticks_(ticks),
       kept_(SettingsPath),
       destroyWatch_(*this, [this] { OnWindowDestroyedOutside(); }) {
-    ui->setupUi(this);
+    ui_->setupUi(this);
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    PopupMenu1->addActions({ui->Popup_New_MItem, ui->N4, ui->Popup_Options_MItem});
-    for (QAction* item : {ui->Game_New_MItem, ui->Game_Options_MItem, ui->Game_Exit_MItem}) {
+    PopupMenu1->addActions({ui_->Popup_New_MItem, ui_->N4, ui_->Popup_Options_MItem});
+    for (QAction* item : {ui_->Game_New_MItem, ui_->Game_Options_MItem, ui_->Game_Exit_MItem}) {
         connect(item, &QAction::triggered, this, [this, item] { Game_MItemClick(item); });
     }
-    for (QAction* item : {ui->Help_Help_MItem, ui->Help_Tips_MItem, ui->Help_About_MItem}) {
+    for (QAction* item : {ui_->Help_Help_MItem, ui_->Help_Tips_MItem, ui_->Help_About_MItem}) {
         connect(item, &QAction::triggered, this, [this, item] { Help_MItemClick(item); });
     }
-    for (QAction* item : {ui->Popup_New_MItem, ui->Popup_Options_MItem}) {
+    for (QAction* item : {ui_->Popup_New_MItem, ui_->Popup_Options_MItem}) {
         connect(item, &QAction::triggered, this, [this, item] { Popup_MItemClick(item); });
     }
-    connect(ui->Field, &PlayfieldView::KeyDown, this, &TGui::FormKeyDown);
-    connect(ui->Field, &PlayfieldView::KeyUp, this, &TGui::FormKeyUp);
-    connect(ui->Field, &PlayfieldView::MouseDown, this, &TGui::FormMouseDown);
-    connect(ui->Field, &PlayfieldView::PopupRequested, this, [this](const QPoint& at) {
+    connect(ui_->Field, &PlayfieldView::KeyDown, this, &TGui::FormKeyDown);
+    connect(ui_->Field, &PlayfieldView::KeyUp, this, &TGui::FormKeyUp);
+    connect(ui_->Field, &PlayfieldView::MouseDown, this, &TGui::FormMouseDown);
+    connect(ui_->Field, &PlayfieldView::PopupRequested, this, [this](const QPoint& at) {
         PopupMenu1Popup();
         PopupMenu1->exec(at);
     });
@@ -92,8 +89,8 @@ TGui::TGui(const TickCounter& ticks)
     World = std::make_unique<AppPattern>(
         PatternServices{CurrentPlayOptions, notes_, ProcessRandom(), ticks_});
     NotePlayer = std::make_unique<AppSound>(SoundDir);
-    connect(ui->Field, &PlayfieldView::PixelRatioChanged, this, &TGui::OnPixelRatioChanged);
-    ui->Field->setFocus();
+    connect(ui_->Field, &PlayfieldView::PixelRatioChanged, this, &TGui::OnPixelRatioChanged);
+    ui_->Field->setFocus();
     setFixedSize(sizeHint());
     LoadSettings();
     saveAtExit_.emplace(kept_);
@@ -110,7 +107,7 @@ TGui::~TGui() {
     SaveSettings();
     NotePlayer.reset();
     World.reset();
-    ui->Field->SetBackBuffer(nullptr);
+    ui_->Field->SetBackBuffer(nullptr);
     painter_.reset();
     BackBuffer.reset();
 }
@@ -118,7 +115,7 @@ TGui::~TGui() {
 void TGui::CreateBackBuffer(qreal pixelRatio) {
     // The field stays 400 x 300 in logical pixels; the picture has as many pixels as the
     // screen shows there, so edges and text stay crisp on a HiDPI screen.
-    const QSize logical(FieldRect.Right - FieldRect.Left, FieldRect.Bottom - FieldRect.Top);
+    const QSize logical = ToQRect(FieldRect).size();
     auto buffer =
         std::make_unique<QImage>((QSizeF(logical) * pixelRatio).toSize(), QImage::Format_RGB32);
     buffer->setDevicePixelRatio(pixelRatio);
@@ -126,7 +123,7 @@ void TGui::CreateBackBuffer(qreal pixelRatio) {
     auto painter = std::make_unique<FieldPainter>(*buffer, ProcessRandom());
     painter->SetCharacterImages(QPixmap(QStringLiteral(":/images/character-open.png")),
                                 QPixmap(QStringLiteral(":/images/character-closed.png")));
-    ui->Field->SetBackBuffer(buffer.get());
+    ui_->Field->SetBackBuffer(buffer.get());
     painter_ = std::move(painter);
     BackBuffer = std::move(buffer);
 }
@@ -148,7 +145,7 @@ void TGui::OnPixelRatioChanged(qreal pixelRatio) {
     }
 }
 
-void TGui::SetState(std::uint8_t state) {
+void TGui::SetState(GameState state) {
     State = state;
     switch (State) {
         case stReset:
@@ -175,18 +172,18 @@ void TGui::AnnounceScreen() {
     // A screen reader cannot see the picture: the field names what it shows.
     switch (State) {
         case stTitle:
-            ui->Field->Announce(QString::fromStdString(TitleText),
-                                tr("Title screen. Space, Enter or a click starts a game."));
+            ui_->Field->Announce(QString::fromStdString(TitleText),
+                                 tr("Title screen. Space, Enter or a click starts a game."));
             break;
         case stPlaying:
-            ui->Field->Announce(
+            ui_->Field->Announce(
                 tr("Playing, score %1").arg(World->GetScore()),
                 tr("Click a band that overlaps hers, or a cloud. Shift clicks at the pointer."));
             break;
         case stResults: {
             const std::array<QString, 5> lines =
                 FieldPainter::ResultTexts(*World, CurrentPlayOptions);
-            ui->Field->Announce(
+            ui_->Field->Announce(
                 lines[0] + QLatin1Char('\n') + lines[2] + QLatin1Char('\n') + lines[4],
                 tr("Results screen. Space or Enter starts a new game."));
             break;
@@ -443,7 +440,7 @@ void TGui::moveEvent(QMoveEvent* event) {
 }
 
 void TGui::Present(const QRect& area) {
-    ui->Field->repaint(area);
+    ui_->Field->repaint(area);
 }
 
 void TGui::DrawTitle(bool present) {
@@ -472,9 +469,8 @@ void TGui::FormKeyDown(int key) {
         ++ShiftCount;
     }
     if (State == stTitle || State == stResults) {
-        const bool startKey = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-        if (startKey && ui->Game_New_MItem->isEnabled()) {
-            ui->Game_New_MItem->trigger();
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            StartNewIfEnabled();
         }
     } else if (State == stPlaying && key == KeyShift && ShiftCount == 1) {
         ShiftClick();
@@ -482,8 +478,8 @@ void TGui::FormKeyDown(int key) {
 }
 
 void TGui::ShiftClick() {
-    const QPoint at = ui->Field->mapFromGlobal(QCursor::pos());
-    const Rect client{0, 0, ui->Field->width(), ui->Field->height()};
+    const QPoint at = ui_->Field->mapFromGlobal(QCursor::pos());
+    const Rect client{0, 0, ui_->Field->width(), ui_->Field->height()};
     if (!PointInRect(client, at.x(), at.y())) {
         return;  // the press is used up
     }
@@ -501,9 +497,7 @@ void TGui::FormMouseDown(Qt::MouseButton button, int x, int y) {
         return;
     }
     if (State == stTitle) {
-        if (ui->Game_New_MItem->isEnabled()) {
-            ui->Game_New_MItem->trigger();
-        }
+        StartNewIfEnabled();
     } else if (State == stPlaying) {
         const std::int32_t score = World->GetScore();
         World->Click(x, y);
@@ -514,12 +508,18 @@ void TGui::FormMouseDown(Qt::MouseButton button, int x, int y) {
 }
 
 void TGui::Game_MItemClick(QObject* sender) {
-    if (sender == ui->Game_New_MItem) {
+    if (sender == ui_->Game_New_MItem) {
         SetState(stPlaying);
-    } else if (sender == ui->Game_Options_MItem) {
+    } else if (sender == ui_->Game_Options_MItem) {
         OptionsCommand();
-    } else if (sender == ui->Game_Exit_MItem) {
+    } else if (sender == ui_->Game_Exit_MItem) {
         close();
+    }
+}
+
+void TGui::StartNewIfEnabled() {
+    if (ui_->Game_New_MItem->isEnabled()) {
+        ui_->Game_New_MItem->trigger();
     }
 }
 
@@ -541,7 +541,7 @@ void TGui::OptionsCommand() {
 }
 
 void TGui::Help_MItemClick(QObject* sender) {
-    if (sender == ui->Help_Help_MItem) {
+    if (sender == ui_->Help_Help_MItem) {
         QMessageBox box(QMessageBox::Question, tr(HelpCaption), tr(HelpText),
                         QMessageBox::Ok | QMessageBox::Cancel, this);
         box.setObjectName(QStringLiteral("HelpBox"));
@@ -552,12 +552,12 @@ void TGui::Help_MItemClick(QObject* sender) {
                 });
             QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(page)));
         }
-    } else if (sender == ui->Help_Tips_MItem) {
+    } else if (sender == ui_->Help_Tips_MItem) {
         QMessageBox box(QMessageBox::Information, tr(TipsCaption), tr(TipsText), QMessageBox::Ok,
                         this);
         box.setObjectName(QStringLiteral("TipsBox"));
         box.exec();
-    } else if (sender == ui->Help_About_MItem) {
+    } else if (sender == ui_->Help_About_MItem) {
         if (AboutDialog != nullptr) {
             AboutDialog->exec();
         }
@@ -565,14 +565,14 @@ void TGui::Help_MItemClick(QObject* sender) {
 }
 
 void TGui::PopupMenu1Popup() {
-    ui->Popup_New_MItem->setEnabled(ui->Game_New_MItem->isEnabled());
-    ui->Popup_Options_MItem->setEnabled(ui->Game_Options_MItem->isEnabled());
+    ui_->Popup_New_MItem->setEnabled(ui_->Game_New_MItem->isEnabled());
+    ui_->Popup_Options_MItem->setEnabled(ui_->Game_Options_MItem->isEnabled());
 }
 
 void TGui::Popup_MItemClick(QObject* sender) {
-    if (sender == ui->Popup_New_MItem) {
-        ui->Game_New_MItem->trigger();
-    } else if (sender == ui->Popup_Options_MItem) {
-        ui->Game_Options_MItem->trigger();
+    if (sender == ui_->Popup_New_MItem) {
+        ui_->Game_New_MItem->trigger();
+    } else if (sender == ui_->Popup_Options_MItem) {
+        ui_->Game_Options_MItem->trigger();
     }
 }

@@ -39,17 +39,13 @@ class TGui : public QMainWindow {
     explicit TGui(const TickCounter& ticks);
     ~TGui() override;
 
-    void SetState(std::uint8_t state);
-    std::uint8_t GetState() const { return State; }
+    void SetState(GameState state);
+    GameState GetState() const { return State; }
     void Tick();
     void OnTickMessage();
     void ApplySystemOptions(AppSystemOptions options);
     void LoadSettings();
     void SaveSettings();
-    // What a save would write now, and the copy of it kept for a save without the window.
-    StoredSettings CurrentSettings() const;
-    const KeptSettings& Kept() const { return kept_; }
-    const AppSystemOptions& GetSystemOptions() const { return CurrentSystemOptions; }
 
     void DrawTitle(bool present);
     void DrawPlayfield(bool present);
@@ -61,10 +57,6 @@ class TGui : public QMainWindow {
     void FormMouseDown(Qt::MouseButton button, int x, int y);
     void PopupMenu1Popup();
 
-    const QImage& BackBufferImage() const { return *BackBuffer; }
-    QMenu* Popup() const { return PopupMenu1; }
-    std::int32_t GetShiftCount() const { return ShiftCount; }
-
   protected:
     void customEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -72,10 +64,13 @@ class TGui : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    friend struct TGuiProbe;  // lets tests and benchmarks look at what the window keeps
+
     void Game_MItemClick(QObject* sender);
     void Help_MItemClick(QObject* sender);
     void Popup_MItemClick(QObject* sender);
     void OptionsCommand();
+    void StartNewIfEnabled();
     void AnnounceScreen();
     void CreateBackBuffer(qreal pixelRatio);
     void OnPixelRatioChanged(qreal pixelRatio);
@@ -93,12 +88,14 @@ class TGui : public QMainWindow {
     void ShiftClick();
     bool UserInterfaceBusy() const;
     static bool PlatformReportsPosition();
+    // What a save would write now; KeepSettings keeps a copy of it for a save without the window.
+    StoredSettings CurrentSettings() const;
     void KeepSettings();
     void SaveNewRecord();
     void OnWindowDestroyedOutside();
 
-    std::unique_ptr<Ui::TGui> ui;
-    std::uint8_t State = 0;
+    std::unique_ptr<Ui::TGui> ui_;
+    GameState State{};  // 0, no state, while the constructor runs
     std::unique_ptr<QImage> BackBuffer;
     AppSystemOptions CurrentSystemOptions;
     std::int32_t ShiftCount = 0;
@@ -110,6 +107,7 @@ class TGui : public QMainWindow {
     QTimer wakeTimer_;          // ends a wait for events when the time left has run out
     QTimer deviceCloseTimer_;   // gives the sound device back once the last note is over
     QPoint lastKnownPosition_;  // kept for platforms that cannot tell where the window is
+    // The window has been asked to close: the pacing wait has nothing left to pace.
     bool closeRequested_ = false;
     // The tick chain stands still, no tick message queued, while nothing on screen can change.
     bool ticksParked_ = false;

@@ -2,20 +2,20 @@
 
 AboutLayout LayOutAbout(const AboutBox& templateBevel, const AboutBox& image, const AboutBox& label,
                         const AboutBox& button) {
-    const int h = templateBevel.left / 2;
-    const int v = templateBevel.top / 2;
+    const int h = templateBevel.Left / 2;
+    const int v = templateBevel.Top / 2;
     AboutLayout out{templateBevel, image, label, button, 0, 0};
-    out.bevel.width = image.width + label.width + 6 * h;
-    out.bevel.height = label.height + 4 * v;
-    out.clientWidth = out.bevel.width + button.width + 6 * h;
-    out.clientHeight = out.bevel.height + 4 * v;
-    out.bevel.left = 2 * h;
-    out.image.left = out.bevel.left + 2 * h;
-    out.label.left = out.image.Right() + 2 * h;
-    out.button.left = out.bevel.Right() + 3 * h;
-    out.bevel.top = 2 * v;
-    out.image.top = out.bevel.top + (out.bevel.height - image.height) / 2;
-    out.label.top = out.bevel.top + (out.bevel.height - label.height) / 2;
-    out.button.top = out.bevel.top;
+    out.Bevel.Width = image.Width + label.Width + 6 * h;
+    out.Bevel.Height = label.Height + 4 * v;
+    out.ClientWidth = out.Bevel.Width + button.Width + 6 * h;
+    out.ClientHeight = out.Bevel.Height + 4 * v;
+    out.Bevel.Left = 2 * h;
+    out.Image.Left = out.Bevel.Left + 2 * h;
+    out.Label.Left = out.Image.Right() + 2 * h;
+    out.Button.Left = out.Bevel.Right() + 3 * h;
+    out.Bevel.Top = 2 * v;
+    out.Image.Top = out.Bevel.Top + (out.Bevel.Height - image.Height) / 2;
+    out.Label.Top = out.Bevel.Top + (out.Bevel.Height - label.Height) / 2;
+    out.Button.Top = out.Bevel.Top;
     return out;
 }

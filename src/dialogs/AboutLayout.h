@@ -2,20 +2,20 @@
 
 // Where the about box puts its frame, icon, text and button around a measured text.
 struct AboutBox {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    int Right() const { return left + width; }
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    int Right() const { return Left + Width; }
 };
 
 struct AboutLayout {
-    AboutBox bevel;
-    AboutBox image;
-    AboutBox label;
-    AboutBox button;
-    int clientWidth = 0;
-    int clientHeight = 0;
+    AboutBox Bevel;
+    AboutBox Image;
+    AboutBox Label;
+    AboutBox Button;
+    int ClientWidth = 0;
+    int ClientHeight = 0;
 };
 
 // Margins come from the frame's position in the scaled template: H is half its left, V half

@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <algorithm>
 
+#include "dialogs/AboutLayout.h"
 #include "dialogs/DevicePixelFrame.h"
 #include "dialogs/FocusFrameStyle.h"
 #include "dialogs/TemplateScale.h"
@@ -30,7 +31,7 @@ AboutBox BoxOf(const QWidget* widget) {
 }
 
 void Place(QWidget* widget, const AboutBox& box) {
-    widget->setGeometry(box.left, box.top, box.width, box.height);
+    widget->setGeometry(box.Left, box.Top, box.Width, box.Height);
 }
 
 }  // namespace
@@ -38,46 +39,46 @@ void Place(QWidget* widget, const AboutBox& box) {
 TAboutDialog::TAboutDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      ui(std::make_unique<Ui::TAboutDialog>()) {
-    ui->setupUi(this);
+      ui_(std::make_unique<Ui::TAboutDialog>()) {
+    ui_->setupUi(this);
     const double scale = TemplateScale(*this);
     for (QWidget* control :
-         {static_cast<QWidget*>(ui->Bevel1), static_cast<QWidget*>(ui->Label1),
-          static_cast<QWidget*>(ui->Image1), static_cast<QWidget*>(ui->Button1)}) {
+         {static_cast<QWidget*>(ui_->Bevel1), static_cast<QWidget*>(ui_->Label1),
+          static_cast<QWidget*>(ui_->Image1), static_cast<QWidget*>(ui_->Button1)}) {
         ScaleFromTemplate(*control, scale);
     }
 
     ShowIcon();
-    ui->Image1->setAccessibleName(QStringLiteral("Lumabels"));
+    ui_->Image1->setAccessibleName(QStringLiteral("Lumabels"));
     // The box draws the frame itself, on whole device pixels (paintEvent): drawn by the frame
     // widget, its bottom line is lost at some fractional pixel ratios.
-    ui->Bevel1->setFrameShape(QFrame::NoFrame);
+    ui_->Bevel1->setFrameShape(QFrame::NoFrame);
 
     // The text sizes the label, but never below these.
-    const int minWidth = ui->Label1->height();
-    const int minHeight = 3 * ui->Image1->height();
+    const int minWidth = ui_->Label1->height();
+    const int minHeight = 3 * ui_->Image1->height();
     // Product line, version and notice, joined as the language punctuates a sentence.
     const QString text =
         tr("%1 %2. %3")
             .arg(tr(ProductLine), tr("Version %1").arg(QStringLiteral(LUMABELS_VERSION)),
                  tr(Notice));
-    ui->Label1->setText(text);
+    ui_->Label1->setText(text);
     const QRect measured =
-        QFontMetrics(ui->Label1->font())
-            .boundingRect(QRect(0, 0, ui->Label1->width(), 1 << 20), Qt::TextWordWrap, text);
-    ui->Label1->resize(std::max(measured.width(), minWidth),
-                       std::max(measured.height(), minHeight));
+        QFontMetrics(ui_->Label1->font())
+            .boundingRect(QRect(0, 0, ui_->Label1->width(), 1 << 20), Qt::TextWordWrap, text);
+    ui_->Label1->resize(std::max(measured.width(), minWidth),
+                        std::max(measured.height(), minHeight));
 
-    layout_ =
-        LayOutAbout(BoxOf(ui->Bevel1), BoxOf(ui->Image1), BoxOf(ui->Label1), BoxOf(ui->Button1));
-    Place(ui->Bevel1, layout_.bevel);
-    Place(ui->Image1, layout_.image);
-    Place(ui->Label1, layout_.label);
-    Place(ui->Button1, layout_.button);
-    setFixedSize(layout_.clientWidth, layout_.clientHeight);
+    const AboutLayout layout = LayOutAbout(BoxOf(ui_->Bevel1), BoxOf(ui_->Image1),
+                                           BoxOf(ui_->Label1), BoxOf(ui_->Button1));
+    Place(ui_->Bevel1, layout.Bevel);
+    Place(ui_->Image1, layout.Image);
+    Place(ui_->Label1, layout.Label);
+    Place(ui_->Button1, layout.Button);
+    setFixedSize(layout.ClientWidth, layout.ClientHeight);
 
-    FocusFrameStyle::UseFor({ui->Button1}, this);
-    connect(ui->Button1, &QPushButton::clicked, this, [this] { done(1); });
+    FocusFrameStyle::UseFor({ui_->Button1}, this);
+    connect(ui_->Button1, &QPushButton::clicked, this, [this] { done(1); });
 }
 
 TAboutDialog::~TAboutDialog() = default;
@@ -87,15 +88,15 @@ void TAboutDialog::ShowIcon() {
     // the 32 px one scaled up.
     const QPixmap picture =
         QApplication::windowIcon().pixmap(QSize(IconSize, IconSize), devicePixelRatioF());
-    ui->Image1->setPixmap(picture);
-    ui->Image1->resize(IconSize, IconSize);
+    ui_->Image1->setPixmap(picture);
+    ui_->Image1->resize(IconSize, IconSize);
 }
 
 void TAboutDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
     UseDevicePixels(painter, *this);
-    DrawLoweredPanel(painter, DeviceArea(*this, ui->Bevel1->geometry()), DeviceLineWidth(*this),
+    DrawLoweredPanel(painter, DeviceArea(*this, ui_->Bevel1->geometry()), DeviceLineWidth(*this),
                      palette());
 }
 
@@ -107,7 +108,7 @@ void TAboutDialog::showEvent(QShowEvent* event) {
 }
 
 void TAboutDialog::FormShow() {
-    ui->Button1->setFocus();
+    ui_->Button1->setFocus();
 }
 
 void TAboutDialog::keyPressEvent(QKeyEvent* event) {

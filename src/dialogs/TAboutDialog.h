@@ -3,8 +3,6 @@
 #include <QDialog>
 #include <memory>
 
-#include "dialogs/AboutLayout.h"
-
 namespace Ui {
 class TAboutDialog;
 }
@@ -22,8 +20,6 @@ class TAboutDialog : public QDialog {
     explicit TAboutDialog(QWidget* parent = nullptr);
     ~TAboutDialog() override;
 
-    const AboutLayout& Layout() const { return layout_; }
-
   protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -36,8 +32,7 @@ class TAboutDialog : public QDialog {
     void FormShow();
     void ShowIcon();
 
-    std::unique_ptr<Ui::TAboutDialog> ui;
-    AboutLayout layout_;
+    std::unique_ptr<Ui::TAboutDialog> ui_;
 };
 
 extern TAboutDialog* AboutDialog;

@@ -51,22 +51,22 @@ std::int32_t NumberOr(const QLineEdit* edit, std::int32_t fallback) {
 TOptionsDialog::TOptionsDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      ui(std::make_unique<Ui::TOptionsDialog>()) {
-    ui->setupUi(this);
+      ui_(std::make_unique<Ui::TOptionsDialog>()) {
+    ui_->setupUi(this);
     ScaleTemplate();
     FillPresetList();
     MakeRoomForTexts();
-    FocusFrameStyle::UseFor({ui->Button1, ui->Button2, ui->Button3}, this);
+    FocusFrameStyle::UseFor({ui_->Button1, ui_->Button2, ui_->Button3}, this);
     SetDefaults();
 
-    connect(ui->Button1, &QPushButton::clicked, this, [this] { done(ResultOk); });
-    connect(ui->Button2, &QPushButton::clicked, this, [this] { done(ResultCancel); });
-    connect(ui->Button3, &QPushButton::clicked, this, &TOptionsDialog::Button3Click);
+    connect(ui_->Button1, &QPushButton::clicked, this, [this] { done(ResultOk); });
+    connect(ui_->Button2, &QPushButton::clicked, this, [this] { done(ResultCancel); });
+    connect(ui_->Button3, &QPushButton::clicked, this, &TOptionsDialog::Button3Click);
     // Only the user's pick applies a preset; selecting an item from code must not.
-    connect(ui->Group1_ComboBox1, &QComboBox::activated, this,
+    connect(ui_->Group1_ComboBox1, &QComboBox::activated, this,
             &TOptionsDialog::Group1_ComboBox1Change);
-    for (QCheckBox* box : {ui->Group1_CheckBox1, ui->Group2_CheckBox1, ui->Group2_CheckBox2,
-                           ui->Group2_CheckBox3, ui->Group2_CheckBox4}) {
+    for (QCheckBox* box : {ui_->Group1_CheckBox1, ui_->Group2_CheckBox1, ui_->Group2_CheckBox2,
+                           ui_->Group2_CheckBox3, ui_->Group2_CheckBox4}) {
         box->installEventFilter(this);
     }
 }
@@ -92,11 +92,11 @@ void TOptionsDialog::ScaleTemplate() {
     const double scale = TemplateScale(*this);
     // Child geometry is relative to its parent, so each control scales on its own.
     const QList<QWidget*> controls = {
-        ui->Button1,          ui->Button2,          ui->Button3,          ui->Group1_GroupBox1,
-        ui->Group1_Label1,    ui->Group1_Label2,    ui->Group1_Label3,    ui->Group1_Label4,
-        ui->Group1_Label5,    ui->Group1_Edit1,     ui->Group1_Edit2,     ui->Group1_Edit3,
-        ui->Group1_Edit4,     ui->Group1_CheckBox1, ui->Group1_ComboBox1, ui->Group2_GroupBox2,
-        ui->Group2_CheckBox1, ui->Group2_CheckBox2, ui->Group2_CheckBox3, ui->Group2_CheckBox4};
+        ui_->Button1,          ui_->Button2,          ui_->Button3,          ui_->Group1_GroupBox1,
+        ui_->Group1_Label1,    ui_->Group1_Label2,    ui_->Group1_Label3,    ui_->Group1_Label4,
+        ui_->Group1_Label5,    ui_->Group1_Edit1,     ui_->Group1_Edit2,     ui_->Group1_Edit3,
+        ui_->Group1_Edit4,     ui_->Group1_CheckBox1, ui_->Group1_ComboBox1, ui_->Group2_GroupBox2,
+        ui_->Group2_CheckBox1, ui_->Group2_CheckBox2, ui_->Group2_CheckBox3, ui_->Group2_CheckBox4};
     for (QWidget* control : controls) {
         ScaleFromTemplate(*control, scale);
     }
@@ -105,10 +105,10 @@ void TOptionsDialog::ScaleTemplate() {
 }
 
 void TOptionsDialog::FillPresetList() {
-    ui->Group1_ComboBox1->clear();
+    ui_->Group1_ComboBox1->clear();
     for (const ArrangementPreset& preset : ArrangementPresets) {
         const QByteArray name(preset.Name.data(), static_cast<qsizetype>(preset.Name.size()));
-        ui->Group1_ComboBox1->addItem(QCoreApplication::translate("ArrangementPresets", name));
+        ui_->Group1_ComboBox1->addItem(QCoreApplication::translate("ArrangementPresets", name));
     }
 }
 
@@ -116,21 +116,21 @@ void TOptionsDialog::MakeRoomForTexts() {
     // A translation may need more room than the template gives a text. Only what is too small
     // grows, and what lies to its right and below moves along, so an English dialog keeps the
     // template's geometry to the pixel.
-    const QList<QWidget*> labels = {ui->Group1_Label1, ui->Group1_Label2, ui->Group1_Label3,
-                                    ui->Group1_Label4, ui->Group1_Label5};
-    const QList<QWidget*> fields = {ui->Group1_Edit1, ui->Group1_Edit2, ui->Group1_Edit3,
-                                    ui->Group1_Edit4, ui->Group1_ComboBox1};
-    const QList<QWidget*> checkBoxes = {ui->Group1_CheckBox1, ui->Group2_CheckBox1,
-                                        ui->Group2_CheckBox2, ui->Group2_CheckBox3,
-                                        ui->Group2_CheckBox4};
-    const QList<QWidget*> groups = {ui->Group1_GroupBox1, ui->Group2_GroupBox2};
-    const QList<QWidget*> buttons = {ui->Button1, ui->Button2, ui->Button3};
+    const QList<QWidget*> labels = {ui_->Group1_Label1, ui_->Group1_Label2, ui_->Group1_Label3,
+                                    ui_->Group1_Label4, ui_->Group1_Label5};
+    const QList<QWidget*> fields = {ui_->Group1_Edit1, ui_->Group1_Edit2, ui_->Group1_Edit3,
+                                    ui_->Group1_Edit4, ui_->Group1_ComboBox1};
+    const QList<QWidget*> checkBoxes = {ui_->Group1_CheckBox1, ui_->Group2_CheckBox1,
+                                        ui_->Group2_CheckBox2, ui_->Group2_CheckBox3,
+                                        ui_->Group2_CheckBox4};
+    const QList<QWidget*> groups = {ui_->Group1_GroupBox1, ui_->Group2_GroupBox2};
+    const QList<QWidget*> buttons = {ui_->Button1, ui_->Button2, ui_->Button3};
 
     const int labelGrowth = MostMissing(labels);
     for (QWidget* label : labels) {
         label->resize(label->width() + labelGrowth, label->height());
     }
-    const int fieldGrowth = MostMissing({ui->Group1_ComboBox1});
+    const int fieldGrowth = MostMissing({ui_->Group1_ComboBox1});
     for (QWidget* field : fields) {
         field->setGeometry(field->x() + labelGrowth, field->y(), field->width() + fieldGrowth,
                            field->height());
@@ -166,16 +166,16 @@ int TOptionsDialog::MostMissing(const QList<QWidget*>& controls) {
 }
 
 void TOptionsDialog::SelectPreset(int row) {
-    ui->Group1_ComboBox1->setCurrentIndex(row);
+    ui_->Group1_ComboBox1->setCurrentIndex(row);
 }
 
 void TOptionsDialog::SetPlayOptions(AppPlayOptions options) {
     DialogPlayOptions = std::move(options);
-    ShowNumber(ui->Group1_Edit1, DialogPlayOptions.NumLumabels);
-    ShowNumber(ui->Group1_Edit2, DialogPlayOptions.NumClouds);
-    ShowNumber(ui->Group1_Edit3, DialogPlayOptions.Interval);
-    ui->Group1_Edit4->setText(ResultsHeading::Shown(DialogPlayOptions.Message));
-    ui->Group1_CheckBox1->setChecked(DialogPlayOptions.SoundOn);
+    ShowNumber(ui_->Group1_Edit1, DialogPlayOptions.NumLumabels);
+    ShowNumber(ui_->Group1_Edit2, DialogPlayOptions.NumClouds);
+    ShowNumber(ui_->Group1_Edit3, DialogPlayOptions.Interval);
+    ui_->Group1_Edit4->setText(ResultsHeading::Shown(DialogPlayOptions.Message));
+    ui_->Group1_CheckBox1->setChecked(DialogPlayOptions.SoundOn);
 }
 
 AppPlayOptions TOptionsDialog::GetPlayOptions() const {
@@ -184,10 +184,10 @@ AppPlayOptions TOptionsDialog::GetPlayOptions() const {
 
 void TOptionsDialog::SetSystemOptions(AppSystemOptions options) {
     DialogSystemOptions = options;
-    ui->Group2_CheckBox1->setChecked(DialogSystemOptions.RestoreRecord);
-    ui->Group2_CheckBox2->setChecked(DialogSystemOptions.ClearRecord);
-    ui->Group2_CheckBox3->setChecked(DialogSystemOptions.RestorePosition);
-    ui->Group2_CheckBox4->setChecked(DialogSystemOptions.StayOnTop);
+    ui_->Group2_CheckBox1->setChecked(DialogSystemOptions.RestoreRecord);
+    ui_->Group2_CheckBox2->setChecked(DialogSystemOptions.ClearRecord);
+    ui_->Group2_CheckBox3->setChecked(DialogSystemOptions.RestorePosition);
+    ui_->Group2_CheckBox4->setChecked(DialogSystemOptions.StayOnTop);
 }
 
 AppSystemOptions TOptionsDialog::GetSystemOptions() const {
@@ -210,17 +210,17 @@ void TOptionsDialog::FormShow() {
     // an earlier showing must not linger.
     SelectPreset(PresetForCounts(DialogPlayOptions.NumLumabels, DialogPlayOptions.NumClouds));
     // Enter at once accepts the options as they came in.
-    ui->Button1->setFocus();
+    ui_->Button1->setFocus();
 }
 
 void TOptionsDialog::Group1_ComboBox1Change() {
     const std::optional<ArrangementPreset> preset =
-        PresetCounts(ui->Group1_ComboBox1->currentIndex());
+        PresetCounts(ui_->Group1_ComboBox1->currentIndex());
     if (!preset) {
         return;
     }
-    ShowNumber(ui->Group1_Edit1, preset->NumLumabels);
-    ShowNumber(ui->Group1_Edit2, preset->NumClouds);
+    ShowNumber(ui_->Group1_Edit1, preset->NumLumabels);
+    ShowNumber(ui_->Group1_Edit2, preset->NumClouds);
 }
 
 void TOptionsDialog::Button3Click() {
@@ -255,19 +255,19 @@ void TOptionsDialog::FormClose() {
 
 AppPlayOptions TOptionsDialog::PlayOptionsFromControls() const {
     AppPlayOptions options;
-    options.NumLumabels = NumberOr(ui->Group1_Edit1, AppPlayOptions::DefaultNumLumabels);
-    options.NumClouds = NumberOr(ui->Group1_Edit2, AppPlayOptions::DefaultNumClouds);
-    options.Interval = NumberOr(ui->Group1_Edit3, AppPlayOptions::DefaultInterval);
-    options.Message = ResultsHeading::Stored(ui->Group1_Edit4->text());
-    options.SoundOn = ui->Group1_CheckBox1->isChecked();
+    options.NumLumabels = NumberOr(ui_->Group1_Edit1, AppPlayOptions::DefaultNumLumabels);
+    options.NumClouds = NumberOr(ui_->Group1_Edit2, AppPlayOptions::DefaultNumClouds);
+    options.Interval = NumberOr(ui_->Group1_Edit3, AppPlayOptions::DefaultInterval);
+    options.Message = ResultsHeading::Stored(ui_->Group1_Edit4->text());
+    options.SoundOn = ui_->Group1_CheckBox1->isChecked();
     return options;
 }
 
 AppSystemOptions TOptionsDialog::SystemOptionsFromControls() const {
     AppSystemOptions options;
-    options.RestoreRecord = ui->Group2_CheckBox1->isChecked();
-    options.ClearRecord = ui->Group2_CheckBox2->isChecked();
-    options.RestorePosition = ui->Group2_CheckBox3->isChecked();
-    options.StayOnTop = ui->Group2_CheckBox4->isChecked();
+    options.RestoreRecord = ui_->Group2_CheckBox1->isChecked();
+    options.ClearRecord = ui_->Group2_CheckBox2->isChecked();
+    options.RestorePosition = ui_->Group2_CheckBox3->isChecked();
+    options.StayOnTop = ui_->Group2_CheckBox4->isChecked();
     return options;
 }

@@ -52,7 +52,7 @@ class TOptionsDialog : public QDialog {
     AppPlayOptions PlayOptionsFromControls() const;
     AppSystemOptions SystemOptionsFromControls() const;
 
-    std::unique_ptr<Ui::TOptionsDialog> ui;
+    std::unique_ptr<Ui::TOptionsDialog> ui_;
     AppPlayOptions DialogPlayOptions;
     AppSystemOptions DialogSystemOptions;
 };

@@ -3,8 +3,8 @@
 #include <chrono>
 
 std::uint32_t MonotonicTickCounter::Now() const {
-    const auto since_start = std::chrono::steady_clock::now().time_since_epoch();
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(since_start).count();
+    const auto sinceStart = std::chrono::steady_clock::now().time_since_epoch();
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count();
     return static_cast<std::uint32_t>(static_cast<std::uint64_t>(ms));
 }
 

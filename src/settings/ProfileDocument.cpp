@@ -52,29 +52,29 @@ void ProfileDocument::SplitLines() {
     std::size_t at = start_;
     while (at < bytes_.size()) {
         Line line;
-        line.begin = at;
+        line.Begin = at;
         while (at < bytes_.size() && bytes_[at] != '\r' && bytes_[at] != '\n') {
             ++at;
         }
-        line.end = at;
+        line.End = at;
         if (at < bytes_.size()) {
             at += bytes_.compare(at, 2, "\r\n") == 0 ? 2 : 1;
         }
-        line.next = at;
+        line.Next = at;
         lines_.push_back(line);
     }
 }
 
 void ProfileDocument::ShiftLines(std::size_t first, std::ptrdiff_t delta) {
     for (std::size_t i = first; i < lines_.size(); ++i) {
-        lines_[i].begin += delta;
-        lines_[i].end += delta;
-        lines_[i].next += delta;
+        lines_[i].Begin += delta;
+        lines_[i].End += delta;
+        lines_[i].Next += delta;
     }
 }
 
 std::string_view ProfileDocument::Content(const Line& line) const {
-    return std::string_view(bytes_).substr(line.begin, line.end - line.begin);
+    return std::string_view(bytes_).substr(line.Begin, line.End - line.Begin);
 }
 
 ProfileDocument::Kind ProfileDocument::KindOf(const Line& line) const {
@@ -150,9 +150,9 @@ void ProfileDocument::Set(std::string_view section, std::string_view key, std::s
     const auto header = FindSection(section);
     if (!header) {
         // A new section goes at the very end, after a line end if the last line lacks one.
-        if (!lines_.empty() && lines_.back().end == lines_.back().next) {
+        if (!lines_.empty() && lines_.back().End == lines_.back().Next) {
             bytes_ += eol;
-            lines_.back().next = bytes_.size();
+            lines_.back().Next = bytes_.size();
         }
         // Built by appending: GCC 12 warns (-Wrestrict) on the concatenation in Release.
         std::string headerLine(1, '[');
@@ -161,10 +161,10 @@ void ProfileDocument::Set(std::string_view section, std::string_view key, std::s
         keyLine.append(1, '=').append(safeValue);
         for (const std::string& text : {headerLine, keyLine}) {
             Line line;
-            line.begin = bytes_.size();
+            line.Begin = bytes_.size();
             bytes_.append(text).append(eol);
-            line.end = line.begin + text.size();
-            line.next = bytes_.size();
+            line.End = line.Begin + text.size();
+            line.Next = bytes_.size();
             lines_.push_back(line);
         }
         return;
@@ -182,10 +182,10 @@ void ProfileDocument::Set(std::string_view section, std::string_view key, std::s
             Line& line = lines_[i];
             const std::string replacement = std::string(KeyName(line)) + "=" + safeValue;
             const auto delta = static_cast<std::ptrdiff_t>(replacement.size()) -
-                               static_cast<std::ptrdiff_t>(line.end - line.begin);
-            bytes_.replace(line.begin, line.end - line.begin, replacement);
-            line.end += delta;
-            line.next += delta;
+                               static_cast<std::ptrdiff_t>(line.End - line.Begin);
+            bytes_.replace(line.Begin, line.End - line.Begin, replacement);
+            line.End += delta;
+            line.Next += delta;
             ShiftLines(i + 1, delta);
             return;
         }
@@ -195,19 +195,19 @@ void ProfileDocument::Set(std::string_view section, std::string_view key, std::s
     // It ends the way that line ends: in a file of mixed line ends, a lone CR put before a
     // line that starts with LF would merge with it and swallow that line.
     Line& after = lines_[lastKey];
-    const bool endsFile = after.end == after.next;
-    const std::string lineEnd = endsFile ? eol : bytes_.substr(after.end, after.next - after.end);
+    const bool endsFile = after.End == after.Next;
+    const std::string lineEnd = endsFile ? eol : bytes_.substr(after.End, after.Next - after.End);
     // A line that ended the file without a line end gets one before the new key.
     std::string insertion = endsFile ? eol : std::string();
     if (endsFile) {
-        after.next += eol.size();
+        after.Next += eol.size();
     }
     Line added;
-    added.begin = after.next;
-    added.end = added.begin + key.size() + 1 + safeValue.size();
-    added.next = added.end + lineEnd.size();
+    added.Begin = after.Next;
+    added.End = added.Begin + key.size() + 1 + safeValue.size();
+    added.Next = added.End + lineEnd.size();
     insertion.append(key).append("=").append(safeValue).append(lineEnd);
-    bytes_.insert(after.next - (endsFile ? eol.size() : 0), insertion);
+    bytes_.insert(after.Next - (endsFile ? eol.size() : 0), insertion);
     ShiftLines(lastKey + 1, static_cast<std::ptrdiff_t>(insertion.size()));
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(lastKey) + 1, added);
 }

@@ -29,9 +29,9 @@ class ProfileDocument {
 
   private:
     struct Line {
-        std::size_t begin = 0;  // first byte of the content
-        std::size_t end = 0;    // one past the content, where the line end starts
-        std::size_t next = 0;   // one past the line end
+        std::size_t Begin = 0;  // first byte of the content
+        std::size_t End = 0;    // one past the content, where the line end starts
+        std::size_t Next = 0;   // one past the line end
     };
     enum class Kind { Other, Comment, Header, Key };
 

@@ -15,26 +15,26 @@ TEST(AboutLayout, TemplateFiguresAtTextHeight18) {
     // A short text: the label keeps its minima, its template height wide and three icons high.
     const AboutLayout l =
         LayOutAbout({18, 18, 279, 207}, {32, 104, 32, 32}, {88, 32, 177, 96}, {319, 18, 98, 33});
-    EXPECT_EQ(l.bevel.left, 18);
-    EXPECT_EQ(l.bevel.top, 18);
-    EXPECT_EQ(l.bevel.width, 32 + 177 + 54);
-    EXPECT_EQ(l.bevel.height, 96 + 36);
-    EXPECT_EQ(l.clientWidth, l.bevel.width + 98 + 54);
-    EXPECT_EQ(l.clientHeight, l.bevel.height + 36);
-    EXPECT_EQ(l.image.left, 36);
-    EXPECT_EQ(l.label.left, 36 + 32 + 18);
-    EXPECT_EQ(l.button.left, l.bevel.Right() + 27);
-    EXPECT_EQ(l.button.top, 18);
-    EXPECT_EQ(l.image.top, 18 + (132 - 32) / 2);
-    EXPECT_EQ(l.label.top, 18 + (132 - 96) / 2);
+    EXPECT_EQ(l.Bevel.Left, 18);
+    EXPECT_EQ(l.Bevel.Top, 18);
+    EXPECT_EQ(l.Bevel.Width, 32 + 177 + 54);
+    EXPECT_EQ(l.Bevel.Height, 96 + 36);
+    EXPECT_EQ(l.ClientWidth, l.Bevel.Width + 98 + 54);
+    EXPECT_EQ(l.ClientHeight, l.Bevel.Height + 36);
+    EXPECT_EQ(l.Image.Left, 36);
+    EXPECT_EQ(l.Label.Left, 36 + 32 + 18);
+    EXPECT_EQ(l.Button.Left, l.Bevel.Right() + 27);
+    EXPECT_EQ(l.Button.Top, 18);
+    EXPECT_EQ(l.Image.Top, 18 + (132 - 32) / 2);
+    EXPECT_EQ(l.Label.Top, 18 + (132 - 96) / 2);
 }
 
 TEST(AboutLayout, OddMarginsRoundTowardZero) {
     const AboutLayout l =
         LayOutAbout({23, 21, 0, 0}, {0, 0, 32, 32}, {0, 0, 200, 101}, {0, 0, 90, 30});
-    EXPECT_EQ(l.bevel.left, 22);  // H = 11
-    EXPECT_EQ(l.bevel.top, 20);   // V = 10
-    EXPECT_EQ(l.label.top, 20 + (141 - 101) / 2);
+    EXPECT_EQ(l.Bevel.Left, 22);  // H = 11
+    EXPECT_EQ(l.Bevel.Top, 20);   // V = 10
+    EXPECT_EQ(l.Label.Top, 20 + (141 - 101) / 2);
 }
 
 class AboutDialogTest : public ::testing::Test {

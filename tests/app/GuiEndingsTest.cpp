@@ -82,13 +82,13 @@ class GuiEndingsTest : public GuiFixture {
 
 TEST_F(GuiEndingsTest, TheKeptSettingsFollowTheWindowTheOptionsAndTheRecord) {
     StartWith("[Settings]\nOthers=4,500,30,40\n");
-    EXPECT_EQ(gui->Kept().Latest().RecordScore, 4);
-    EXPECT_EQ(gui->Kept().Latest().Left, 30);
+    EXPECT_EQ(TGuiProbe::Kept(*gui).Latest().RecordScore, 4);
+    EXPECT_EQ(TGuiProbe::Kept(*gui).Latest().Left, 30);
     gui->show();
     gui->move(77, 66);
     QApplication::processEvents();
-    EXPECT_EQ(gui->Kept().Latest().Left, 77);
-    EXPECT_EQ(gui->Kept().Latest().Top, 66);
+    EXPECT_EQ(TGuiProbe::Kept(*gui).Latest().Left, 77);
+    EXPECT_EQ(TGuiProbe::Kept(*gui).Latest().Top, 66);
 
     QTimer::singleShot(0, [this] {
         options->findChild<QLineEdit*>("Group1_Edit4")->setText("Over");
@@ -96,13 +96,13 @@ TEST_F(GuiEndingsTest, TheKeptSettingsFollowTheWindowTheOptionsAndTheRecord) {
         options->findChild<QPushButton*>("Button1")->click();
     });
     Action("Game_Options_MItem")->trigger();
-    EXPECT_EQ(gui->Kept().Latest().Play.Message, "Over");
-    EXPECT_EQ(gui->Kept().Latest().RecordScore, 0);
-    EXPECT_EQ(gui->Kept().Latest().RecordTime, 0);
+    EXPECT_EQ(TGuiProbe::Kept(*gui).Latest().Play.Message, "Over");
+    EXPECT_EQ(TGuiProbe::Kept(*gui).Latest().RecordScore, 0);
+    EXPECT_EQ(TGuiProbe::Kept(*gui).Latest().RecordTime, 0);
 
     PlayUntilGameOver();
-    EXPECT_GT(gui->Kept().Latest().RecordTime, 0);
-    EXPECT_EQ(gui->Kept().Latest().RecordTime, World->GetRecordTime());
+    EXPECT_GT(TGuiProbe::Kept(*gui).Latest().RecordTime, 0);
+    EXPECT_EQ(TGuiProbe::Kept(*gui).Latest().RecordTime, World->GetRecordTime());
 }
 
 TEST_F(GuiEndingsTest, AGameThatSetsARecordWritesTheFileAtOnceAsTheCloseWould) {

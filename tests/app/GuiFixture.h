@@ -15,6 +15,7 @@
 #include "app/TGui.h"
 #include "engine/AppLumabel.h"
 #include "settings/CurrentPlayOptions.h"
+#include "support/TGuiProbe.h"
 
 // A main window whose pacing waits end at once, driven step by step by the test.
 class GuiFixture : public ::testing::Test {
@@ -33,7 +34,7 @@ class GuiFixture : public ::testing::Test {
     }
 
     QAction* Action(const char* name) const { return gui->findChild<QAction*>(name); }
-    QRgb Pixel(int x, int y) const { return gui->BackBufferImage().pixel(x, y) & 0xFFFFFFU; }
+    QRgb Pixel(int x, int y) const { return TGuiProbe::BackBuffer(*gui).pixel(x, y) & 0xFFFFFFU; }
     std::int32_t BandTop() const {
         AppLumabel band;
         World->GetLumabel(0, band);

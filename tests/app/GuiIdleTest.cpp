@@ -69,7 +69,7 @@ TEST_F(GuiIdleTest, WhileTheLoopSleepsAPaintShowsTheBackBuffer) {
     ASSERT_FALSE(LoopRan());
     const QImage shown =
         gui->centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(shown, gui->BackBufferImage().convertToFormat(QImage::Format_RGB32))
+    EXPECT_EQ(shown, TGuiProbe::BackBuffer(*gui).convertToFormat(QImage::Format_RGB32))
         << "the field did not repaint the title from the back buffer";
 }
 

@@ -81,11 +81,11 @@ TEST_F(GuiInputTest, ShiftCountsEveryKeyDownUpToSixteenInEveryState) {
     for (int i = 0; i < 20; ++i) {
         gui->FormKeyDown(Qt::Key_Shift);
     }
-    EXPECT_EQ(gui->GetShiftCount(), 16);
+    EXPECT_EQ(TGuiProbe::ShiftCount(*gui), 16);
     gui->FormKeyUp(Qt::Key_A);
-    EXPECT_EQ(gui->GetShiftCount(), 16);
+    EXPECT_EQ(TGuiProbe::ShiftCount(*gui), 16);
     gui->FormKeyUp(Qt::Key_Shift);
-    EXPECT_EQ(gui->GetShiftCount(), 0);
+    EXPECT_EQ(TGuiProbe::ShiftCount(*gui), 0);
 }
 
 TEST_F(GuiInputTest, TheFirstShiftDownOfAPressClicksAtTheCursorOnce) {
@@ -179,8 +179,8 @@ TEST_F(GuiInputTest, ThePopupMirrorsTheGameMenu) {
 
     Action("Popup_New_MItem")->trigger();
     EXPECT_EQ(gui->GetState(), TGui::stPlaying);
-    ASSERT_EQ(gui->Popup()->actions().size(), 3);
-    EXPECT_TRUE(gui->Popup()->actions()[1]->isSeparator());
+    ASSERT_EQ(TGuiProbe::PopupMenu1(*gui)->actions().size(), 3);
+    EXPECT_TRUE(TGuiProbe::PopupMenu1(*gui)->actions()[1]->isSeparator());
 }
 
 TEST_F(GuiInputTest, HelpOpensThePageOnlyAfterOk) {

@@ -61,14 +61,14 @@ TEST_F(GuiSettingsTest, LoadsAndClampsThePlayOptionsAndRestoresTheRecord) {
     EXPECT_TRUE(CurrentPlayOptions.SoundOn);
     EXPECT_EQ(World->GetRecordScore(), 57);
     EXPECT_EQ(World->GetRecordTime(), 8430);
-    EXPECT_FALSE(gui->GetSystemOptions().RestorePosition);
+    EXPECT_FALSE(TGuiProbe::CurrentSystemOptions(*gui).RestorePosition);
 }
 
 TEST_F(GuiSettingsTest, ClearingThenRestoringKeepsTheFilesRecordAndSavesTheFlagUnset) {
     StartWith("[Settings]\nSystemOptions=1,1,1,1\nOthers=12,3400,0,0\n");
     EXPECT_EQ(World->GetRecordScore(), 12);
     EXPECT_EQ(World->GetRecordTime(), 3400);
-    EXPECT_FALSE(gui->GetSystemOptions().ClearRecord);
+    EXPECT_FALSE(TGuiProbe::CurrentSystemOptions(*gui).ClearRecord);
     EXPECT_TRUE(gui->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     TearDown();
     EXPECT_NE(Contents(SettingsFilePath()).find("SystemOptions=1,0,1,1\n"), std::string::npos);
@@ -177,7 +177,7 @@ TEST_P(GuiDefaultThenCancelTest, DefaultThenCancelLeavesTheCallersOptionsAlone) 
     EXPECT_EQ(CurrentPlayOptions.Interval, 250);
     EXPECT_EQ(CurrentPlayOptions.Message, "Well done");
     EXPECT_FALSE(CurrentPlayOptions.SoundOn);
-    const AppSystemOptions system = gui->GetSystemOptions();
+    const AppSystemOptions system = TGuiProbe::CurrentSystemOptions(*gui);
     EXPECT_FALSE(system.RestoreRecord);
     EXPECT_FALSE(system.ClearRecord);
     EXPECT_FALSE(system.RestorePosition);
@@ -200,7 +200,7 @@ TEST_F(GuiSettingsTest, ClearRecordFromTheDialogClearsOnceAndComesBackUnchecked)
         "Button1");
     EXPECT_EQ(World->GetRecordScore(), 0);
     EXPECT_EQ(World->GetRecordTime(), 0);
-    EXPECT_FALSE(gui->GetSystemOptions().ClearRecord);
+    EXPECT_FALSE(TGuiProbe::CurrentSystemOptions(*gui).ClearRecord);
     bool checkedOnReopen = true;
     RunOptions(
         [&](TOptionsDialog& dialog) {
@@ -259,7 +259,7 @@ TEST_F(GuiSettingsTest, StayOnTopChangesTheShownWindowInPlace) {
     gui->installEventFilter(&vanished);
     native->installEventFilter(&vanished);
     for (const bool onTop : {false, true, false}) {
-        AppSystemOptions system = gui->GetSystemOptions();
+        AppSystemOptions system = TGuiProbe::CurrentSystemOptions(*gui);
         system.StayOnTop = onTop;
         gui->ApplySystemOptions(system);
         QApplication::processEvents();

@@ -14,7 +14,7 @@ TEST_F(GuiStateTest, StartsOnTheTitleScreen) {
     EXPECT_EQ(gui->windowTitle(), "Lumabels");
     EXPECT_EQ(Pixel(0, 0), Sky);
     EXPECT_EQ(Pixel(399, 299), Sky);
-    EXPECT_EQ(gui->GetShiftCount(), 0);
+    EXPECT_EQ(TGuiProbe::ShiftCount(*gui), 0);
     EXPECT_EQ(World->GetLumabelCount(), 0);
 }
 
@@ -48,7 +48,7 @@ TEST_F(GuiStateTest, TheTickStepsOnlyWhilePlaying) {
     Action("Game_New_MItem")->trigger();
     gui->Tick();
     EXPECT_EQ(BandTop(), 197);
-    for (std::uint8_t state : {TGui::stSuspended, TGui::stResults}) {
+    for (TGui::GameState state : {TGui::stSuspended, TGui::stResults}) {
         gui->SetState(state);
         gui->Tick();
         EXPECT_EQ(BandTop(), 197);
@@ -62,7 +62,7 @@ TEST_F(GuiStateTest, TheGameStandsStillWhileAMenuIsOpen) {
         gui->Tick();
         topInside = BandTop();
     });
-    gui->Popup()->exec(QPoint(10, 10));
+    TGuiProbe::PopupMenu1(*gui)->exec(QPoint(10, 10));
     EXPECT_EQ(topInside, 204);
     gui->Tick();
     EXPECT_EQ(BandTop(), 197);
@@ -120,8 +120,8 @@ TEST_F(GuiStateTest, ApplyingSystemOptionsClearsTheRecordOnceAndSetsStayOnTop) {
     gui->ApplySystemOptions(options);
     EXPECT_EQ(World->GetRecordScore(), 0);
     EXPECT_EQ(World->GetRecordTime(), 0);
-    EXPECT_FALSE(gui->GetSystemOptions().ClearRecord);
-    EXPECT_FALSE(gui->GetSystemOptions().RestorePosition);
+    EXPECT_FALSE(TGuiProbe::CurrentSystemOptions(*gui).ClearRecord);
+    EXPECT_FALSE(TGuiProbe::CurrentSystemOptions(*gui).RestorePosition);
     EXPECT_TRUE(gui->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 
     gui->show();

@@ -8,6 +8,7 @@
 #include "app/ProgramGlobals.h"
 #include "app/TGui.h"
 #include "settings/CurrentPlayOptions.h"
+#include "support/TGuiProbe.h"
 
 // Runs with QT_SCALE_FACTOR set: the window keeps its logical 400 x 300 field while the
 // picture has the screen's pixels.
@@ -20,7 +21,7 @@ TEST(HiDpiGui, TheFieldIsDrawnAtTheScreensResolution) {
     gui.show();
     EXPECT_DOUBLE_EQ(gui.devicePixelRatioF(), ratio);
     EXPECT_EQ(gui.centralWidget()->size(), QSize(400, 300));
-    EXPECT_EQ(gui.BackBufferImage().size(), (QSizeF(400, 300) * ratio).toSize());
+    EXPECT_EQ(TGuiProbe::BackBuffer(gui).size(), (QSizeF(400, 300) * ratio).toSize());
 
     AppPlayOptions bare;  // the band alone: nothing random lies at the pixels looked at
     bare.NumLumabels = 1;

@@ -124,8 +124,9 @@ TEST_F(AccessibleGui, MenusAreMenuItemsNamedWithoutTheirMnemonicMarks) {
     EXPECT_EQ(bar->child(0)->text(QAccessible::Name), QStringLiteral("Spiel"));
     EXPECT_EQ(bar->child(1)->text(QAccessible::Name), QStringLiteral("Hilfe"));
     QStringList items;
-    for (QMenu* menu : {gui->findChild<QMenu*>(QStringLiteral("Game_MItem")),
-                        gui->findChild<QMenu*>(QStringLiteral("Help_MItem")), gui->Popup()}) {
+    for (QMenu* menu :
+         {gui->findChild<QMenu*>(QStringLiteral("Game_MItem")),
+          gui->findChild<QMenu*>(QStringLiteral("Help_MItem")), TGuiProbe::PopupMenu1(*gui)}) {
         QAccessibleInterface* list = Accessible(menu);
         EXPECT_EQ(list->role(), QAccessible::PopupMenu);
         for (int i = 0; i < list->childCount(); ++i) {

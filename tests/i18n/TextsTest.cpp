@@ -81,7 +81,7 @@ class TextsTest : public GuiFixture {
         for (const char* name : {"Game_MItem", "Help_MItem"}) {
             AddMenu(texts, QString::fromLatin1(name), gui->findChild<QMenu*>(name));
         }
-        AddMenu(texts, QStringLiteral("Popup"), gui->Popup());
+        AddMenu(texts, QStringLiteral("Popup"), TGuiProbe::PopupMenu1(*gui));
         return texts;
     }
 
@@ -319,7 +319,7 @@ TEST_F(TextsTest, MnemonicsNeverClashInsideAMenuOrTheOptionsDialog) {
         ExpectDistinctMnemonics({game->title(), help->title()}, name + " menu bar");
         ExpectDistinctMnemonics(ActionTexts(game), name + " Game menu");
         ExpectDistinctMnemonics(ActionTexts(help), name + " Help menu");
-        ExpectDistinctMnemonics(ActionTexts(gui->Popup()), name + " popup menu");
+        ExpectDistinctMnemonics(ActionTexts(TGuiProbe::PopupMenu1(*gui)), name + " popup menu");
         const TOptionsDialog options;
         QStringList dialog;
         for (const QLabel* label : options.findChildren<QLabel*>()) {
