@@ -38,9 +38,17 @@ foreach(language IN LISTS LUMABELS_LANGUAGES)
   endif()
 endforeach()
 
+# The AppStream data and the manual page name the version and its date: they are made from
+# templates with the ones set beside project(), and installed from the build tree.
+set(LUMABELS_GENERATED_PACKAGING_DIR ${PROJECT_BINARY_DIR}/packaging)
+configure_file(${LUMABELS_PACKAGING_DIR}/${LUMABELS_APP_ID}.metainfo.xml.in
+               ${LUMABELS_GENERATED_PACKAGING_DIR}/${LUMABELS_APP_ID}.metainfo.xml @ONLY)
+configure_file(${LUMABELS_PACKAGING_DIR}/lumabels.6.in
+               ${LUMABELS_GENERATED_PACKAGING_DIR}/lumabels.6 @ONLY)
+
 install(FILES ${LUMABELS_PACKAGING_DIR}/${LUMABELS_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${LUMABELS_PACKAGING_DIR}/${LUMABELS_APP_ID}.metainfo.xml
+install(FILES ${LUMABELS_GENERATED_PACKAGING_DIR}/${LUMABELS_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # Icons are named after the application id, which the desktop entry's Icon key and the id the
@@ -54,7 +62,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/assets/images/lumabels.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${LUMABELS_APP_ID}.svg)
 
-install(FILES ${LUMABELS_PACKAGING_DIR}/lumabels.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${LUMABELS_GENERATED_PACKAGING_DIR}/lumabels.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 # Debian keeps every package's licence at this path.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/lumabels RENAME copyright)

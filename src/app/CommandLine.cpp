@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "GameVersion.h"
 #include "app/TerminalText.h"
 
 namespace {
@@ -99,7 +100,7 @@ std::string UsageLine() {
 }
 
 std::string VersionText() {
-    return "lumabels " LUMABELS_VERSION "\n";
+    return std::string("lumabels ") + GameVersion + "\n";
 }
 
 std::string HelpText() {

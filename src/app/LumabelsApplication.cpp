@@ -4,6 +4,7 @@
 #include <QSessionManager>
 #include <exception>
 
+#include "GameVersion.h"
 #include "app/ApplicationIcon.h"
 #include "app/ProgramGlobals.h"
 #include "app/TGui.h"
@@ -11,7 +12,7 @@
 LumabelsApplication::LumabelsApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("lumabels"));
     // No display name: Qt would append it to every window's caption ("About — Lumabels").
-    setApplicationVersion(QStringLiteral(LUMABELS_VERSION));
+    setApplicationVersion(QString::fromLatin1(GameVersion));
     // Lets a Wayland compositor match the window to the installed desktop entry and icon.
     setDesktopFileName(QStringLiteral("io.github.lumabels.Lumabels"));
     setWindowIcon(ApplicationIcon());

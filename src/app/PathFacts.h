@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "settings/FileFacts.h"
-#include "settings/UserIds.h"
+#include "settings/files/FileFacts.h"
+#include "settings/files/UserIds.h"
 
 // What the choice of the game's paths depends on, so tests can stage any machine and user.
 class PathFacts {

@@ -8,7 +8,7 @@
 
 #include "app/KeptSettings.h"
 #include "app/TerminalText.h"
-#include "settings/FileCalls.h"
+#include "settings/files/FileCalls.h"
 
 namespace {
 

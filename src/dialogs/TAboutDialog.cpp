@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <algorithm>
 
+#include "GameVersion.h"
 #include "dialogs/AboutLayout.h"
 #include "dialogs/DevicePixelFrame.h"
 #include "dialogs/FocusFrameStyle.h"
@@ -18,7 +19,6 @@ TAboutDialog* AboutDialog = nullptr;
 
 const char* const TAboutDialog::ProductLine =
     QT_TRANSLATE_NOOP("TAboutDialog", "Lumabels for Win32");
-const char* const TAboutDialog::VersionLine = "Version 1.0.2";
 const char* const TAboutDialog::Notice = QT_TRANSLATE_NOOP(
     "TAboutDialog",
     "Copyright (c) 2026 the Lumabels developers. Free software under the MIT License.");
@@ -60,7 +60,7 @@ TAboutDialog::TAboutDialog(QWidget* parent)
     // Product line, version and notice, joined as the language punctuates a sentence.
     const QString text =
         tr("%1 %2. %3")
-            .arg(tr(ProductLine), tr("Version %1").arg(QStringLiteral(LUMABELS_VERSION)),
+            .arg(tr(ProductLine), tr("Version %1").arg(QString::fromLatin1(GameVersion)),
                  tr(Notice));
     ui_->Label1->setText(text);
     const QRect measured =

@@ -14,7 +14,6 @@ class TAboutDialog : public QDialog {
 
   public:
     static const char* const ProductLine;
-    static const char* const VersionLine;
     static const char* const Notice;
 
     explicit TAboutDialog(QWidget* parent = nullptr);

@@ -7,6 +7,7 @@
 #include "engine/RandomSource.h"
 #include "engine/TickCounter.h"
 #include "settings/AppPlayOptions.h"
+#include "settings/Clamp.h"
 
 namespace {
 

@@ -10,11 +10,3 @@ bool RectsOverlap(const Rect& a, const Rect& b) {
     return std::max(a.Left, b.Left) < std::min(a.Right, b.Right) &&
            std::max(a.Top, b.Top) < std::min(a.Bottom, b.Bottom);
 }
-
-void Clamp(std::int32_t& value, std::int32_t lo, std::int32_t hi) {
-    if (value < lo) {
-        value = lo;
-    } else if (value > hi) {
-        value = hi;
-    }
-}

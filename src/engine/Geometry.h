@@ -8,6 +8,3 @@ bool PointInRect(const Rect& rect, std::int32_t x, std::int32_t y);
 
 // Rectangles that only touch along an edge or at a corner do not overlap.
 bool RectsOverlap(const Rect& a, const Rect& b);
-
-// Brings value into lo..hi in place; the low bound is tested first, so lo wins when lo > hi.
-void Clamp(std::int32_t& value, std::int32_t lo, std::int32_t hi);

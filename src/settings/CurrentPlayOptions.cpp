@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "engine/Geometry.h"
+#include "settings/Clamp.h"
 
 AppPlayOptions CurrentPlayOptions;
 

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/AtomicFile.h"
 #include "settings/CommaText.h"
-#include "settings/FileFacts.h"
 #include "settings/IntegerText.h"
+#include "settings/files/AtomicFile.h"
+#include "settings/files/FileFacts.h"
 
 namespace {
 

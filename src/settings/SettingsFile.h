@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <string>
 
-#include "settings/FileCalls.h"
-#include "settings/FileText.h"
 #include "settings/ProfileDocument.h"
 #include "settings/StoredSettings.h"
-#include "settings/WriteOutcome.h"
+#include "settings/files/FileCalls.h"
+#include "settings/files/FileText.h"
+#include "settings/files/WriteOutcome.h"
 
 // settings.ini: section "Settings" with the comma lists "PlayOptions", "SystemOptions" and
 // "Others". Every entry that is missing or not a number keeps its default; nothing here

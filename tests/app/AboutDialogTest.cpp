@@ -6,8 +6,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 
+#include "GameVersion.h"
 #include "dialogs/AboutLayout.h"
 #include "dialogs/TAboutDialog.h"
 
@@ -53,7 +55,8 @@ TEST_F(AboutDialogTest, LaysItselfOutAroundItsText) {
     const auto* button = dialog.findChild<QPushButton*>("Button1");
     ASSERT_TRUE(label && image && bevel && button);
     ASSERT_EQ(QFontMetrics(dialog.font()).height(), 14) << "the figures are for 14 px text";
-    EXPECT_EQ(label->text(), QString("Lumabels for Win32 Version 1.0.2. ") + TAboutDialog::Notice);
+    EXPECT_EQ(label->text(),
+              QString("Lumabels for Win32 Version %1. ").arg(GameVersion) + TAboutDialog::Notice);
     EXPECT_TRUE(label->font().bold());
     EXPECT_TRUE(label->wordWrap());
     EXPECT_EQ(dialog.windowTitle(), "About");
@@ -77,6 +80,16 @@ TEST_F(AboutDialogTest, LaysItselfOutAroundItsText) {
     EXPECT_EQ(label->pos(), QPoint(74, 28));
     EXPECT_EQ(button->pos(), QPoint(14 + 32 + w + 42 + 21, 14));
     EXPECT_EQ(dialog.size(), QSize(32 + w + 42 + 76 + 42, h + 28 + 28));
+}
+
+// The version reaches the box from the build through a generated header; whatever that
+// header holds, the player reads the word and three dotted numbers, then the notice.
+TEST_F(AboutDialogTest, ShowsTheVersionAsThreeDottedNumbers) {
+    const auto* label = dialog.findChild<QLabel*>("Label1");
+    ASSERT_TRUE(label);
+    const QRegularExpression shape(QStringLiteral(
+        "^Lumabels for Win32 Version [0-9]+\\.[0-9]+\\.[0-9]+\\. Copyright \\(c\\) 2026 "));
+    EXPECT_TRUE(shape.match(label->text()).hasMatch()) << label->text().toStdString();
 }
 
 TEST_F(AboutDialogTest, EnterAndEscapeCloseWithOkTheCloseButtonWithCancel) {

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <regex>
+#include <string>
+
+#include "GameVersion.h"
 #include "app/CommandLine.h"
 #include "app/PlatformStartGuard.h"
 
@@ -60,9 +64,16 @@ TEST(CommandLine, AQtOptionWithoutItsValueIsAMisuse) {
 }
 
 TEST(CommandLine, TextsNameTheProgramAndVersion) {
-    EXPECT_EQ(VersionText(), "lumabels 1.0.2\n");
+    EXPECT_EQ(VersionText(), std::string("lumabels ") + GameVersion + "\n");
     EXPECT_EQ(HelpText().rfind(UsageLine(), 0), 0U);
     EXPECT_NE(HelpText().find("--version"), std::string::npos);
+}
+
+// The version comes from the build through a generated header: one line of the program's
+// name and three dotted numbers, nothing around them.
+TEST(CommandLine, VersionTextIsTheNameAndThreeDottedNumbers) {
+    EXPECT_TRUE(std::regex_match(VersionText(), std::regex("lumabels [0-9]+\\.[0-9]+\\.[0-9]+\n")))
+        << VersionText();
 }
 
 TEST(NoDisplay, OneLineNamesWhatWasLookedFor) {

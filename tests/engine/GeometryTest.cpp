@@ -39,24 +39,3 @@ TEST(RectsOverlap, TouchingEdgesAndCornersDoNotOverlap) {
     EXPECT_FALSE(RectsOverlap({0, 0, 10, 10}, {10, 10, 20, 20}));
     EXPECT_FALSE(RectsOverlap({-96, -96, 0, 0}, FieldRect));
 }
-
-TEST(Clamp, BringsValuesIntoRange) {
-    std::int32_t v = -5;
-    Clamp(v, 1, 16);
-    EXPECT_EQ(v, 1);
-    v = 17;
-    Clamp(v, 1, 16);
-    EXPECT_EQ(v, 16);
-    v = 16;
-    Clamp(v, 1, 16);
-    EXPECT_EQ(v, 16);
-    v = 1;
-    Clamp(v, 1, 16);
-    EXPECT_EQ(v, 1);
-}
-
-TEST(Clamp, TestsLowBoundFirst) {
-    std::int32_t v = 5;
-    Clamp(v, 10, 0);  // an inverted range: the low bound wins
-    EXPECT_EQ(v, 10);
-}

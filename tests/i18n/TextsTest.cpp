@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 
+#include "GameVersion.h"
 #include "app/CommandLine.h"
 #include "app/FieldPainter.h"
 #include "app/GuiFixture.h"
@@ -169,9 +170,9 @@ TEST_F(TextsTest, EnglishIsExactlyTheProgramsOwnTexts) {
     const TAboutDialog about;
     const Texts expectedAbout = {
         {"About", "About"},
-        {"Label1",
-         "Lumabels for Win32 Version 1.0.2. Copyright (c) 2026 the Lumabels developers. Free "
-         "software under the MIT License."},
+        {"Label1", QString("Lumabels for Win32 Version %1. Copyright (c) 2026 the Lumabels "
+                           "developers. Free software under the MIT License.")
+                       .arg(GameVersion)},
         {"Button1", "OK"},
     };
     EXPECT_EQ(AboutTexts(about), expectedAbout);
@@ -230,7 +231,7 @@ TEST_F(TextsTest, JapaneseShowsJapaneseWords) {
               QStringLiteral("常に手前に表示する(&T)"));
     const TAboutDialog about;
     EXPECT_TRUE(AboutTexts(about).at("Label1").startsWith(
-        QStringLiteral("Win32 版 Lumabels バージョン 1.0.2。")));
+        QStringLiteral("Win32 版 Lumabels バージョン %1。").arg(GameVersion)));
     const std::array<QString, 5> results = Results();
     EXPECT_EQ(results[2], QStringLiteral("今回 : 0 点 0 秒"));
 }

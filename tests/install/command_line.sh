@@ -37,8 +37,8 @@ run version --version
 show version
 if ((STATUS != 0)); then
     failures+=("--version ended with status $STATUS")
-elif ! grep -qF "$INST_VERSION" "$INST_WORK/version.out"; then
-    failures+=("--version did not print $INST_VERSION on standard output")
+elif ! printf 'lumabels %s\n' "$INST_VERSION" | cmp -s - "$INST_WORK/version.out"; then
+    failures+=("--version did not print the one line 'lumabels $INST_VERSION' on standard output")
 else
     inst_log "--version: status 0, prints $INST_VERSION"
 fi

@@ -12,8 +12,8 @@
 #include <future>
 #include <new>
 
-#include "settings/AtomicFile.h"
 #include "settings/TempFolder.h"
+#include "settings/files/AtomicFile.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "settings/AtomicFile.h"
+#include "settings/files/AtomicFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,8 +14,8 @@
 #include <optional>
 #include <string_view>
 
-#include "settings/FileFacts.h"
-#include "settings/UserIds.h"
+#include "settings/files/FileFacts.h"
+#include "settings/files/UserIds.h"
 
 namespace {
 

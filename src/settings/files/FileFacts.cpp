@@ -1,4 +1,4 @@
-#include "settings/FileFacts.h"
+#include "settings/files/FileFacts.h"
 
 #include <sys/stat.h>
 

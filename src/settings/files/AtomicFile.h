@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <string>
 
-#include "settings/FileCalls.h"
-#include "settings/FileText.h"
-#include "settings/WriteOutcome.h"
+#include "settings/files/FileCalls.h"
+#include "settings/files/FileText.h"
+#include "settings/files/WriteOutcome.h"
 
 // The whole of a regular file of at most maxBytes. Anything else (missing, a folder, a FIFO,
 // a device, a larger file) is not read, and nothing ever waits for a writer.

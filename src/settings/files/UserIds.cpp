@@ -1,4 +1,4 @@
-#include "settings/UserIds.h"
+#include "settings/files/UserIds.h"
 
 #include <unistd.h>
 

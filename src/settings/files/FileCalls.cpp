@@ -1,4 +1,4 @@
-#include "settings/FileCalls.h"
+#include "settings/files/FileCalls.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "settings/UserIds.h"
+#include "settings/files/UserIds.h"
 
 // What the file system says about one entry: enough to judge, by its owner and mode bits,
 // what a user may do with it.
