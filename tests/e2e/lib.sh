@@ -7,8 +7,7 @@
 # test never meets another's), its own home and its own copy of the game binary (the game keeps
 # its settings beside the executable, so a shared binary would let parallel tests share them).
 #
-# Screenshots are taken as raw RGB and turned into a text matrix (one line per row, three
-# numbers per pixel) that the awk queries below read.
+# The scripts drive the game; what a screenshot shows is asked of shotprobe (see e2e_probe).
 
 # shellcheck disable=SC2034 # the constants and results below are read by the test scripts
 
@@ -75,6 +74,7 @@ e2e_require_tools() {
             exit "$E2E_SKIP"
         fi
     done
+    e2e_find_probe
 }
 
 e2e_begin() {
@@ -84,6 +84,7 @@ e2e_begin() {
     fi
     E2E_BINARY=$(readlink -f "$1")
     [[ -x $E2E_BINARY ]] || e2e_fail "no game binary at $1"
+    E2E_BUILD_DIR=${E2E_BUILD_DIR:-${E2E_BINARY%/*}}
     e2e_require_tools
     E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/lumabels-e2e-$E2E_NAME.XXXXXX")
     trap e2e_end EXIT
@@ -287,21 +288,21 @@ e2e_window_gone() {
 
 # --- screenshots ----------------------------------------------------------------------------
 
-# e2e_shot NAME: grabs the field into NAME.rgb and NAME.mat in the work folder and sets
-# E2E_SHOT to the path without extension.
+# e2e_shot NAME: grabs the field into NAME.ppm in the work folder and sets E2E_SHOT to the path
+# without extension. PPM is raw pixels behind a short header: quick to write, and two shots of
+# the same field are the same bytes.
 e2e_shot() {
     local name=${1:-poll}
     E2E_SHOT=$E2E_WORK/$name
     import -window root -crop "${E2E_FIELD_W}x$E2E_FIELD_H+$E2E_FX+$E2E_FY" +repage \
-        -depth 8 "rgb:$E2E_SHOT.rgb"
-    od -An -v -tu1 -w$((3 * E2E_FIELD_W)) "$E2E_SHOT.rgb" >"$E2E_SHOT.mat"
+        -depth 8 "ppm:$E2E_SHOT.ppm"
 }
 
 # e2e_keep SHOT NAME: writes SHOT as NAME.png into the work folder, and into
 # $LUMABELS_SCREENSHOT_DIR when that is set.
 e2e_keep() {
     local shot=$1 name=$2
-    convert -size "${E2E_FIELD_W}x$E2E_FIELD_H" -depth 8 "rgb:$shot.rgb" -strip "png:$E2E_WORK/$name.png"
+    convert "$shot.ppm" -strip "png:$E2E_WORK/$name.png"
     if [[ -n ${LUMABELS_SCREENSHOT_DIR:-} ]]; then
         mkdir -p "$LUMABELS_SCREENSHOT_DIR"
         cp "$E2E_WORK/$name.png" "$LUMABELS_SCREENSHOT_DIR/$name.png"
@@ -311,191 +312,80 @@ e2e_keep() {
 
 # Copies a shot under a lasting name, so a later poll does not overwrite it.
 e2e_save_as() {
-    cp "$1.rgb" "$E2E_WORK/$2.rgb"
-    cp "$1.mat" "$E2E_WORK/$2.mat"
+    cp "$1.ppm" "$E2E_WORK/$2.ppm"
     echo "$E2E_WORK/$2"
 }
 
 e2e_same_shot() {
-    cmp -s "$1.rgb" "$2.rgb"
+    cmp -s "$1.ppm" "$2.ppm"
 }
 
-# --- pixel queries (on a shot's .mat) -------------------------------------------------------
+# --- what a shot shows ------------------------------------------------------------------------
+# The questions go to shotprobe (shot/), built with the tests: ctest names it in
+# LUMABELS_SHOTPROBE; run by hand, it is found in the build tree of the game under test.
+
+e2e_find_probe() {
+    E2E_PROBE=${LUMABELS_SHOTPROBE:-${E2E_BUILD_DIR:-.}/tests/e2e/shot/shotprobe}
+    [[ -x $E2E_PROBE ]] || e2e_fail "no shotprobe at $E2E_PROBE: build the tests first"
+}
+
+# e2e_probe COMMAND SHOT [ARGUMENT]...: asks shotprobe about SHOT (a path without extension).
+# Its status is the answer of a yes-or-no command; a failing probe fails the test.
+e2e_probe() {
+    local command=$1 shot=$2 status=0
+    shift 2
+    "$E2E_PROBE" "$command" "$shot.ppm" "$@" || status=$?
+    ((status < 2)) || e2e_fail "shotprobe $command $shot failed (status $status)"
+    return "$status"
+}
 
 # e2e_pixel SHOT X Y -> "R G B"
 e2e_pixel() {
-    awk -v x="$2" -v y="$3" 'NR == y + 1 { i = 3 * x + 1; print $i, $(i + 1), $(i + 2); exit }' \
-        "$1.mat"
+    e2e_probe pixel "$@"
 }
 
 # e2e_count SHOT "R G B" [X0 Y0 X1 Y1]: pixels of that colour in the box (ends exclusive).
 e2e_count() {
-    local r g b
-    read -r r g b <<<"$2"
-    awk -v r="$r" -v g="$g" -v b="$b" -v x0="${3:-0}" -v y0="${4:-0}" \
-        -v x1="${5:-$E2E_FIELD_W}" -v y1="${6:-$E2E_FIELD_H}" '
-        NR - 1 >= y0 && NR - 1 < y1 {
-            for (x = x0; x < x1; x++) {
-                i = 3 * x + 1
-                if ($i == r && $(i + 1) == g && $(i + 2) == b) n++
-            }
-        }
-        END { print n + 0 }' "$1.mat"
+    e2e_probe count "$@"
 }
 
 # e2e_bbox SHOT "R G B": bounding box "X0 Y0 X1 Y1" (inclusive) of that colour, or nothing.
 e2e_bbox() {
-    local r g b
-    read -r r g b <<<"$2"
-    awk -v r="$r" -v g="$g" -v b="$b" '
-        {
-            for (x = 0; x < NF / 3; x++) {
-                i = 3 * x + 1
-                if ($i == r && $(i + 1) == g && $(i + 2) == b) {
-                    y = NR - 1
-                    if (!seen || x < x0) x0 = x
-                    if (!seen || x > x1) x1 = x
-                    if (!seen) y0 = y
-                    y1 = y
-                    seen = 1
-                }
-            }
-        }
-        END { if (seen) print x0, y0, x1, y1 }' "$1.mat"
+    e2e_probe bounds "$@"
 }
 
 # e2e_ink_rows SHOT "R G B"...: the runs of rows holding a pixel of none of the listed
 # colours, one "Y0 Y1 X0 X1" per run (all inclusive). With the flat colours of the field
 # listed, what is left is anti-aliased text: each run is a line of it.
 e2e_ink_rows() {
-    local shot=$1
-    shift
-    awk -v flat="$(printf '%s;' "$@")" '
-        BEGIN { n = split(flat, list, ";"); for (k = 1; k <= n; k++) if (list[k] != "") ok[list[k]] = 1 }
-        function flush() { if (open) print gy0, gy1, gx0, gx1; open = 0 }
-        {
-            y = NR - 1; hit = 0
-            for (x = 0; x < NF / 3; x++) {
-                i = 3 * x + 1
-                if (!(($i " " $(i + 1) " " $(i + 2)) in ok)) {
-                    if (!hit || x < rx0) rx0 = x
-                    if (!hit || x > rx1) rx1 = x
-                    hit = 1
-                }
-            }
-            if (hit) {
-                if (!open) { open = 1; gy0 = y; gx0 = rx0; gx1 = rx1 }
-                gy1 = y
-                if (rx0 < gx0) gx0 = rx0
-                if (rx1 > gx1) gx1 = rx1
-            } else flush()
-        }
-        END { flush() }' "$shot.mat"
+    e2e_probe ink-rows "$@"
 }
 
 # e2e_only_colours SHOT X0 Y0 X1 Y1 "R G B"...: true when the box (ends exclusive, clipped to
 # the field) holds no colour but those listed.
 e2e_only_colours() {
-    local shot=$1 x0=$2 y0=$3 x1=$4 y1=$5
-    shift 5
-    awk -v x0="$x0" -v y0="$y0" -v x1="$x1" -v y1="$y1" -v allowed="$(printf '%s;' "$@")" '
-        BEGIN {
-            n = split(allowed, list, ";")
-            for (k = 1; k <= n; k++) if (list[k] != "") ok[list[k]] = 1
-            if (x0 < 0) x0 = 0
-            if (y0 < 0) y0 = 0
-        }
-        NR - 1 >= y0 && NR - 1 < y1 {
-            for (x = x0; x < x1 && x < NF / 3; x++) {
-                i = 3 * x + 1
-                if (!(($i " " $(i + 1) " " $(i + 2)) in ok)) bad++
-            }
-        }
-        END { exit bad > 0 }' "$shot.mat"
+    e2e_probe only "$@"
 }
 
 # --- the band -------------------------------------------------------------------------------
 
-# e2e_band_tops SHOT: the top rows of every run of rows that are red (255,0,0) across at least
-# 370 of the 400 columns. The band's red stripe is always such a run (the character covers at
-# most 22 columns); other lumabels only grow that wide after a dozen ticks or more.
+# e2e_band_tops SHOT: the top rows of every run of rows that are red across at least 370 of the
+# 400 columns (the band's red stripe is always one; other lumabels grow that wide only late).
 e2e_band_tops() {
-    awk '
-        {
-            n = 0
-            for (x = 0; x < NF / 3; x++) {
-                i = 3 * x + 1
-                if ($i == 255 && $(i + 1) == 0 && $(i + 2) == 0) n++
-            }
-            full = n >= 370
-            if (full && !before) print NR - 1
-            before = full
-        }' "$1.mat"
+    e2e_probe band-tops "$1"
 }
 
 # e2e_band_check SHOT TOP: checks the band at TOP, a position it can only have within its first
-# 15 ticks: the six stripes of 16 rows in order, the row above not red and the row below not
-# lavender, and the character standing on it in the middle (her hair's colour is found only
-# there, at x 189..210 and from 18 rows above the band's top down). Only the columns no
-# lumabel from a corner can have reached yet (12 px a tick from each side) are checked, and
-# not the character's. Prints the reason when the band is not right.
+# 15 ticks: its stripes in order and the character standing on it in the middle. Prints the
+# reason when the band is not right.
 e2e_band_check() {
-    local shot=$1 top=$2 ticks
-    if (((E2E_BAND_START - top) % E2E_BAND_CLIMB != 0 || top > E2E_BAND_START)); then
-        echo "band top $top is no start position minus whole ticks of $E2E_BAND_CLIMB px"
-        return 1
-    fi
-    ticks=$(((E2E_BAND_START - top) / E2E_BAND_CLIMB))
-    if ((ticks > 15)); then
-        echo "band top $top is $ticks ticks from the start: too far to check the stripes"
-        return 1
-    fi
-    awk -v top="$top" -v ticks="$ticks" -v stripes="$(printf '%s;' "${E2E_STRIPES[@]}")" '
-        BEGIN { split(stripes, colour, ";") }
-        {
-            y = NR - 1
-            for (x = 0; x < NF / 3; x++) {
-                i = 3 * x + 1
-                if ($i == 255 && $(i + 1) == 214 && $(i + 2) == 40) {
-                    if (x >= 189 && x <= 210 && y >= top - 18 && y <= top + 17) hair++
-                    else stray++
-                }
-            }
-            s = y - top < 0 ? -1 : int((y - top) / 16)
-            if (y == top - 1) { want = colour[1]; neg = 1 }
-            else if (y == top + 96) { want = colour[6]; neg = 1 }
-            else if (s >= 0 && s < 6) { want = colour[s + 1]; neg = 0 }
-            else next
-            for (x = 12 * ticks; x < 400 - 12 * ticks; x++) {
-                if (x >= 189 && x <= 210) continue
-                i = 3 * x + 1
-                got = $i " " $(i + 1) " " $(i + 2)
-                if ((got == want) == neg) {
-                    printf "row %d column %d is %s, expected %s%s\n", y, x, got, (neg ? "anything but " : ""), want
-                    failed = 1
-                    exit 1
-                }
-            }
-        }
-        END {
-            if (failed) exit 1
-            if (hair < 30 || stray > 0) {
-                printf "the character is not standing on the band in the middle (%d hair pixels there, %d elsewhere)\n", hair, stray
-                exit 1
-            }
-        }' "$shot.mat"
+    e2e_probe band-check "$1" "$2"
 }
 
 # e2e_band_top SHOT: the band's top row when it is right at the start of a game (at most 15
-# ticks in), else nothing. The lowest candidate wins: it is the one nearest the start.
+# ticks in), else nothing.
 e2e_band_top() {
-    local top
-    for top in $(e2e_band_tops "$1" | sort -rn); do
-        if e2e_band_check "$1" "$top" >/dev/null; then
-            echo "$top"
-            return 0
-        fi
-    done
+    e2e_probe band-top "$1" || true
 }
 
 # Poll condition: a fresh shot shows a band that has just started. Sets E2E_TOP.
@@ -517,7 +407,7 @@ e2e_poll_tick() {
     e2e_shot poll
     E2E_TICKS_SHOTS=$((E2E_TICKS_SHOTS + 1))
     if ! e2e_same_shot "$E2E_SHOT" "$E2E_WORK/tick-previous"; then
-        cp "$E2E_SHOT.rgb" "$E2E_WORK/tick-previous.rgb"
+        cp "$E2E_SHOT.ppm" "$E2E_WORK/tick-previous.ppm"
         E2E_TICKS_SEEN=$((E2E_TICKS_SEEN + 1))
     fi
     ((E2E_TICKS_SEEN >= E2E_TICKS_GOAL))
@@ -533,7 +423,7 @@ e2e_wait_ticks() {
     E2E_TICKS_SHOTS=0
     E2E_TICKS_SINCE=$(e2e_now_ms)
     e2e_shot poll
-    cp "$E2E_SHOT.rgb" "$E2E_WORK/tick-previous.rgb"
+    cp "$E2E_SHOT.ppm" "$E2E_WORK/tick-previous.ppm"
     e2e_wait_until "$2" e2e_poll_tick
 }
 
@@ -547,12 +437,7 @@ e2e_poll_title() {
 
 # The title screen: sky in the four corners, the title's colour in the middle and nowhere else.
 e2e_is_title() {
-    local shot=$1 c
-    for c in "0 0" "399 0" "0 299" "399 299"; do
-        [[ $(e2e_pixel "$shot" "${c% *}" "${c#* }") == "$E2E_SKY" ]] || return 1
-    done
-    (($(e2e_count "$shot" "$E2E_TITLE" 100 100 300 200) >= 100)) || return 1
-    (($(e2e_count "$shot" "$E2E_TITLE") == $(e2e_count "$shot" "$E2E_TITLE" 100 100 300 200)))
+    e2e_probe is-title "$1"
 }
 
 e2e_wait_title() {
@@ -566,19 +451,19 @@ e2e_poll_results() {
     e2e_shot poll
     # Nothing but the results' outline has this colour.
     if (($(e2e_count "$E2E_SHOT" "$E2E_OUTLINE") < 20)); then
-        rm -f "$previous.rgb"
+        rm -f "$previous.ppm"
         return 1
     fi
-    if [[ -e $previous.rgb ]] && e2e_same_shot "$E2E_SHOT" "$previous"; then
+    if [[ -e $previous.ppm ]] && e2e_same_shot "$E2E_SHOT" "$previous"; then
         return 0
     fi
-    cp "$E2E_SHOT.rgb" "$previous.rgb"
+    cp "$E2E_SHOT.ppm" "$previous.ppm"
     return 1
 }
 
 # Waits for the results screen and for the field to stop changing.
 e2e_wait_results() {
-    rm -f "$E2E_WORK/results-previous.rgb"
+    rm -f "$E2E_WORK/results-previous.ppm"
     e2e_wait_until "${1:-15}" e2e_poll_results
 }
 
@@ -990,50 +875,13 @@ e2e_pause() {
 # line: row Y is white from column A to B with sky on both sides, column CX white from row T to
 # BOT with sky above and below.
 e2e_find_lone_clouds() {
-    awk '
-        { for (x = 0; x < NF / 3; x++) { i = 3 * x + 1; c[x, NR - 1] = ($i * 256 + $(i + 1)) * 256 + $(i + 2) } }
-        END {
-            sky = 128; white = 16777215
-            for (y = 1; y < 299; y++) {
-                x = 0
-                while (x < 400) {
-                    if (c[x, y] != white) { x++; continue }
-                    a = x
-                    while (x < 400 && c[x, y] == white) x++
-                    b = x - 1
-                    if (b - a + 1 < 60 || a < 1 || b > 398) continue
-                    if (c[a - 1, y] != sky || c[b + 1, y] != sky) continue
-                    skip = 0
-                    for (k = 0; k < found; k++)
-                        if (a >= fa[k] && b <= fb[k] && y >= ft[k] && y <= fbot[k]) skip = 1
-                    if (skip) continue
-                    cx = int((a + b) / 2)
-                    for (t = y; t > 0 && c[cx, t - 1] == white; t--) ;
-                    for (bot = y; bot < 299 && c[cx, bot + 1] == white; bot++) ;
-                    if (t < 1 || bot > 298 || c[cx, t - 1] != sky || c[cx, bot + 1] != sky) continue
-                    if (bot - t + 1 < 28) continue
-                    fa[found] = a; fb[found] = b; ft[found] = t; fbot[found] = bot; found++
-                    print a, b, y, cx, t, bot
-                }
-            }
-        }' "$1.mat"
+    e2e_probe lone-clouds "$1"
 }
 
 # e2e_cloud_state SHOT A B Y CX T BOT: "covered" when anything but sky and white has come near
 # the cloud, "intact" when its edges are all where they were, else "gone".
 e2e_cloud_state() {
-    local shot=$1 a=$2 b=$3 y=$4 cx=$5 t=$6 bot=$7 p
-    if ! e2e_only_colours "$shot" $((a - 2)) $((t - 2)) $((b + 3)) $((bot + 3)) "$E2E_SKY" "$E2E_WHITE"; then
-        echo covered
-        return
-    fi
-    for p in "$a $y" "$b $y" "$cx $t" "$cx $bot"; do
-        [[ $(e2e_pixel "$shot" "${p% *}" "${p#* }") == "$E2E_WHITE" ]] || { echo gone; return; }
-    done
-    for p in "$((a - 1)) $y" "$((b + 1)) $y" "$cx $((t - 1))" "$cx $((bot + 1))"; do
-        [[ $(e2e_pixel "$shot" "${p% *}" "${p#* }") == "$E2E_SKY" ]] || { echo gone; return; }
-    done
-    echo intact
+    e2e_probe cloud-state "$@"
 }
 
 # e2e_blow_a_cloud [ROUNDS]: during play, clicks a cloud that stands clear of everything that
@@ -1291,10 +1139,10 @@ e2e_other_window() {
 e2e_poll_steady() {
     local previous=$E2E_WORK/steady-previous
     e2e_shot poll
-    if [[ -e $previous.rgb ]] && e2e_same_shot "$E2E_SHOT" "$previous"; then
+    if [[ -e $previous.ppm ]] && e2e_same_shot "$E2E_SHOT" "$previous"; then
         return 0
     fi
-    cp "$E2E_SHOT.rgb" "$previous.rgb"
+    cp "$E2E_SHOT.ppm" "$previous.ppm"
     return 1
 }
 
@@ -1305,7 +1153,7 @@ e2e_poll_steady() {
 # is hidden or shows nothing cannot pass for one standing still.
 e2e_stands_still() {
     local what=$1 win=$2 ms=$3 first red start shots=0 elapsed=0
-    rm -f "$E2E_WORK/steady-previous.rgb"
+    rm -f "$E2E_WORK/steady-previous.ppm"
     e2e_wait_until 10 e2e_poll_steady || e2e_fail "the field never came to rest under $what"
     first=$(e2e_save_as "$E2E_SHOT" "still-first")
     red=$(e2e_count "$first" "255 0 0")
