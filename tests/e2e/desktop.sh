@@ -50,12 +50,6 @@ e2e_wm_state() {
     xprop -id "$1" _NET_WM_STATE
 }
 
-# e2e_geometry WIN -> "X Y W H": the client area, absolute.
-e2e_geometry() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x = $NF} /Absolute upper-left Y:/ {y = $NF}
-        /^ *Width:/ {w = $NF} /^ *Height:/ {h = $NF} END {print x, y, w, h}'
-}
-
 # e2e_frame_extents WIN -> "LEFT RIGHT TOP BOTTOM": the window manager's border around it.
 e2e_frame_extents() {
     xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g'

@@ -8,8 +8,7 @@ e2e_begin "$@"
 
 e2e_start_game
 e2e_wait_title
-e2e_click 200 150
-e2e_wait_fresh_band 10 || e2e_fail "the click did not start a game"
+e2e_click_to_play
 e2e_log "game started, band top at row $E2E_TOP"
 
 e2e_wait_results 15 || e2e_fail "no results within 15 s of the start"

@@ -29,6 +29,8 @@ E2E_BAND_START=204
 E2E_BAND_CLIMB=7
 
 E2E_NAME=${E2E_NAME:-$(basename "$0" .sh)}
+# This folder: the helper programs beside this file.
+E2E_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # Arguments e2e_launch gives the game.
 E2E_GAME_ARGS=()
 declare -A E2E_ALIVE=()
@@ -213,10 +215,16 @@ e2e_wait_exit() {
     unset "E2E_ALIVE[$pid]"
 }
 
+# e2e_geometry WIN -> "X Y W H": the client area, absolute.
+e2e_geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x = $NF} /Absolute upper-left Y:/ {y = $NF}
+        /^ *Width:/ {w = $NF} /^ *Height:/ {h = $NF} END {print x, y, w, h}'
+}
+
 # e2e_find_window PID: waits for the game's main window; sets E2E_WIN, E2E_WIN_X/Y/W/H and
 # the field's absolute position E2E_FX, E2E_FY (the field is the bottom 300 rows).
 e2e_find_window() {
-    local pid=$1 info
+    local pid=$1
     E2E_WIN=$(timeout 30 xdotool search --sync --all --onlyvisible --pid "$pid" \
         --name '^Lumabels$' | head -n 1) || true
     if [[ -z $E2E_WIN ]]; then
@@ -225,11 +233,7 @@ e2e_find_window() {
         fi
         e2e_fail "no window from pid $pid, which has ended"
     fi
-    info=$(xwininfo -id "$E2E_WIN")
-    E2E_WIN_X=$(awk '/Absolute upper-left X:/ {print $NF}' <<<"$info")
-    E2E_WIN_Y=$(awk '/Absolute upper-left Y:/ {print $NF}' <<<"$info")
-    E2E_WIN_W=$(awk '/^ *Width:/ {print $NF}' <<<"$info")
-    E2E_WIN_H=$(awk '/^ *Height:/ {print $NF}' <<<"$info")
+    read -r E2E_WIN_X E2E_WIN_Y E2E_WIN_W E2E_WIN_H <<<"$(e2e_geometry "$E2E_WIN")"
     E2E_FX=$E2E_WIN_X
     E2E_FY=$((E2E_WIN_Y + E2E_WIN_H - E2E_FIELD_H))
     E2E_GAME_PID=$pid
@@ -240,6 +244,27 @@ e2e_find_window() {
 e2e_start_game() {
     e2e_launch "${1:-game}"
     e2e_find_window "$E2E_PID"
+}
+
+# e2e_start_watched TAG: e2e_launch_watched, then the game's window with the title screen up.
+e2e_start_watched() {
+    e2e_launch_watched "$1"
+    e2e_find_watched_window "$E2E_PID"
+    e2e_wait_title
+}
+
+# e2e_expect_refused_beside: a start beside the running game is refused with status 1.
+e2e_expect_refused_beside() {
+    e2e_launch_watched beside
+    e2e_wait_end "$E2E_PID" 20
+    [[ $E2E_ENDING == "exit 1" ]] || e2e_fail "a start beside the running game ended with $E2E_ENDING, not exit 1"
+}
+
+# e2e_exit_by_menu PID WHAT: Game > Exit ends the watched game PID with status 0.
+e2e_exit_by_menu() {
+    e2e_menu_exit
+    e2e_wait_end "$1" 20
+    [[ $E2E_ENDING == "exit 0" ]] || e2e_fail "$2: Game > Exit ended the game with $E2E_ENDING"
 }
 
 # --- input ----------------------------------------------------------------------------------
@@ -262,6 +287,29 @@ e2e_move() {
 e2e_click() {
     e2e_move "$1" "$2"
     xdotool click 1
+}
+
+# e2e_click_to_play [WHAT]: a click on the title screen starts a game.
+e2e_click_to_play() {
+    e2e_click 200 150
+    e2e_wait_fresh_band "${2:-10}" || e2e_fail "${1:+$1: }the click did not start a game"
+}
+
+# e2e_move_window X Y [WHAT]: moves the main window and waits until it stands there.
+e2e_move_window() {
+    xdotool windowmove "$E2E_WIN" "$1" "$2"
+    e2e_wait_until 10 e2e_window_at "$E2E_WIN" "$1" "$2" || e2e_fail "${3:+$3: }the window did not move"
+}
+
+# e2e_play_at_random_place TAG: with the title screen up, moves the window to a place of its
+# own (so that a save shows in the file) and starts a game; E2E_LEFT, E2E_TOP is the place.
+e2e_play_at_random_place() {
+    E2E_LEFT=$((40 + RANDOM % 100)) E2E_TOP=$((30 + RANDOM % 100))
+    e2e_move_window "$E2E_LEFT" "$E2E_TOP" "$1"
+    # The click reaches the game behind the news of the move, so once it has started a game
+    # the game knows where its window is.
+    e2e_find_window "$E2E_PID"
+    e2e_click_to_play "$1"
 }
 
 # Opens Help > Tips and closes it again. The X server hands the game its events in order, so
@@ -508,40 +556,7 @@ e2e_close_window() {
         echo "[$E2E_NAME] skipped: python3 is not installed" >&2
         exit "$E2E_SKIP"
     }
-    python3 - "$1" <<'PY' || e2e_fail "could not send WM_DELETE_WINDOW to window $1"
-import ctypes, ctypes.util, sys
-x = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11") or "libX11.so.6")
-x.XOpenDisplay.restype = ctypes.c_void_p
-x.XOpenDisplay.argtypes = [ctypes.c_char_p]
-x.XInternAtom.restype = ctypes.c_ulong
-x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-class ClientMessage(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
-                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
-                ("l", ctypes.c_long * 5)]
-class XEvent(ctypes.Union):
-    _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
-x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
-                         ctypes.POINTER(XEvent)]
-x.XFlush.argtypes = [ctypes.c_void_p]
-x.XCloseDisplay.argtypes = [ctypes.c_void_p]
-display = x.XOpenDisplay(None)
-if not display:
-    sys.exit("cannot open the display")
-window = int(sys.argv[1], 0)
-event = XEvent()
-event.xclient.type = 33  # ClientMessage
-event.xclient.window = window
-event.xclient.message_type = x.XInternAtom(display, b"WM_PROTOCOLS", 0)
-event.xclient.format = 32
-event.xclient.l[0] = x.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
-event.xclient.l[1] = 0  # CurrentTime
-if not x.XSendEvent(display, window, 0, 0, ctypes.byref(event)):
-    sys.exit("XSendEvent failed")
-x.XFlush(display)
-x.XCloseDisplay(display)
-PY
+    python3 "$E2E_LIB_DIR/close_window.py" "$1" || e2e_fail "could not send WM_DELETE_WINDOW to window $1"
 }
 
 # e2e_expect_file PATH EXPECTED_BYTES WHAT: fails, showing both with every byte visible, unless
@@ -623,39 +638,9 @@ e2e_as_player() {
     e2e_copy_data "$E2E_WORK/game"
 }
 
-# A Perl program (Perl is part of every Debian system) that runs a command as its child and
-# writes down how it ended, telling an exit from a death by a signal, which the shell's own
-# status (128 + N for both) cannot.
+# The watcher (watch.pl) that writes down how a game ended; Perl is part of every Debian system.
 e2e_watcher_script() {
-    local script=$E2E_WORK/watch.pl
-    [[ -e $script ]] || cat >"$script" <<'PERL'
-use strict;
-use warnings;
-my ($pid_file, $status_file, @command) = @ARGV;
-my $pid = fork() // die "fork: $!";
-if ($pid == 0) {
-    exec { $command[0] } @command or exit 127;
-}
-sub put {
-    my ($path, $text) = @_;
-    open(my $out, '>', "$path.tmp") or die "$path.tmp: $!";
-    print $out $text;
-    close($out) or die "$path.tmp: $!";
-    rename("$path.tmp", $path) or die "$path: $!";
-}
-# Stopping the watcher (as the test's clean-up does) stops the game: TERM is passed on, and
-# the game gets a few seconds before a KILL. The game's id stays the watcher's child until
-# reaped here, so these signals can never reach another process.
-$SIG{ALRM} = sub { kill 'KILL', $pid; };
-$SIG{TERM} = $SIG{INT} = $SIG{HUP} = sub { kill 'TERM', $pid; alarm 4; };
-put($pid_file, "$pid\n");
-my $reaped;
-do { $reaped = waitpid($pid, 0); } while ($reaped == -1 && $!{EINTR});
-$reaped == $pid or die "waitpid: $!";
-my $status = $?;
-put($status_file, ($status & 127) ? "signal " . ($status & 127) . "\n" : "exit " . ($status >> 8) . "\n");
-PERL
-    echo "$script"
+    echo "$E2E_LIB_DIR/watch.pl"
 }
 
 E2E_PLAYER=()
@@ -782,55 +767,15 @@ e2e_rss_kb() {
     awk '/^VmRSS:/ { print $2 }' "/proc/$1/status" 2>/dev/null
 }
 
-# e2e_hold_library: builds (once) a library that, preloaded into the game, stops it inside a
-# save: the flush of the temporary settings file writes the file "held" (holding the
-# temporary's path) into the folder named by LUMABELS_TEST_HOLD and then waits until the FIFO
-# "release" there is opened for writing. The test so gets a close that is surely under way, for
-# as long as it likes, without guessing at times. Prints the library's path; returns 1 without
-# a C compiler.
+# e2e_hold_library: builds (once) hold.c, a library that, preloaded into the game, holds it
+# inside a save until the test releases it (see hold.c). The test so gets a close that is surely
+# under way, for as long as it likes, without guessing at times. Prints the library's path;
+# returns 1 without a C compiler.
 e2e_hold_library() {
     local library=$E2E_WORK/hold.so
     if [[ ! -e $library ]]; then
         command -v cc >/dev/null 2>&1 || return 1
-        cat >"$E2E_WORK/hold.c" <<'C'
-#define _GNU_SOURCE
-#include <dlfcn.h>
-#include <fcntl.h>
-#include <stdio.h>
-#include <stdlib.h>
-#include <string.h>
-#include <unistd.h>
-
-int fsync(int fd) {
-    int (*real)(int) = (int (*)(int))dlsym(RTLD_NEXT, "fsync");
-    const char* folder = getenv("LUMABELS_TEST_HOLD");
-    char link[64], target[4096], path[4200], ready[4200];
-    snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
-    const ssize_t n = folder != NULL ? readlink(link, target, sizeof target - 1) : -1;
-    if (n > 0) {
-        target[n] = 0;
-        if (strstr(target, "/.settings-") != NULL) {
-            snprintf(path, sizeof path, "%s/held.tmp", folder);
-            snprintf(ready, sizeof ready, "%s/held", folder);
-            const int out = open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-            if (out >= 0) {
-                if (write(out, target, (size_t)n) == n && close(out) == 0) {
-                    rename(path, ready);
-                } else {
-                    close(out);
-                }
-            }
-            snprintf(path, sizeof path, "%s/release", folder);
-            const int wait = open(path, O_RDONLY | O_CLOEXEC); /* a FIFO: waits for a writer */
-            if (wait >= 0) {
-                close(wait);
-            }
-        }
-    }
-    return real(fd);
-}
-C
-        cc -shared -fPIC -O1 -o "$library" "$E2E_WORK/hold.c" -ldl >"$E2E_WORK/hold.log" 2>&1 || {
+        cc -shared -fPIC -O1 -o "$library" "$E2E_LIB_DIR/hold.c" -ldl >"$E2E_WORK/hold.log" 2>&1 || {
             cat "$E2E_WORK/hold.log" >&2
             return 1
         }
@@ -884,6 +829,18 @@ e2e_cloud_state() {
     e2e_probe cloud-state "$@"
 }
 
+# e2e_clear_cloud SHOT TOP: the first lone cloud ("A B Y CX T BOT") that stays clear of the
+# band at TOP for the ten ticks a round may take, and of everything else by a margin; or nothing.
+e2e_clear_cloud() {
+    local shot=$1 top=$2 a b y cx t bot
+    while read -r a b y cx t bot; do
+        ((bot < top - 10 * E2E_BAND_CLIMB - 4)) || continue
+        e2e_only_colours "$shot" $((a - 24)) $((t - 24)) $((b + 25)) $((bot + 25)) "$E2E_SKY" "$E2E_WHITE" || continue
+        echo "$a $b $y $cx $t $bot"
+        return
+    done < <(e2e_find_lone_clouds "$shot")
+}
+
 # e2e_blow_a_cloud [ROUNDS]: during play, clicks a cloud that stands clear of everything that
 # moves until one has surely been blown away (a point scored, a note due); F2 starts a new game
 # when no cloud is clear. Fails after ROUNDS games (default 15).
@@ -897,13 +854,7 @@ e2e_blow_a_cloud() {
         fi
         start=$(e2e_save_as "$E2E_SHOT" "cloud-round$round")
         top=$E2E_TOP
-        pick=
-        while read -r a b y cx t bot; do
-            ((bot < top - 10 * E2E_BAND_CLIMB - 4)) || continue
-            e2e_only_colours "$start" $((a - 24)) $((t - 24)) $((b + 25)) $((bot + 25)) "$E2E_SKY" "$E2E_WHITE" || continue
-            pick="$a $b $y $cx $t $bot"
-            break
-        done < <(e2e_find_lone_clouds "$start")
+        pick=$(e2e_clear_cloud "$start" "$top")
         [[ -n $pick ]] || continue
         read -r a b y cx t bot <<<"$pick"
         e2e_click "$cx" $(((t + bot) / 2))
@@ -973,42 +924,6 @@ e2e_stderr_lines() {
 
 # --- terminals --------------------------------------------------------------------------------
 
-# A watcher for a game started from a terminal. It runs in the game's job, so the terminal's
-# hang-ups and interrupts reach it as they reach the game: it ignores them itself, so that it
-# lives to write down how the game ended ("exit N" or "signal N"), and starts the game with
-# the dispositions it was started with itself (ignored under nohup, the default otherwise).
-e2e_terminal_watcher_script() {
-    local script=$E2E_WORK/terminal-watch.pl
-    [[ -e $script ]] || cat >"$script" <<'PERL'
-use strict;
-use warnings;
-my ($pid_file, $status_file, @command) = @ARGV;
-my %start = map { $_ => (($SIG{$_} // '') eq 'IGNORE' ? 'IGNORE' : 'DEFAULT') } qw(HUP INT);
-$SIG{HUP} = $SIG{INT} = 'IGNORE';
-my $pid = fork() // die "fork: $!";
-if ($pid == 0) {
-    $SIG{$_} = $start{$_} for keys %start;
-    exec { $command[0] } @command or exit 127;
-}
-sub put {
-    my ($path, $text) = @_;
-    open(my $out, '>', "$path.tmp") or die "$path.tmp: $!";
-    print $out $text;
-    close($out) or die "$path.tmp: $!";
-    rename("$path.tmp", $path) or die "$path: $!";
-}
-$SIG{ALRM} = sub { kill 'KILL', $pid; };
-$SIG{TERM} = sub { kill 'TERM', $pid; alarm 4; };
-put($pid_file, "$pid\n");
-my $reaped;
-do { $reaped = waitpid($pid, 0); } while ($reaped == -1 && $!{EINTR});
-$reaped == $pid or die "waitpid: $!";
-my $status = $?;
-put($status_file, ($status & 127) ? "signal " . ($status & 127) . "\n" : "exit " . ($status >> 8) . "\n");
-PERL
-    echo "$script"
-}
-
 # e2e_terminal_command TAG [PREFIX]...: writes a script that starts the game as e2e_launch
 # does (after PREFIX, such as nohup), under the terminal watcher, with the game's process id in
 # TAG.pid and its ending in TAG.status; prints the script's path, the line to type.
@@ -1030,7 +945,7 @@ e2e_terminal_command() {
             XDG_CONFIG_HOME="$E2E_WORK/home/.config" XDG_DATA_HOME="$E2E_WORK/home/.local/share" \
             XDG_CACHE_HOME="$E2E_WORK/home/.cache" LANG=C.UTF-8 QT_QPA_PLATFORM=xcb \
             SDL_AUDIODRIVER=dummy \
-            perl "$(e2e_terminal_watcher_script)" "$E2E_WORK/$tag.pid" "$E2E_WORK/$tag.status" "$E2E_GAME"
+            perl "$(e2e_watcher_script)" --terminal "$E2E_WORK/$tag.pid" "$E2E_WORK/$tag.status" "$E2E_GAME"
         printf '\n'
     } >"$script"
     chmod 755 "$script"
@@ -1050,7 +965,7 @@ e2e_open_terminal() {
     E2E_TERMINAL_CONTROL=$E2E_WORK/$tag.control
     rm -f "$E2E_TERMINAL_CONTROL" "$E2E_WORK/$tag.shell"
     mkfifo "$E2E_TERMINAL_CONTROL"
-    python3 "$(dirname "${BASH_SOURCE[0]}")/pty_session.py" "$E2E_TERMINAL_CONTROL" \
+    python3 "$E2E_LIB_DIR/pty_session.py" "$E2E_TERMINAL_CONTROL" \
         "$E2E_WORK/$tag.terminal" "$line" >"$E2E_WORK/$tag.shell" 2>&1 &
     E2E_TERMINAL_PID=$!
     E2E_ALIVE[$E2E_TERMINAL_PID]=1

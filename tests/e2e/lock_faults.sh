@@ -42,16 +42,12 @@ refused() {
 
 # runs TAG: the game started through E2E_GAME shows its window; sets E2E_PID.
 runs() {
-    e2e_launch_watched "$1"
-    e2e_find_watched_window "$E2E_PID"
-    e2e_wait_title
+    e2e_start_watched "$1"
 }
 
 # ends TAG: Game > Exit, and status 0.
 ends() {
-    e2e_menu_exit
-    e2e_wait_end "$E2E_PID" 20
-    [[ $E2E_ENDING == "exit 0" ]] || e2e_fail "$1: Game > Exit ended with $E2E_ENDING"
+    e2e_exit_by_menu "$E2E_PID" "$1"
 }
 
 wrap() {

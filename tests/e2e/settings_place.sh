@@ -55,13 +55,9 @@ listing() {
 play() {
     local tag=$1
     E2E_GAME=$2
-    e2e_launch_watched "$tag"
-    e2e_find_watched_window "$E2E_PID"
-    e2e_wait_title
+    e2e_start_watched "$tag"
     read -r left top < <(e2e_window_pos "$E2E_WIN")
-    e2e_menu_exit
-    e2e_wait_end "$E2E_PID" 20
-    [[ $E2E_ENDING == "exit 0" ]] || e2e_fail "$tag: Game > Exit ended with $E2E_ENDING"
+    e2e_exit_by_menu "$E2E_PID" "$tag"
 }
 
 # as_player TAG BINARY [ENV ARGUMENT]...: a wrapper that runs BINARY as the player.
