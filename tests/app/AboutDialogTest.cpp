@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include "dialogs/AboutLayout.h"
@@ -88,8 +88,7 @@ TEST_F(AboutDialogTest, EnterAndEscapeCloseWithOkTheCloseButtonWithCancel) {
             // its focus is.
             QWidget* focus = modal->focusWidget();
             EXPECT_EQ(focus != nullptr ? focus->objectName() : QString(), "Button1");
-            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-            QApplication::sendEvent(modal, &press);
+            QTest::keyClick(modal, static_cast<Qt::Key>(key));
         });
         EXPECT_EQ(dialog.exec(), 1) << key;
     }
