@@ -302,10 +302,11 @@ e2e_move_window() {
 }
 
 # e2e_play_at_random_place TAG: with the title screen up, moves the window to a place of its
-# own (so that a save shows in the file) and starts a game; E2E_LEFT, E2E_TOP is the place.
+# own (so that a save shows in the file) and starts a game; E2E_PLACE_X, E2E_PLACE_Y is the
+# place.
 e2e_play_at_random_place() {
-    E2E_LEFT=$((40 + RANDOM % 100)) E2E_TOP=$((30 + RANDOM % 100))
-    e2e_move_window "$E2E_LEFT" "$E2E_TOP" "$1"
+    E2E_PLACE_X=$((40 + RANDOM % 100)) E2E_PLACE_Y=$((30 + RANDOM % 100))
+    e2e_move_window "$E2E_PLACE_X" "$E2E_PLACE_Y" "$1"
     # The click reaches the game behind the news of the move, so once it has started a game
     # the game knows where its window is.
     e2e_find_window "$E2E_PID"

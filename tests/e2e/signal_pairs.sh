@@ -25,7 +25,7 @@ start_playing() {
     printf '%s' "$prepared" >"$file"
     e2e_start_watched "$tag"
     e2e_play_at_random_place "$tag"
-    left=$E2E_LEFT top=$E2E_TOP
+    left=$E2E_PLACE_X top=$E2E_PLACE_Y
 }
 
 # expect_saved WHAT: the game ended with status 0 and settings.ini is what a save of the

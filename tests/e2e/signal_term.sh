@@ -31,7 +31,7 @@ start_playing() {
     printf '%s' "$prepared" >"$file"
     e2e_start_watched "$tag"
     e2e_play_at_random_place "$tag"
-    left=$E2E_LEFT top=$E2E_TOP
+    left=$E2E_PLACE_X top=$E2E_PLACE_Y
 }
 
 # saved LEFT TOP: what a save of the prepared options with the window at LEFT, TOP writes.

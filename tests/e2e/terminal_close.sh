@@ -24,7 +24,7 @@ start_in_terminal() {
     e2e_find_window "$E2E_PID"
     e2e_wait_title
     e2e_play_at_random_place "$tag"
-    left=$E2E_LEFT top=$E2E_TOP
+    left=$E2E_PLACE_X top=$E2E_PLACE_Y
 }
 
 # expect_saved WHAT: settings.ini is what a save of the prepared options writes with the window
