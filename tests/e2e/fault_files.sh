@@ -15,10 +15,7 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
-e2e_as_player || {
-    echo "[$E2E_NAME] skipped: running as root and setpriv is not installed" >&2
-    exit "$E2E_SKIP"
-}
+e2e_as_player_or_skip
 game_dir=$E2E_WORK/game
 file=$game_dir/settings.ini
 config=$E2E_WORK/home/.config/lumabels/settings.ini

@@ -639,6 +639,14 @@ e2e_as_player() {
     e2e_copy_data "$E2E_WORK/game"
 }
 
+# e2e_as_player_or_skip: e2e_as_player, or the test is skipped where it cannot be.
+e2e_as_player_or_skip() {
+    e2e_as_player || {
+        echo "[$E2E_NAME] skipped: running as root and setpriv is not installed" >&2
+        exit "$E2E_SKIP"
+    }
+}
+
 # The watcher (watch.pl) that writes down how a game ended; Perl is part of every Debian system.
 e2e_watcher_script() {
     echo "$E2E_LIB_DIR/watch.pl"
@@ -921,6 +929,18 @@ e2e_attacker() {
 # e2e_stderr_lines FILE: the number of lines in FILE (0 for a missing or empty file).
 e2e_stderr_lines() {
     if [[ -s $1 ]]; then wc -l <"$1"; else echo 0; fi
+}
+
+# e2e_said_once TAG TEXT...: the game of TAG wrote exactly one line on stderr, holding each TEXT.
+e2e_said_once() {
+    local tag=$1 err=$E2E_WORK/$1.err text
+    shift
+    (($(e2e_stderr_lines "$err") == 1)) ||
+        e2e_fail "$tag: $(e2e_stderr_lines "$err") lines on stderr, not one: $(head -c 500 "$err")"
+    for text in "$@"; do
+        grep -qF -- "$text" "$err" || e2e_fail "$tag: stderr does not say '$text': $(<"$err")"
+    done
+    e2e_log "$tag: said once: $(<"$err")"
 }
 
 # --- terminals --------------------------------------------------------------------------------
