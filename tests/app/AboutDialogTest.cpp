@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTimer>
 
 #include "GameVersion.h"
@@ -101,8 +101,7 @@ TEST_F(AboutDialogTest, EnterAndEscapeCloseWithOkTheCloseButtonWithCancel) {
             // its focus is.
             QWidget* focus = modal->focusWidget();
             EXPECT_EQ(focus != nullptr ? focus->objectName() : QString(), "Button1");
-            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-            QApplication::sendEvent(modal, &press);
+            QTest::keyClick(modal, static_cast<Qt::Key>(key));
         });
         EXPECT_EQ(dialog.exec(), 1) << key;
     }

@@ -1,9 +1,9 @@
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlatformSurfaceEvent>
 #include <QPushButton>
 #include <QStringList>
+#include <QTest>
 #include <QWindow>
 #include <fstream>
 #include <sstream>
@@ -135,8 +135,7 @@ class GuiDefaultThenCancelTest : public GuiSettingsTest,
     void Leave(TOptionsDialog& dialog) const {
         const std::string way = GetParam();
         if (way == "Escape") {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-            QApplication::sendEvent(dialog.focusWidget(), &press);
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
         } else if (way == "Cancel") {
             dialog.findChild<QPushButton*>("Button2")->click();
         } else {

@@ -7,13 +7,13 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <cmath>
 #include <functional>
@@ -31,23 +31,12 @@ constexpr int Cancel = 2;
 // Returned when a test left the dialog open, so that a mistake fails instead of hanging.
 constexpr int LeftOpen = 99;
 
-void SendKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
-             const QString& text = QString()) {
-    ASSERT_NE(target, nullptr);
-    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-    QApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-    QApplication::sendEvent(target, &release);
-}
-
 // Replaces the edit's text the way a user does: focus it, select all, type over it.
 void Type(QLineEdit* edit, const QString& text) {
     edit->setFocus();
     edit->selectAll();
-    SendKey(edit, Qt::Key_Delete);
-    for (const QChar c : text) {
-        SendKey(edit, c.toUpper().unicode(), Qt::NoModifier, QString(c));
-    }
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
 }
 
 AppPlayOptions SomePlayOptions() {
@@ -144,13 +133,14 @@ class OptionsDialogTest : public ::testing::Test {
         return dialog.exec();
     }
     int ExecAndPress(int key) {
-        return Exec([this, key] { SendKey(dialog.focusWidget(), key); });
+        return Exec(
+            [this, key] { QTest::keyClick(dialog.focusWidget(), static_cast<Qt::Key>(key)); });
     }
     QString PresetShownOnOpening() {
         QString shown;
         Exec([this, &shown] {
             shown = Combo()->currentText();
-            SendKey(&dialog, Qt::Key_Escape);
+            QTest::keyClick(&dialog, Qt::Key_Escape);
         });
         return shown;
     }
@@ -158,10 +148,10 @@ class OptionsDialogTest : public ::testing::Test {
     void PickWithKeys(int row) {
         Combo()->setFocus();
         while (Combo()->currentIndex() < row) {
-            SendKey(Combo(), Qt::Key_Down);
+            QTest::keyClick(Combo(), Qt::Key_Down);
         }
         while (Combo()->currentIndex() > row) {
-            SendKey(Combo(), Qt::Key_Up);
+            QTest::keyClick(Combo(), Qt::Key_Up);
         }
     }
     // The user's pick from the opened list, which may be the item already shown.
@@ -169,7 +159,7 @@ class OptionsDialogTest : public ::testing::Test {
         Combo()->showPopup();
         QAbstractItemView* view = Combo()->view();
         view->setCurrentIndex(view->model()->index(row, 0));
-        SendKey(view, Qt::Key_Return);
+        QTest::keyClick(view, Qt::Key_Return);
     }
 
     TOptionsDialog dialog;
@@ -250,10 +240,10 @@ TEST_F(OptionsDialogTest, AltWithALabelsLetterFocusesItsControl) {
         // Shortcuts only reach the active window, which the offscreen platform never sets.
         QApplication::setActiveWindow(&dialog);
         for (const auto& [key, name] : expected) {
-            SendKey(dialog.focusWidget(), key, Qt::AltModifier, QString(QChar(key).toLower()));
+            QTest::keyClick(dialog.focusWidget(), static_cast<Qt::Key>(key), Qt::AltModifier);
             focused << FocusName();
         }
-        SendKey(dialog.focusWidget(), Qt::Key_Escape);
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
     });
     EXPECT_EQ(focused, QStringList({"Group1_Edit1", "Group1_Edit2", "Group1_Edit3", "Group1_Edit4",
                                     "Group1_ComboBox1"}));
@@ -272,8 +262,8 @@ TEST_F(OptionsDialogTest, ACheckBoxMnemonicThenEnterAtOnceKeepsTheToggle) {
         const bool before = box->isChecked();
         const int result = Exec([&, key = key] {
             QApplication::setActiveWindow(&dialog);
-            SendKey(dialog.focusWidget(), key, Qt::AltModifier, QString(QChar(key).toLower()));
-            SendKey(dialog.focusWidget(), Qt::Key_Return);
+            QTest::keyClick(dialog.focusWidget(), static_cast<Qt::Key>(key), Qt::AltModifier);
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
         });
         EXPECT_EQ(result, Ok) << box->objectName().toStdString();
         EXPECT_NE(box->isChecked(), before) << box->objectName().toStdString();
@@ -294,10 +284,10 @@ TEST_F(OptionsDialogTest, TabVisitsTheButtonsThenPlayThenSystem) {
     Exec([&] {
         visited << FocusName();
         for (int i = 0; i < 13; ++i) {
-            SendKey(dialog.focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
             visited << FocusName();
         }
-        SendKey(&dialog, Qt::Key_Escape);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
     });
     EXPECT_EQ(visited, QStringList({"Button1", "Button2", "Button3", "Group1_Edit1", "Group1_Edit2",
                                     "Group1_Edit3", "Group1_Edit4", "Group1_CheckBox1",
@@ -347,7 +337,7 @@ TEST_F(OptionsDialogTest, OpensInTheMiddleOfTheScreen) {
     Exec([&] {
         centre = dialog.frameGeometry().center();
         screenCentre = dialog.screen()->availableGeometry().center();
-        SendKey(&dialog, Qt::Key_Escape);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
     });
     EXPECT_LE(std::abs(centre.x() - screenCentre.x()), 1);
     EXPECT_LE(std::abs(centre.y() - screenCentre.y()), 1);
@@ -407,7 +397,7 @@ TEST_F(OptionsDialogTest, OpensWithTheFocusOnOk) {
     QString focus;
     Exec([&] {
         focus = FocusName();
-        SendKey(&dialog, Qt::Key_Escape);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
     });
     EXPECT_EQ(focus, "Button1");
 }
@@ -425,7 +415,7 @@ TEST_F(OptionsDialogTest, EnterRightAfterOpeningAcceptsUnchanged) {
 TEST_F(OptionsDialogTest, EnterInAnEditAcceptsWhatWasTyped) {
     const int result = Exec([this] {
         Type(Edit(3), "40");
-        SendKey(Edit(3), Qt::Key_Return);
+        QTest::keyClick(Edit(3), Qt::Key_Return);
     });
     EXPECT_EQ(result, Ok);
     EXPECT_EQ(dialog.GetPlayOptions().Interval, 40);
@@ -442,7 +432,7 @@ TEST_F(OptionsDialogTest, PickingNoneChangesNothing) {
         PickWithKeys(0);
         EXPECT_EQ(Combo()->currentText(), "(None)");
         after = EditTexts();
-        SendKey(&dialog, Qt::Key_Escape);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
     });
     EXPECT_EQ(after, before);
 }
@@ -456,7 +446,7 @@ TEST_F(OptionsDialogTest, PickingAPresetChangesOnlyTheTwoCounts) {
         PickWithKeys(2);
         texts = EditTexts();
         boxes = BoxStates();
-        SendKey(&dialog, Qt::Key_Escape);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
     });
     EXPECT_EQ(result, Cancel);
     EXPECT_EQ(texts, QStringList({"12", "0", "250", "Well done"}));
@@ -473,7 +463,7 @@ TEST_F(OptionsDialogTest, EachPresetPickedFromTheListGivesItsCounts) {
         Exec([&, row = row] {
             PickFromList(row);
             shown = {Edit(1)->text(), Edit(2)->text()};
-            SendKey(&dialog, Qt::Key_Escape);
+            QTest::keyClick(&dialog, Qt::Key_Escape);
         });
         EXPECT_EQ(shown, counts) << row;
     }
@@ -485,7 +475,7 @@ TEST_F(OptionsDialogTest, PickingTheShownPresetAgainRestoresItsCounts) {
         Type(Edit(1), "4");
         PickFromList(1);
         shown = {Edit(1)->text(), Edit(2)->text()};
-        SendKey(&dialog, Qt::Key_Escape);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
     });
     EXPECT_EQ(shown, QStringList({"9", "2"}));
 }
@@ -504,7 +494,7 @@ TEST_F(OptionsDialogTest, AHandEditedPresetStaysShownUntilTheNextOpening) {
         PickWithKeys(2);
         Type(Edit(1), "7");
         shownAfterEdit = Combo()->currentText();
-        SendKey(dialog.focusWidget(), Qt::Key_Return);
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
     });
     EXPECT_EQ(result, Ok);
     EXPECT_EQ(shownAfterEdit, "Serene");
@@ -590,7 +580,7 @@ TEST_F(OptionsDialogTest, OkStoresOutOfRangeNumbersAsTyped) {
         Type(Edit(1), "0");
         Type(Edit(2), "500");
         Type(Edit(3), "-5");
-        SendKey(dialog.focusWidget(), Qt::Key_Return);
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
     });
     EXPECT_EQ(result, Ok);
     EXPECT_EQ(dialog.GetPlayOptions().NumLumabels, 0);
@@ -668,7 +658,7 @@ class OptionsDialogCloseTest : public OptionsDialogTest,
   protected:
     void CloseTheWay(const std::string& way) {
         if (way == "Escape") {
-            SendKey(dialog.focusWidget(), Qt::Key_Escape);
+            QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
         } else if (way == "Cancel") {
             Button(2)->click();
         } else {

@@ -50,12 +50,6 @@ e2e_wm_state() {
     xprop -id "$1" _NET_WM_STATE
 }
 
-# e2e_geometry WIN -> "X Y W H": the client area, absolute.
-e2e_geometry() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x = $NF} /Absolute upper-left Y:/ {y = $NF}
-        /^ *Width:/ {w = $NF} /^ *Height:/ {h = $NF} END {print x, y, w, h}'
-}
-
 # e2e_frame_extents WIN -> "LEFT RIGHT TOP BOTTOM": the window manager's border around it.
 e2e_frame_extents() {
     xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g'
@@ -70,9 +64,7 @@ e2e_dialog() {
 # e2e_region_share X Y W H "R G B" -> per cent of the screen's pixels in the box that have the
 # colour (0 to 100).
 e2e_region_share() {
-    local x=$1 y=$2 w=$3 h=$4 r g b
-    read -r r g b <<<"$5"
-    import -window root -crop "${w}x$h+$x+$y" +repage -depth 8 "rgb:$E2E_WORK/region.rgb"
-    od -An -v -tu1 -w3 "$E2E_WORK/region.rgb" |
-        awk -v r="$r" -v g="$g" -v b="$b" '$1 == r && $2 == g && $3 == b {n++} END {print int(100 * n / NR)}'
+    local x=$1 y=$2 w=$3 h=$4
+    import -window root -crop "${w}x$h+$x+$y" +repage -depth 8 "ppm:$E2E_WORK/region.ppm"
+    e2e_probe share "$E2E_WORK/region" "$5"
 }

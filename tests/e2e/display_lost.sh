@@ -17,11 +17,8 @@ file=$(e2e_settings)
 prepared=$'[Settings]\nPlayOptions=9,2,50,Results,1\nSystemOptions=1,0,1,0\nOthers=0,0,10,10\n'
 printf '%s' "$prepared" >"$file"
 
-e2e_launch_watched lost
-e2e_find_watched_window "$E2E_PID"
-e2e_wait_title
-e2e_click 200 150
-e2e_wait_fresh_band 10 || e2e_fail "the click did not start a game"
+e2e_start_watched lost
+e2e_click_to_play
 e2e_wait_results 30 || e2e_fail "the game did not end"
 others=$(e2e_settings_key "$file" Others)
 [[ $others =~ ^0,([1-9][0-9]*),10,10$ ]] ||
@@ -29,8 +26,7 @@ others=$(e2e_settings_key "$file" Others)
 record=${BASH_REMATCH[1]}
 e2e_log "the game ended with a record of $record ms; settings.ini holds it already"
 
-xdotool windowmove "$E2E_WIN" 123 97
-e2e_wait_until 10 e2e_window_at "$E2E_WIN" 123 97 || e2e_fail "the window did not move"
+e2e_move_window 123 97
 e2e_find_window "$E2E_PID"
 e2e_focus
 e2e_key F2
@@ -55,21 +51,17 @@ e2e_restart_x
 e2e_launch_watched next
 next=$E2E_PID
 e2e_find_watched_window "$next"
-e2e_launch_watched beside
-e2e_wait_end "$E2E_PID" 20
-[[ $E2E_ENDING == "exit 1" ]] || e2e_fail "a start beside the next run ended with $E2E_ENDING, not exit 1"
+e2e_expect_refused_beside
 e2e_wait_title
 e2e_window_at "$E2E_WIN" 123 97 || e2e_fail "the next run's window is at $(e2e_window_pos "$E2E_WIN"), not at 123,97"
 e2e_log "the next start took the lock and read the saved place"
 
 # --- the X server dies outright (SIGKILL) during play ----------------------------------------------
-xdotool windowmove "$E2E_WIN" 150 120
-e2e_wait_until 10 e2e_window_at "$E2E_WIN" 150 120 || e2e_fail "the window did not move"
+e2e_move_window 150 120
 # A dying display leaves the game no time to read what is still queued: the click that starts
 # a game comes behind the news of the move, so once a game runs the game has seen the move.
 e2e_find_window "$next"
-e2e_click 200 150
-e2e_wait_fresh_band 10 || e2e_fail "the click did not start a game"
+e2e_click_to_play
 kill -KILL "$E2E_XVFB_PID"
 wait "$E2E_XVFB_PID" 2>/dev/null || true
 E2E_XVFB_PID=
@@ -80,13 +72,9 @@ e2e_expect_file "$file" "$saved" "the killed X server cost the settings, the rec
 e2e_log "the X server killed: exit 1, saved with the window at 150,120"
 
 e2e_restart_x
-e2e_launch_watched last
-e2e_find_watched_window "$E2E_PID"
-e2e_wait_title
+e2e_start_watched last
 e2e_window_at "$E2E_WIN" 150 120 || e2e_fail "the last run's window is at $(e2e_window_pos "$E2E_WIN"), not at 150,120"
-e2e_menu_exit
-e2e_wait_end "$E2E_PID" 20
-[[ $E2E_ENDING == "exit 0" ]] || e2e_fail "the last run's Exit ended with $E2E_ENDING"
+e2e_exit_by_menu "$E2E_PID" "the last run"
 e2e_expect_file "$file" "$saved" "the last run did not keep the saved record and place"
 e2e_log "the last start took the lock, read the file and saved it again on Exit"
 e2e_log "pass"

@@ -37,22 +37,17 @@ start() {
     shift 2
     printf '%s' "$options" >"$folder/settings.ini"
     E2E_GAME=$(e2e_wrap_game "wrap-$tag" "$folder/lumabels" "$@" PATH="$E2E_WORK/fakebin:$PATH")
-    e2e_launch_watched "$tag"
-    e2e_find_watched_window "$E2E_PID"
-    e2e_wait_title
+    e2e_start_watched "$tag"
 }
 
 # finish TAG: Game > Exit, and status 0.
 finish() {
-    e2e_menu_exit
-    e2e_wait_end "$E2E_PID" 20
-    [[ $E2E_ENDING == "exit 0" ]] || e2e_fail "$1: Game > Exit ended with $E2E_ENDING"
+    e2e_exit_by_menu "$E2E_PID" "$1"
 }
 
 # play TAG: a game in which a cloud is blown away: a point, and a note due.
 play() {
-    e2e_click 200 150
-    e2e_wait_fresh_band 10 || e2e_fail "$1: the click did not start a game"
+    e2e_click_to_play "$1"
     e2e_blow_a_cloud 20
 }
 

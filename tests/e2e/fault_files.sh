@@ -15,10 +15,7 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
-e2e_as_player || {
-    echo "[$E2E_NAME] skipped: running as root and setpriv is not installed" >&2
-    exit "$E2E_SKIP"
-}
+e2e_as_player_or_skip
 game_dir=$E2E_WORK/game
 file=$game_dir/settings.ini
 config=$E2E_WORK/home/.config/lumabels/settings.ini
@@ -39,16 +36,11 @@ listing() {
 # window came up.
 play() {
     local tag=$1
-    e2e_launch_watched "$tag"
-    e2e_find_watched_window "$E2E_PID"
-    e2e_wait_title
+    e2e_start_watched "$tag"
     read -r left top < <(e2e_window_pos "$E2E_WIN")
-    e2e_click 200 150
-    e2e_wait_fresh_band 10 || e2e_fail "$tag: the click did not start a game"
+    e2e_click_to_play "$tag"
     e2e_wait_ticks 3 10 || e2e_fail "$tag: the game did not go on"
-    e2e_menu_exit
-    e2e_wait_end "$E2E_PID" 20
-    [[ $E2E_ENDING == "exit 0" ]] || e2e_fail "$tag: Game > Exit ended with $E2E_ENDING"
+    e2e_exit_by_menu "$E2E_PID" "$tag"
     e2e_log "$tag: started at $left,$top, played, exit 0"
 }
 
@@ -123,18 +115,14 @@ play_fast() {
     local tag=$1 time
     # The player's own file, as one they wrote would be.
     if ((${#E2E_PLAYER[@]} > 0)); then chown 65534:65534 "$file"; fi
-    e2e_launch_watched "$tag"
-    e2e_find_watched_window "$E2E_PID"
-    e2e_wait_title
+    e2e_start_watched "$tag"
     e2e_window_at "$E2E_WIN" 77 66 ||
         e2e_fail "$tag: the window came up at $(e2e_window_pos "$E2E_WIN"), not at the file's 77,66"
     e2e_click 200 150
     # No look for the band's first ticks: at 20 ms a tick they are over before a busy machine
     # takes its first shot. Only a game started by the click can end in results.
     e2e_wait_results 15 || e2e_fail "$tag: no results within 15 s of the click"
-    e2e_menu_exit
-    e2e_wait_end "$E2E_PID" 20
-    [[ $E2E_ENDING == "exit 0" ]] || e2e_fail "$tag: Game > Exit ended with $E2E_ENDING"
+    e2e_exit_by_menu "$E2E_PID" "$tag"
     others=$(LC_ALL=C grep -a -o 'Others=0,[0-9]*,77,66' "$file" | head -n 1) ||
         e2e_fail "$tag: no Others=0,<time>,77,66 saved"
     time=${others#Others=0,}

@@ -20,14 +20,10 @@ prepared=$'[Settings]\r\n; kept as it is\r\nPlayOptions=9,2,100,Results,1\r\nSys
 printf '%s' "$prepared" >"$file"
 
 # --- SIGKILL during play ----------------------------------------------------------------------
-e2e_launch_watched playing
-e2e_find_watched_window "$E2E_PID"
-e2e_wait_title
+e2e_start_watched playing
 e2e_window_at "$E2E_WIN" 31 41 || e2e_fail "the window came up at $(e2e_window_pos "$E2E_WIN"), not at 31,41"
-e2e_click 200 150
-e2e_wait_fresh_band 10 || e2e_fail "the click did not start a game"
-xdotool windowmove "$E2E_WIN" 150 120
-e2e_wait_until 10 e2e_window_at "$E2E_WIN" 150 120 || e2e_fail "the window did not move"
+e2e_click_to_play
+e2e_move_window 150 120
 kill -KILL "$E2E_PID"
 e2e_wait_end "$E2E_PID" 10
 [[ $E2E_ENDING == "signal 9" ]] || e2e_fail "SIGKILL: the game ended with $E2E_ENDING"
@@ -39,14 +35,10 @@ e2e_log "killed during play: settings.ini untouched"
 e2e_launch_watched next
 next=$E2E_PID
 e2e_find_watched_window "$next"
-e2e_launch_watched beside
-e2e_wait_end "$E2E_PID" 20
-[[ $E2E_ENDING == "exit 1" ]] || e2e_fail "a start beside the next run ended with $E2E_ENDING, not exit 1"
+e2e_expect_refused_beside
 e2e_wait_title
 e2e_window_at "$E2E_WIN" 31 41 || e2e_fail "the next run's window is at $(e2e_window_pos "$E2E_WIN"), not at 31,41"
-e2e_menu_exit
-e2e_wait_end "$next" 20
-[[ $E2E_ENDING == "exit 0" ]] || e2e_fail "the next run's Exit ended with $E2E_ENDING"
+e2e_exit_by_menu "$next" "the next run"
 e2e_expect_file "$file" "${prepared%Others=*}Others=7,12340,31,41"$'\r\n' \
     "the run after the kill did not read and keep the saved record and place"
 e2e_log "the next run took the lock, refused a start beside it, read the file and saved it again"
@@ -58,8 +50,7 @@ if held=$(e2e_hold_game held "$binary"); then
     E2E_GAME=$binary
     e2e_find_watched_window "$E2E_PID"
     e2e_wait_title
-    xdotool windowmove "$E2E_WIN" 90 70
-    e2e_wait_until 10 e2e_window_at "$E2E_WIN" 90 70 || e2e_fail "the window did not move"
+    e2e_move_window 90 70
     e2e_menu_exit
     e2e_wait_until 20 test -e "$E2E_WORK/held.hold/held" || e2e_fail "Game > Exit did not come to the save"
     kill -KILL "$E2E_PID"
@@ -72,9 +63,7 @@ if held=$(e2e_hold_game held "$binary"); then
     else
         e2e_log "killed inside the save: settings.ini is the old file, no temporary file left"
     fi
-    e2e_launch_watched after-held
-    e2e_find_watched_window "$E2E_PID"
-    e2e_wait_title
+    e2e_start_watched after-held
     e2e_window_at "$E2E_WIN" 31 41 || e2e_fail "after the kill in the save the window is at $(e2e_window_pos "$E2E_WIN"), not 31,41"
     e2e_menu_exit
     e2e_wait_end "$E2E_PID" 20
@@ -101,9 +90,7 @@ prepared=${prepared/,100,/,1,}
 printf '%s' "$prepared" >"$file"
 # How long a whole close takes here, SIGTERM to the end, sets the spread of the delays.
 measure_close() {
-    e2e_launch_watched measure
-    e2e_find_watched_window "$E2E_PID"
-    e2e_wait_title
+    e2e_start_watched measure
     local t0
     t0=$(e2e_now_ms)
     kill -TERM "$E2E_PID"
@@ -126,8 +113,7 @@ while ((rounds < 30 && $(e2e_now_ms) < budget)); do
     e2e_find_watched_window "$E2E_PID"
     # The window goes to a place of the round's own, so the new file differs from the old.
     left=$((20 + rounds * 3)) top=$((10 + rounds * 2))
-    xdotool windowmove "$E2E_WIN" "$left" "$top"
-    e2e_wait_until 10 e2e_window_at "$E2E_WIN" "$left" "$top" || e2e_fail "round $rounds: the window did not move"
+    e2e_move_window "$left" "$top" "round $rounds"
     printf '%s' "${prepared%Others=*}Others=7,12340,$left,$top"$'\r\n' >"$E2E_WORK/new.ini"
     # Most delays short (the save comes early in a close, before the windows and the X
     # connection are taken down), some reaching past the end: the square of an even spread.

@@ -8,8 +8,7 @@ e2e_begin "$@"
 
 e2e_start_game
 e2e_wait_title
-e2e_click 200 150
-e2e_wait_fresh_band 10 || e2e_fail "the click did not start a game"
+e2e_click_to_play
 e2e_log "game started, band top at row $E2E_TOP"
 
 e2e_wait_results 15 || e2e_fail "no results within 15 s of the start"
@@ -44,15 +43,7 @@ read -r _ bottom _ <<<"${lines[2]}"
 ((top + bottom >= 299 - 24 && top + bottom <= 299 + 24)) || e2e_fail "the results block (rows $top..$bottom) is not centred"
 
 # The outline hugs the letters: many white pixels border on it.
-touching=$(awk '
-    { for (x = 0; x < NF / 3; x++) { i = 3 * x + 1; c[x, NR - 1] = $i " " $(i + 1) " " $(i + 2) } }
-    END {
-        for (y = 1; y < 299; y++) for (x = 1; x < 399; x++) {
-            if (c[x, y] != "255 255 255") continue
-            if (c[x - 1, y] == "0 0 64" || c[x + 1, y] == "0 0 64" || c[x, y - 1] == "0 0 64" || c[x, y + 1] == "0 0 64") n++
-        }
-        print n + 0
-    }' "$results.mat")
+touching=$(e2e_probe bordering "$results" "$E2E_WHITE" "$E2E_OUTLINE")
 e2e_log "$touching white pixels border on the outline"
 ((touching >= 20)) || e2e_fail "only $touching white pixels border on the outline colour"
 

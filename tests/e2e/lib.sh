@@ -7,8 +7,7 @@
 # test never meets another's), its own home and its own copy of the game binary (the game keeps
 # its settings beside the executable, so a shared binary would let parallel tests share them).
 #
-# Screenshots are taken as raw RGB and turned into a text matrix (one line per row, three
-# numbers per pixel) that the awk queries below read.
+# The scripts drive the game; what a screenshot shows is asked of shotprobe (see e2e_probe).
 
 # shellcheck disable=SC2034 # the constants and results below are read by the test scripts
 
@@ -30,6 +29,8 @@ E2E_BAND_START=204
 E2E_BAND_CLIMB=7
 
 E2E_NAME=${E2E_NAME:-$(basename "$0" .sh)}
+# This folder: the helper programs beside this file.
+E2E_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # Arguments e2e_launch gives the game.
 E2E_GAME_ARGS=()
 declare -A E2E_ALIVE=()
@@ -75,6 +76,7 @@ e2e_require_tools() {
             exit "$E2E_SKIP"
         fi
     done
+    e2e_find_probe
 }
 
 e2e_begin() {
@@ -84,6 +86,7 @@ e2e_begin() {
     fi
     E2E_BINARY=$(readlink -f "$1")
     [[ -x $E2E_BINARY ]] || e2e_fail "no game binary at $1"
+    E2E_BUILD_DIR=${E2E_BUILD_DIR:-${E2E_BINARY%/*}}
     e2e_require_tools
     E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/lumabels-e2e-$E2E_NAME.XXXXXX")
     trap e2e_end EXIT
@@ -212,10 +215,16 @@ e2e_wait_exit() {
     unset "E2E_ALIVE[$pid]"
 }
 
+# e2e_geometry WIN -> "X Y W H": the client area, absolute.
+e2e_geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x = $NF} /Absolute upper-left Y:/ {y = $NF}
+        /^ *Width:/ {w = $NF} /^ *Height:/ {h = $NF} END {print x, y, w, h}'
+}
+
 # e2e_find_window PID: waits for the game's main window; sets E2E_WIN, E2E_WIN_X/Y/W/H and
 # the field's absolute position E2E_FX, E2E_FY (the field is the bottom 300 rows).
 e2e_find_window() {
-    local pid=$1 info
+    local pid=$1
     E2E_WIN=$(timeout 30 xdotool search --sync --all --onlyvisible --pid "$pid" \
         --name '^Lumabels$' | head -n 1) || true
     if [[ -z $E2E_WIN ]]; then
@@ -224,11 +233,7 @@ e2e_find_window() {
         fi
         e2e_fail "no window from pid $pid, which has ended"
     fi
-    info=$(xwininfo -id "$E2E_WIN")
-    E2E_WIN_X=$(awk '/Absolute upper-left X:/ {print $NF}' <<<"$info")
-    E2E_WIN_Y=$(awk '/Absolute upper-left Y:/ {print $NF}' <<<"$info")
-    E2E_WIN_W=$(awk '/^ *Width:/ {print $NF}' <<<"$info")
-    E2E_WIN_H=$(awk '/^ *Height:/ {print $NF}' <<<"$info")
+    read -r E2E_WIN_X E2E_WIN_Y E2E_WIN_W E2E_WIN_H <<<"$(e2e_geometry "$E2E_WIN")"
     E2E_FX=$E2E_WIN_X
     E2E_FY=$((E2E_WIN_Y + E2E_WIN_H - E2E_FIELD_H))
     E2E_GAME_PID=$pid
@@ -239,6 +244,27 @@ e2e_find_window() {
 e2e_start_game() {
     e2e_launch "${1:-game}"
     e2e_find_window "$E2E_PID"
+}
+
+# e2e_start_watched TAG: e2e_launch_watched, then the game's window with the title screen up.
+e2e_start_watched() {
+    e2e_launch_watched "$1"
+    e2e_find_watched_window "$E2E_PID"
+    e2e_wait_title
+}
+
+# e2e_expect_refused_beside: a start beside the running game is refused with status 1.
+e2e_expect_refused_beside() {
+    e2e_launch_watched beside
+    e2e_wait_end "$E2E_PID" 20
+    [[ $E2E_ENDING == "exit 1" ]] || e2e_fail "a start beside the running game ended with $E2E_ENDING, not exit 1"
+}
+
+# e2e_exit_by_menu PID WHAT: Game > Exit ends the watched game PID with status 0.
+e2e_exit_by_menu() {
+    e2e_menu_exit
+    e2e_wait_end "$1" 20
+    [[ $E2E_ENDING == "exit 0" ]] || e2e_fail "$2: Game > Exit ended the game with $E2E_ENDING"
 }
 
 # --- input ----------------------------------------------------------------------------------
@@ -261,6 +287,30 @@ e2e_move() {
 e2e_click() {
     e2e_move "$1" "$2"
     xdotool click 1
+}
+
+# e2e_click_to_play [WHAT]: a click on the title screen starts a game.
+e2e_click_to_play() {
+    e2e_click 200 150
+    e2e_wait_fresh_band "${2:-10}" || e2e_fail "${1:+$1: }the click did not start a game"
+}
+
+# e2e_move_window X Y [WHAT]: moves the main window and waits until it stands there.
+e2e_move_window() {
+    xdotool windowmove "$E2E_WIN" "$1" "$2"
+    e2e_wait_until 10 e2e_window_at "$E2E_WIN" "$1" "$2" || e2e_fail "${3:+$3: }the window did not move"
+}
+
+# e2e_play_at_random_place TAG: with the title screen up, moves the window to a place of its
+# own (so that a save shows in the file) and starts a game; E2E_PLACE_X, E2E_PLACE_Y is the
+# place.
+e2e_play_at_random_place() {
+    E2E_PLACE_X=$((40 + RANDOM % 100)) E2E_PLACE_Y=$((30 + RANDOM % 100))
+    e2e_move_window "$E2E_PLACE_X" "$E2E_PLACE_Y" "$1"
+    # The click reaches the game behind the news of the move, so once it has started a game
+    # the game knows where its window is.
+    e2e_find_window "$E2E_PID"
+    e2e_click_to_play "$1"
 }
 
 # Opens Help > Tips and closes it again. The X server hands the game its events in order, so
@@ -287,21 +337,21 @@ e2e_window_gone() {
 
 # --- screenshots ----------------------------------------------------------------------------
 
-# e2e_shot NAME: grabs the field into NAME.rgb and NAME.mat in the work folder and sets
-# E2E_SHOT to the path without extension.
+# e2e_shot NAME: grabs the field into NAME.ppm in the work folder and sets E2E_SHOT to the path
+# without extension. PPM is raw pixels behind a short header: quick to write, and two shots of
+# the same field are the same bytes.
 e2e_shot() {
     local name=${1:-poll}
     E2E_SHOT=$E2E_WORK/$name
     import -window root -crop "${E2E_FIELD_W}x$E2E_FIELD_H+$E2E_FX+$E2E_FY" +repage \
-        -depth 8 "rgb:$E2E_SHOT.rgb"
-    od -An -v -tu1 -w$((3 * E2E_FIELD_W)) "$E2E_SHOT.rgb" >"$E2E_SHOT.mat"
+        -depth 8 "ppm:$E2E_SHOT.ppm"
 }
 
 # e2e_keep SHOT NAME: writes SHOT as NAME.png into the work folder, and into
 # $LUMABELS_SCREENSHOT_DIR when that is set.
 e2e_keep() {
     local shot=$1 name=$2
-    convert -size "${E2E_FIELD_W}x$E2E_FIELD_H" -depth 8 "rgb:$shot.rgb" -strip "png:$E2E_WORK/$name.png"
+    convert "$shot.ppm" -strip "png:$E2E_WORK/$name.png"
     if [[ -n ${LUMABELS_SCREENSHOT_DIR:-} ]]; then
         mkdir -p "$LUMABELS_SCREENSHOT_DIR"
         cp "$E2E_WORK/$name.png" "$LUMABELS_SCREENSHOT_DIR/$name.png"
@@ -311,191 +361,80 @@ e2e_keep() {
 
 # Copies a shot under a lasting name, so a later poll does not overwrite it.
 e2e_save_as() {
-    cp "$1.rgb" "$E2E_WORK/$2.rgb"
-    cp "$1.mat" "$E2E_WORK/$2.mat"
+    cp "$1.ppm" "$E2E_WORK/$2.ppm"
     echo "$E2E_WORK/$2"
 }
 
 e2e_same_shot() {
-    cmp -s "$1.rgb" "$2.rgb"
+    cmp -s "$1.ppm" "$2.ppm"
 }
 
-# --- pixel queries (on a shot's .mat) -------------------------------------------------------
+# --- what a shot shows ------------------------------------------------------------------------
+# The questions go to shotprobe (shot/), built with the tests: ctest names it in
+# LUMABELS_SHOTPROBE; run by hand, it is found in the build tree of the game under test.
+
+e2e_find_probe() {
+    E2E_PROBE=${LUMABELS_SHOTPROBE:-${E2E_BUILD_DIR:-.}/tests/e2e/shot/shotprobe}
+    [[ -x $E2E_PROBE ]] || e2e_fail "no shotprobe at $E2E_PROBE: build the tests first"
+}
+
+# e2e_probe COMMAND SHOT [ARGUMENT]...: asks shotprobe about SHOT (a path without extension).
+# Its status is the answer of a yes-or-no command; a failing probe fails the test.
+e2e_probe() {
+    local command=$1 shot=$2 status=0
+    shift 2
+    "$E2E_PROBE" "$command" "$shot.ppm" "$@" || status=$?
+    ((status < 2)) || e2e_fail "shotprobe $command $shot failed (status $status)"
+    return "$status"
+}
 
 # e2e_pixel SHOT X Y -> "R G B"
 e2e_pixel() {
-    awk -v x="$2" -v y="$3" 'NR == y + 1 { i = 3 * x + 1; print $i, $(i + 1), $(i + 2); exit }' \
-        "$1.mat"
+    e2e_probe pixel "$@"
 }
 
 # e2e_count SHOT "R G B" [X0 Y0 X1 Y1]: pixels of that colour in the box (ends exclusive).
 e2e_count() {
-    local r g b
-    read -r r g b <<<"$2"
-    awk -v r="$r" -v g="$g" -v b="$b" -v x0="${3:-0}" -v y0="${4:-0}" \
-        -v x1="${5:-$E2E_FIELD_W}" -v y1="${6:-$E2E_FIELD_H}" '
-        NR - 1 >= y0 && NR - 1 < y1 {
-            for (x = x0; x < x1; x++) {
-                i = 3 * x + 1
-                if ($i == r && $(i + 1) == g && $(i + 2) == b) n++
-            }
-        }
-        END { print n + 0 }' "$1.mat"
+    e2e_probe count "$@"
 }
 
 # e2e_bbox SHOT "R G B": bounding box "X0 Y0 X1 Y1" (inclusive) of that colour, or nothing.
 e2e_bbox() {
-    local r g b
-    read -r r g b <<<"$2"
-    awk -v r="$r" -v g="$g" -v b="$b" '
-        {
-            for (x = 0; x < NF / 3; x++) {
-                i = 3 * x + 1
-                if ($i == r && $(i + 1) == g && $(i + 2) == b) {
-                    y = NR - 1
-                    if (!seen || x < x0) x0 = x
-                    if (!seen || x > x1) x1 = x
-                    if (!seen) y0 = y
-                    y1 = y
-                    seen = 1
-                }
-            }
-        }
-        END { if (seen) print x0, y0, x1, y1 }' "$1.mat"
+    e2e_probe bounds "$@"
 }
 
 # e2e_ink_rows SHOT "R G B"...: the runs of rows holding a pixel of none of the listed
 # colours, one "Y0 Y1 X0 X1" per run (all inclusive). With the flat colours of the field
 # listed, what is left is anti-aliased text: each run is a line of it.
 e2e_ink_rows() {
-    local shot=$1
-    shift
-    awk -v flat="$(printf '%s;' "$@")" '
-        BEGIN { n = split(flat, list, ";"); for (k = 1; k <= n; k++) if (list[k] != "") ok[list[k]] = 1 }
-        function flush() { if (open) print gy0, gy1, gx0, gx1; open = 0 }
-        {
-            y = NR - 1; hit = 0
-            for (x = 0; x < NF / 3; x++) {
-                i = 3 * x + 1
-                if (!(($i " " $(i + 1) " " $(i + 2)) in ok)) {
-                    if (!hit || x < rx0) rx0 = x
-                    if (!hit || x > rx1) rx1 = x
-                    hit = 1
-                }
-            }
-            if (hit) {
-                if (!open) { open = 1; gy0 = y; gx0 = rx0; gx1 = rx1 }
-                gy1 = y
-                if (rx0 < gx0) gx0 = rx0
-                if (rx1 > gx1) gx1 = rx1
-            } else flush()
-        }
-        END { flush() }' "$shot.mat"
+    e2e_probe ink-rows "$@"
 }
 
 # e2e_only_colours SHOT X0 Y0 X1 Y1 "R G B"...: true when the box (ends exclusive, clipped to
 # the field) holds no colour but those listed.
 e2e_only_colours() {
-    local shot=$1 x0=$2 y0=$3 x1=$4 y1=$5
-    shift 5
-    awk -v x0="$x0" -v y0="$y0" -v x1="$x1" -v y1="$y1" -v allowed="$(printf '%s;' "$@")" '
-        BEGIN {
-            n = split(allowed, list, ";")
-            for (k = 1; k <= n; k++) if (list[k] != "") ok[list[k]] = 1
-            if (x0 < 0) x0 = 0
-            if (y0 < 0) y0 = 0
-        }
-        NR - 1 >= y0 && NR - 1 < y1 {
-            for (x = x0; x < x1 && x < NF / 3; x++) {
-                i = 3 * x + 1
-                if (!(($i " " $(i + 1) " " $(i + 2)) in ok)) bad++
-            }
-        }
-        END { exit bad > 0 }' "$shot.mat"
+    e2e_probe only "$@"
 }
 
 # --- the band -------------------------------------------------------------------------------
 
-# e2e_band_tops SHOT: the top rows of every run of rows that are red (255,0,0) across at least
-# 370 of the 400 columns. The band's red stripe is always such a run (the character covers at
-# most 22 columns); other lumabels only grow that wide after a dozen ticks or more.
+# e2e_band_tops SHOT: the top rows of every run of rows that are red across at least 370 of the
+# 400 columns (the band's red stripe is always one; other lumabels grow that wide only late).
 e2e_band_tops() {
-    awk '
-        {
-            n = 0
-            for (x = 0; x < NF / 3; x++) {
-                i = 3 * x + 1
-                if ($i == 255 && $(i + 1) == 0 && $(i + 2) == 0) n++
-            }
-            full = n >= 370
-            if (full && !before) print NR - 1
-            before = full
-        }' "$1.mat"
+    e2e_probe band-tops "$1"
 }
 
 # e2e_band_check SHOT TOP: checks the band at TOP, a position it can only have within its first
-# 15 ticks: the six stripes of 16 rows in order, the row above not red and the row below not
-# lavender, and the character standing on it in the middle (her hair's colour is found only
-# there, at x 189..210 and from 18 rows above the band's top down). Only the columns no
-# lumabel from a corner can have reached yet (12 px a tick from each side) are checked, and
-# not the character's. Prints the reason when the band is not right.
+# 15 ticks: its stripes in order and the character standing on it in the middle. Prints the
+# reason when the band is not right.
 e2e_band_check() {
-    local shot=$1 top=$2 ticks
-    if (((E2E_BAND_START - top) % E2E_BAND_CLIMB != 0 || top > E2E_BAND_START)); then
-        echo "band top $top is no start position minus whole ticks of $E2E_BAND_CLIMB px"
-        return 1
-    fi
-    ticks=$(((E2E_BAND_START - top) / E2E_BAND_CLIMB))
-    if ((ticks > 15)); then
-        echo "band top $top is $ticks ticks from the start: too far to check the stripes"
-        return 1
-    fi
-    awk -v top="$top" -v ticks="$ticks" -v stripes="$(printf '%s;' "${E2E_STRIPES[@]}")" '
-        BEGIN { split(stripes, colour, ";") }
-        {
-            y = NR - 1
-            for (x = 0; x < NF / 3; x++) {
-                i = 3 * x + 1
-                if ($i == 255 && $(i + 1) == 214 && $(i + 2) == 40) {
-                    if (x >= 189 && x <= 210 && y >= top - 18 && y <= top + 17) hair++
-                    else stray++
-                }
-            }
-            s = y - top < 0 ? -1 : int((y - top) / 16)
-            if (y == top - 1) { want = colour[1]; neg = 1 }
-            else if (y == top + 96) { want = colour[6]; neg = 1 }
-            else if (s >= 0 && s < 6) { want = colour[s + 1]; neg = 0 }
-            else next
-            for (x = 12 * ticks; x < 400 - 12 * ticks; x++) {
-                if (x >= 189 && x <= 210) continue
-                i = 3 * x + 1
-                got = $i " " $(i + 1) " " $(i + 2)
-                if ((got == want) == neg) {
-                    printf "row %d column %d is %s, expected %s%s\n", y, x, got, (neg ? "anything but " : ""), want
-                    failed = 1
-                    exit 1
-                }
-            }
-        }
-        END {
-            if (failed) exit 1
-            if (hair < 30 || stray > 0) {
-                printf "the character is not standing on the band in the middle (%d hair pixels there, %d elsewhere)\n", hair, stray
-                exit 1
-            }
-        }' "$shot.mat"
+    e2e_probe band-check "$1" "$2"
 }
 
 # e2e_band_top SHOT: the band's top row when it is right at the start of a game (at most 15
-# ticks in), else nothing. The lowest candidate wins: it is the one nearest the start.
+# ticks in), else nothing.
 e2e_band_top() {
-    local top
-    for top in $(e2e_band_tops "$1" | sort -rn); do
-        if e2e_band_check "$1" "$top" >/dev/null; then
-            echo "$top"
-            return 0
-        fi
-    done
+    e2e_probe band-top "$1" || true
 }
 
 # Poll condition: a fresh shot shows a band that has just started. Sets E2E_TOP.
@@ -517,7 +456,7 @@ e2e_poll_tick() {
     e2e_shot poll
     E2E_TICKS_SHOTS=$((E2E_TICKS_SHOTS + 1))
     if ! e2e_same_shot "$E2E_SHOT" "$E2E_WORK/tick-previous"; then
-        cp "$E2E_SHOT.rgb" "$E2E_WORK/tick-previous.rgb"
+        cp "$E2E_SHOT.ppm" "$E2E_WORK/tick-previous.ppm"
         E2E_TICKS_SEEN=$((E2E_TICKS_SEEN + 1))
     fi
     ((E2E_TICKS_SEEN >= E2E_TICKS_GOAL))
@@ -533,7 +472,7 @@ e2e_wait_ticks() {
     E2E_TICKS_SHOTS=0
     E2E_TICKS_SINCE=$(e2e_now_ms)
     e2e_shot poll
-    cp "$E2E_SHOT.rgb" "$E2E_WORK/tick-previous.rgb"
+    cp "$E2E_SHOT.ppm" "$E2E_WORK/tick-previous.ppm"
     e2e_wait_until "$2" e2e_poll_tick
 }
 
@@ -547,12 +486,7 @@ e2e_poll_title() {
 
 # The title screen: sky in the four corners, the title's colour in the middle and nowhere else.
 e2e_is_title() {
-    local shot=$1 c
-    for c in "0 0" "399 0" "0 299" "399 299"; do
-        [[ $(e2e_pixel "$shot" "${c% *}" "${c#* }") == "$E2E_SKY" ]] || return 1
-    done
-    (($(e2e_count "$shot" "$E2E_TITLE" 100 100 300 200) >= 100)) || return 1
-    (($(e2e_count "$shot" "$E2E_TITLE") == $(e2e_count "$shot" "$E2E_TITLE" 100 100 300 200)))
+    e2e_probe is-title "$1"
 }
 
 e2e_wait_title() {
@@ -566,19 +500,19 @@ e2e_poll_results() {
     e2e_shot poll
     # Nothing but the results' outline has this colour.
     if (($(e2e_count "$E2E_SHOT" "$E2E_OUTLINE") < 20)); then
-        rm -f "$previous.rgb"
+        rm -f "$previous.ppm"
         return 1
     fi
-    if [[ -e $previous.rgb ]] && e2e_same_shot "$E2E_SHOT" "$previous"; then
+    if [[ -e $previous.ppm ]] && e2e_same_shot "$E2E_SHOT" "$previous"; then
         return 0
     fi
-    cp "$E2E_SHOT.rgb" "$previous.rgb"
+    cp "$E2E_SHOT.ppm" "$previous.ppm"
     return 1
 }
 
 # Waits for the results screen and for the field to stop changing.
 e2e_wait_results() {
-    rm -f "$E2E_WORK/results-previous.rgb"
+    rm -f "$E2E_WORK/results-previous.ppm"
     e2e_wait_until "${1:-15}" e2e_poll_results
 }
 
@@ -623,40 +557,7 @@ e2e_close_window() {
         echo "[$E2E_NAME] skipped: python3 is not installed" >&2
         exit "$E2E_SKIP"
     }
-    python3 - "$1" <<'PY' || e2e_fail "could not send WM_DELETE_WINDOW to window $1"
-import ctypes, ctypes.util, sys
-x = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11") or "libX11.so.6")
-x.XOpenDisplay.restype = ctypes.c_void_p
-x.XOpenDisplay.argtypes = [ctypes.c_char_p]
-x.XInternAtom.restype = ctypes.c_ulong
-x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-class ClientMessage(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
-                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
-                ("l", ctypes.c_long * 5)]
-class XEvent(ctypes.Union):
-    _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
-x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
-                         ctypes.POINTER(XEvent)]
-x.XFlush.argtypes = [ctypes.c_void_p]
-x.XCloseDisplay.argtypes = [ctypes.c_void_p]
-display = x.XOpenDisplay(None)
-if not display:
-    sys.exit("cannot open the display")
-window = int(sys.argv[1], 0)
-event = XEvent()
-event.xclient.type = 33  # ClientMessage
-event.xclient.window = window
-event.xclient.message_type = x.XInternAtom(display, b"WM_PROTOCOLS", 0)
-event.xclient.format = 32
-event.xclient.l[0] = x.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
-event.xclient.l[1] = 0  # CurrentTime
-if not x.XSendEvent(display, window, 0, 0, ctypes.byref(event)):
-    sys.exit("XSendEvent failed")
-x.XFlush(display)
-x.XCloseDisplay(display)
-PY
+    python3 "$E2E_LIB_DIR/close_window.py" "$1" || e2e_fail "could not send WM_DELETE_WINDOW to window $1"
 }
 
 # e2e_expect_file PATH EXPECTED_BYTES WHAT: fails, showing both with every byte visible, unless
@@ -738,39 +639,17 @@ e2e_as_player() {
     e2e_copy_data "$E2E_WORK/game"
 }
 
-# A Perl program (Perl is part of every Debian system) that runs a command as its child and
-# writes down how it ended, telling an exit from a death by a signal, which the shell's own
-# status (128 + N for both) cannot.
+# e2e_as_player_or_skip: e2e_as_player, or the test is skipped where it cannot be.
+e2e_as_player_or_skip() {
+    e2e_as_player || {
+        echo "[$E2E_NAME] skipped: running as root and setpriv is not installed" >&2
+        exit "$E2E_SKIP"
+    }
+}
+
+# The watcher (watch.pl) that writes down how a game ended; Perl is part of every Debian system.
 e2e_watcher_script() {
-    local script=$E2E_WORK/watch.pl
-    [[ -e $script ]] || cat >"$script" <<'PERL'
-use strict;
-use warnings;
-my ($pid_file, $status_file, @command) = @ARGV;
-my $pid = fork() // die "fork: $!";
-if ($pid == 0) {
-    exec { $command[0] } @command or exit 127;
-}
-sub put {
-    my ($path, $text) = @_;
-    open(my $out, '>', "$path.tmp") or die "$path.tmp: $!";
-    print $out $text;
-    close($out) or die "$path.tmp: $!";
-    rename("$path.tmp", $path) or die "$path: $!";
-}
-# Stopping the watcher (as the test's clean-up does) stops the game: TERM is passed on, and
-# the game gets a few seconds before a KILL. The game's id stays the watcher's child until
-# reaped here, so these signals can never reach another process.
-$SIG{ALRM} = sub { kill 'KILL', $pid; };
-$SIG{TERM} = $SIG{INT} = $SIG{HUP} = sub { kill 'TERM', $pid; alarm 4; };
-put($pid_file, "$pid\n");
-my $reaped;
-do { $reaped = waitpid($pid, 0); } while ($reaped == -1 && $!{EINTR});
-$reaped == $pid or die "waitpid: $!";
-my $status = $?;
-put($status_file, ($status & 127) ? "signal " . ($status & 127) . "\n" : "exit " . ($status >> 8) . "\n");
-PERL
-    echo "$script"
+    echo "$E2E_LIB_DIR/watch.pl"
 }
 
 E2E_PLAYER=()
@@ -897,55 +776,15 @@ e2e_rss_kb() {
     awk '/^VmRSS:/ { print $2 }' "/proc/$1/status" 2>/dev/null
 }
 
-# e2e_hold_library: builds (once) a library that, preloaded into the game, stops it inside a
-# save: the flush of the temporary settings file writes the file "held" (holding the
-# temporary's path) into the folder named by LUMABELS_TEST_HOLD and then waits until the FIFO
-# "release" there is opened for writing. The test so gets a close that is surely under way, for
-# as long as it likes, without guessing at times. Prints the library's path; returns 1 without
-# a C compiler.
+# e2e_hold_library: builds (once) hold.c, a library that, preloaded into the game, holds it
+# inside a save until the test releases it (see hold.c). The test so gets a close that is surely
+# under way, for as long as it likes, without guessing at times. Prints the library's path;
+# returns 1 without a C compiler.
 e2e_hold_library() {
     local library=$E2E_WORK/hold.so
     if [[ ! -e $library ]]; then
         command -v cc >/dev/null 2>&1 || return 1
-        cat >"$E2E_WORK/hold.c" <<'C'
-#define _GNU_SOURCE
-#include <dlfcn.h>
-#include <fcntl.h>
-#include <stdio.h>
-#include <stdlib.h>
-#include <string.h>
-#include <unistd.h>
-
-int fsync(int fd) {
-    int (*real)(int) = (int (*)(int))dlsym(RTLD_NEXT, "fsync");
-    const char* folder = getenv("LUMABELS_TEST_HOLD");
-    char link[64], target[4096], path[4200], ready[4200];
-    snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
-    const ssize_t n = folder != NULL ? readlink(link, target, sizeof target - 1) : -1;
-    if (n > 0) {
-        target[n] = 0;
-        if (strstr(target, "/.settings-") != NULL) {
-            snprintf(path, sizeof path, "%s/held.tmp", folder);
-            snprintf(ready, sizeof ready, "%s/held", folder);
-            const int out = open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-            if (out >= 0) {
-                if (write(out, target, (size_t)n) == n && close(out) == 0) {
-                    rename(path, ready);
-                } else {
-                    close(out);
-                }
-            }
-            snprintf(path, sizeof path, "%s/release", folder);
-            const int wait = open(path, O_RDONLY | O_CLOEXEC); /* a FIFO: waits for a writer */
-            if (wait >= 0) {
-                close(wait);
-            }
-        }
-    }
-    return real(fd);
-}
-C
-        cc -shared -fPIC -O1 -o "$library" "$E2E_WORK/hold.c" -ldl >"$E2E_WORK/hold.log" 2>&1 || {
+        cc -shared -fPIC -O1 -o "$library" "$E2E_LIB_DIR/hold.c" -ldl >"$E2E_WORK/hold.log" 2>&1 || {
             cat "$E2E_WORK/hold.log" >&2
             return 1
         }
@@ -990,50 +829,25 @@ e2e_pause() {
 # line: row Y is white from column A to B with sky on both sides, column CX white from row T to
 # BOT with sky above and below.
 e2e_find_lone_clouds() {
-    awk '
-        { for (x = 0; x < NF / 3; x++) { i = 3 * x + 1; c[x, NR - 1] = ($i * 256 + $(i + 1)) * 256 + $(i + 2) } }
-        END {
-            sky = 128; white = 16777215
-            for (y = 1; y < 299; y++) {
-                x = 0
-                while (x < 400) {
-                    if (c[x, y] != white) { x++; continue }
-                    a = x
-                    while (x < 400 && c[x, y] == white) x++
-                    b = x - 1
-                    if (b - a + 1 < 60 || a < 1 || b > 398) continue
-                    if (c[a - 1, y] != sky || c[b + 1, y] != sky) continue
-                    skip = 0
-                    for (k = 0; k < found; k++)
-                        if (a >= fa[k] && b <= fb[k] && y >= ft[k] && y <= fbot[k]) skip = 1
-                    if (skip) continue
-                    cx = int((a + b) / 2)
-                    for (t = y; t > 0 && c[cx, t - 1] == white; t--) ;
-                    for (bot = y; bot < 299 && c[cx, bot + 1] == white; bot++) ;
-                    if (t < 1 || bot > 298 || c[cx, t - 1] != sky || c[cx, bot + 1] != sky) continue
-                    if (bot - t + 1 < 28) continue
-                    fa[found] = a; fb[found] = b; ft[found] = t; fbot[found] = bot; found++
-                    print a, b, y, cx, t, bot
-                }
-            }
-        }' "$1.mat"
+    e2e_probe lone-clouds "$1"
 }
 
 # e2e_cloud_state SHOT A B Y CX T BOT: "covered" when anything but sky and white has come near
 # the cloud, "intact" when its edges are all where they were, else "gone".
 e2e_cloud_state() {
-    local shot=$1 a=$2 b=$3 y=$4 cx=$5 t=$6 bot=$7 p
-    if ! e2e_only_colours "$shot" $((a - 2)) $((t - 2)) $((b + 3)) $((bot + 3)) "$E2E_SKY" "$E2E_WHITE"; then
-        echo covered
+    e2e_probe cloud-state "$@"
+}
+
+# e2e_clear_cloud SHOT TOP: the first lone cloud ("A B Y CX T BOT") that stays clear of the
+# band at TOP for the ten ticks a round may take, and of everything else by a margin; or nothing.
+e2e_clear_cloud() {
+    local shot=$1 top=$2 a b y cx t bot
+    while read -r a b y cx t bot; do
+        ((bot < top - 10 * E2E_BAND_CLIMB - 4)) || continue
+        e2e_only_colours "$shot" $((a - 24)) $((t - 24)) $((b + 25)) $((bot + 25)) "$E2E_SKY" "$E2E_WHITE" || continue
+        echo "$a $b $y $cx $t $bot"
         return
-    fi
-    for p in "$a $y" "$b $y" "$cx $t" "$cx $bot"; do
-        [[ $(e2e_pixel "$shot" "${p% *}" "${p#* }") == "$E2E_WHITE" ]] || { echo gone; return; }
-    done
-    for p in "$((a - 1)) $y" "$((b + 1)) $y" "$cx $((t - 1))" "$cx $((bot + 1))"; do
-        [[ $(e2e_pixel "$shot" "${p% *}" "${p#* }") == "$E2E_SKY" ]] || { echo gone; return; }
-    done
-    echo intact
+    done < <(e2e_find_lone_clouds "$shot")
 }
 
 # e2e_blow_a_cloud [ROUNDS]: during play, clicks a cloud that stands clear of everything that
@@ -1049,13 +863,7 @@ e2e_blow_a_cloud() {
         fi
         start=$(e2e_save_as "$E2E_SHOT" "cloud-round$round")
         top=$E2E_TOP
-        pick=
-        while read -r a b y cx t bot; do
-            ((bot < top - 10 * E2E_BAND_CLIMB - 4)) || continue
-            e2e_only_colours "$start" $((a - 24)) $((t - 24)) $((b + 25)) $((bot + 25)) "$E2E_SKY" "$E2E_WHITE" || continue
-            pick="$a $b $y $cx $t $bot"
-            break
-        done < <(e2e_find_lone_clouds "$start")
+        pick=$(e2e_clear_cloud "$start" "$top")
         [[ -n $pick ]] || continue
         read -r a b y cx t bot <<<"$pick"
         e2e_click "$cx" $(((t + bot) / 2))
@@ -1123,43 +931,19 @@ e2e_stderr_lines() {
     if [[ -s $1 ]]; then wc -l <"$1"; else echo 0; fi
 }
 
-# --- terminals --------------------------------------------------------------------------------
+# e2e_said_once TAG TEXT...: the game of TAG wrote exactly one line on stderr, holding each TEXT.
+e2e_said_once() {
+    local tag=$1 err=$E2E_WORK/$1.err text
+    shift
+    (($(e2e_stderr_lines "$err") == 1)) ||
+        e2e_fail "$tag: $(e2e_stderr_lines "$err") lines on stderr, not one: $(head -c 500 "$err")"
+    for text in "$@"; do
+        grep -qF -- "$text" "$err" || e2e_fail "$tag: stderr does not say '$text': $(<"$err")"
+    done
+    e2e_log "$tag: said once: $(<"$err")"
+}
 
-# A watcher for a game started from a terminal. It runs in the game's job, so the terminal's
-# hang-ups and interrupts reach it as they reach the game: it ignores them itself, so that it
-# lives to write down how the game ended ("exit N" or "signal N"), and starts the game with
-# the dispositions it was started with itself (ignored under nohup, the default otherwise).
-e2e_terminal_watcher_script() {
-    local script=$E2E_WORK/terminal-watch.pl
-    [[ -e $script ]] || cat >"$script" <<'PERL'
-use strict;
-use warnings;
-my ($pid_file, $status_file, @command) = @ARGV;
-my %start = map { $_ => (($SIG{$_} // '') eq 'IGNORE' ? 'IGNORE' : 'DEFAULT') } qw(HUP INT);
-$SIG{HUP} = $SIG{INT} = 'IGNORE';
-my $pid = fork() // die "fork: $!";
-if ($pid == 0) {
-    $SIG{$_} = $start{$_} for keys %start;
-    exec { $command[0] } @command or exit 127;
-}
-sub put {
-    my ($path, $text) = @_;
-    open(my $out, '>', "$path.tmp") or die "$path.tmp: $!";
-    print $out $text;
-    close($out) or die "$path.tmp: $!";
-    rename("$path.tmp", $path) or die "$path: $!";
-}
-$SIG{ALRM} = sub { kill 'KILL', $pid; };
-$SIG{TERM} = sub { kill 'TERM', $pid; alarm 4; };
-put($pid_file, "$pid\n");
-my $reaped;
-do { $reaped = waitpid($pid, 0); } while ($reaped == -1 && $!{EINTR});
-$reaped == $pid or die "waitpid: $!";
-my $status = $?;
-put($status_file, ($status & 127) ? "signal " . ($status & 127) . "\n" : "exit " . ($status >> 8) . "\n");
-PERL
-    echo "$script"
-}
+# --- terminals --------------------------------------------------------------------------------
 
 # e2e_terminal_command TAG [PREFIX]...: writes a script that starts the game as e2e_launch
 # does (after PREFIX, such as nohup), under the terminal watcher, with the game's process id in
@@ -1182,7 +966,7 @@ e2e_terminal_command() {
             XDG_CONFIG_HOME="$E2E_WORK/home/.config" XDG_DATA_HOME="$E2E_WORK/home/.local/share" \
             XDG_CACHE_HOME="$E2E_WORK/home/.cache" LANG=C.UTF-8 QT_QPA_PLATFORM=xcb \
             SDL_AUDIODRIVER=dummy \
-            perl "$(e2e_terminal_watcher_script)" "$E2E_WORK/$tag.pid" "$E2E_WORK/$tag.status" "$E2E_GAME"
+            perl "$(e2e_watcher_script)" --terminal "$E2E_WORK/$tag.pid" "$E2E_WORK/$tag.status" "$E2E_GAME"
         printf '\n'
     } >"$script"
     chmod 755 "$script"
@@ -1202,7 +986,7 @@ e2e_open_terminal() {
     E2E_TERMINAL_CONTROL=$E2E_WORK/$tag.control
     rm -f "$E2E_TERMINAL_CONTROL" "$E2E_WORK/$tag.shell"
     mkfifo "$E2E_TERMINAL_CONTROL"
-    python3 "$(dirname "${BASH_SOURCE[0]}")/pty_session.py" "$E2E_TERMINAL_CONTROL" \
+    python3 "$E2E_LIB_DIR/pty_session.py" "$E2E_TERMINAL_CONTROL" \
         "$E2E_WORK/$tag.terminal" "$line" >"$E2E_WORK/$tag.shell" 2>&1 &
     E2E_TERMINAL_PID=$!
     E2E_ALIVE[$E2E_TERMINAL_PID]=1
@@ -1291,10 +1075,10 @@ e2e_other_window() {
 e2e_poll_steady() {
     local previous=$E2E_WORK/steady-previous
     e2e_shot poll
-    if [[ -e $previous.rgb ]] && e2e_same_shot "$E2E_SHOT" "$previous"; then
+    if [[ -e $previous.ppm ]] && e2e_same_shot "$E2E_SHOT" "$previous"; then
         return 0
     fi
-    cp "$E2E_SHOT.rgb" "$previous.rgb"
+    cp "$E2E_SHOT.ppm" "$previous.ppm"
     return 1
 }
 
@@ -1305,7 +1089,7 @@ e2e_poll_steady() {
 # is hidden or shows nothing cannot pass for one standing still.
 e2e_stands_still() {
     local what=$1 win=$2 ms=$3 first red start shots=0 elapsed=0
-    rm -f "$E2E_WORK/steady-previous.rgb"
+    rm -f "$E2E_WORK/steady-previous.ppm"
     e2e_wait_until 10 e2e_poll_steady || e2e_fail "the field never came to rest under $what"
     first=$(e2e_save_as "$E2E_SHOT" "still-first")
     red=$(e2e_count "$first" "255 0 0")

@@ -29,9 +29,7 @@ wave() {
 start() {
     local t0
     t0=$(e2e_now_ms)
-    e2e_launch_watched "$1"
-    e2e_find_watched_window "$E2E_PID"
-    e2e_wait_title
+    e2e_start_watched "$1"
     started_ms=$(($(e2e_now_ms) - t0))
     peak_kb=$(awk '/^VmHWM:/ { print $2 }' "/proc/$E2E_PID/status")
     e2e_log "$1: the title was up $started_ms ms after the start, peak memory $((peak_kb / 1024)) MiB"
@@ -39,11 +37,8 @@ start() {
 
 # play_and_exit TAG: a game, then Game > Exit with status 0.
 play_and_exit() {
-    e2e_click 200 150
-    e2e_wait_fresh_band 10 || e2e_fail "$1: the click did not start a game"
-    e2e_menu_exit
-    e2e_wait_end "$E2E_PID" 20
-    [[ $E2E_ENDING == "exit 0" ]] || e2e_fail "$1: Game > Exit ended with $E2E_ENDING"
+    e2e_click_to_play "$1"
+    e2e_exit_by_menu "$E2E_PID" "$1"
 }
 
 E2E_GAME=$(e2e_wrap_game wrap "$game/lumabels")

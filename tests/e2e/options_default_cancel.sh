@@ -33,8 +33,7 @@ open_options_and_default() {
 e2e_start_game first
 above || e2e_fail "Stay on Top from the file did not reach the window: $(e2e_wm_state "$E2E_WIN")"
 e2e_wait_title
-e2e_click 200 150
-e2e_wait_fresh_band 20 || e2e_fail "the click did not start a game"
+e2e_click_to_play "" 20
 
 for way in Cancel Escape close-button; do
     open_options_and_default

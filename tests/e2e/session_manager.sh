@@ -44,12 +44,10 @@ said '^property RestartStyleHint 3$' ||
 e2e_log "the game registered and asked not to be restarted"
 
 e2e_wait_title
-xdotool windowmove "$E2E_WIN" 66 77
-e2e_wait_until 10 e2e_window_at "$E2E_WIN" 66 77 || e2e_fail "the window did not move"
+e2e_move_window 66 77
 # The click comes behind the news of the move: once a game runs, the game has seen the move.
 e2e_find_window "$E2E_PID"
-e2e_click 200 150
-e2e_wait_fresh_band 10 || e2e_fail "the click did not start a game"
+e2e_click_to_play
 
 # --- logout, first step: save ---------------------------------------------------------------------
 echo save >&"$control"
@@ -60,8 +58,7 @@ e2e_expect_file "$file" "${prepared%Others=*}Others=2,2500,66,77"$'\n' \
 e2e_log "the save request saved the settings; the game goes on"
 
 # --- logout, second step: quit --------------------------------------------------------------------
-xdotool windowmove "$E2E_WIN" 88 99
-e2e_wait_until 10 e2e_window_at "$E2E_WIN" 88 99 || e2e_fail "the window did not move"
+e2e_move_window 88 99
 e2e_find_window "$E2E_PID"
 e2e_focus
 e2e_key F2  # behind the move: a new game shows the game has seen it

@@ -30,8 +30,7 @@ e2e_wait_same "$title" 10 || e2e_fail "after OK on the title screen the field is
 e2e_log "Enter closed it and the title screen is back"
 
 # During a game: OK ends it and brings the title screen back, and it stays there.
-e2e_click 200 150
-e2e_wait_fresh_band 10 || e2e_fail "the click did not start a game"
+e2e_click_to_play
 e2e_wait_ticks 2 10 || e2e_fail "the game does not go on"
 e2e_open_options
 e2e_close_options Return
@@ -41,8 +40,7 @@ e2e_wait_same "$title" 5 || e2e_fail "the title screen did not stay after OK"
 e2e_log "Enter during a game brought the title screen back"
 
 # During a game: Escape leaves it going, at the place it had reached.
-e2e_click 200 150
-e2e_wait_fresh_band 10 || e2e_fail "the click did not start a game"
+e2e_click_to_play
 e2e_wait_ticks 12 20 || e2e_fail "the game does not go on: $(e2e_ticks_report)"
 before=$(band_top "$E2E_SHOT")
 [[ -n $before ]] || e2e_fail "the band is not on the field during the game"

@@ -21,10 +21,7 @@
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
-e2e_as_player || {
-    echo "[$E2E_NAME] skipped: running as root and setpriv is not installed" >&2
-    exit "$E2E_SKIP"
-}
+e2e_as_player_or_skip
 command -v prlimit >/dev/null 2>&1 || {
     echo "[$E2E_NAME] skipped: prlimit is not installed" >&2
     exit "$E2E_SKIP"
@@ -55,13 +52,9 @@ listing() {
 play() {
     local tag=$1
     E2E_GAME=$2
-    e2e_launch_watched "$tag"
-    e2e_find_watched_window "$E2E_PID"
-    e2e_wait_title
+    e2e_start_watched "$tag"
     read -r left top < <(e2e_window_pos "$E2E_WIN")
-    e2e_menu_exit
-    e2e_wait_end "$E2E_PID" 20
-    [[ $E2E_ENDING == "exit 0" ]] || e2e_fail "$tag: Game > Exit ended with $E2E_ENDING"
+    e2e_exit_by_menu "$E2E_PID" "$tag"
 }
 
 # as_player TAG BINARY [ENV ARGUMENT]...: a wrapper that runs BINARY as the player.
@@ -98,18 +91,6 @@ saved_with_file_values() {
 # quiet TAG: the game wrote nothing to stderr.
 quiet() {
     [[ ! -s $W/$1.err ]] || e2e_fail "$1: the game wrote to stderr: $(head -c 500 "$W/$1.err")"
-}
-
-# said_once TAG TEXT...: exactly one line on stderr, holding each TEXT.
-said_once() {
-    local tag=$1 text
-    shift
-    (($(e2e_stderr_lines "$W/$tag.err") == 1)) ||
-        e2e_fail "$tag: $(e2e_stderr_lines "$W/$tag.err") lines on stderr, not one: $(head -c 500 "$W/$tag.err")"
-    for text in "$@"; do
-        grep -qF -- "$text" "$W/$tag.err" || e2e_fail "$tag: stderr does not say '$text': $(<"$W/$tag.err")"
-    done
-    e2e_log "$tag: said once: $(<"$W/$tag.err")"
 }
 
 unchanged() {
@@ -203,7 +184,7 @@ if ((${#player[@]} > 0)); then
     root_file_before=$([[ -e /.config/lumabels/settings.ini ]] && echo there || echo none)
     play no-home "$(as_player no-home "$ro/lumabels" -u HOME -u XDG_CONFIG_HOME)"
     at_file_place no-home
-    said_once no-home "$home/.config/lumabels/settings.ini"
+    e2e_said_once no-home "$home/.config/lumabels/settings.ini"
     [[ $([[ -e /.config/lumabels/settings.ini ]] && echo there || echo none) == "$root_file_before" ]] ||
         e2e_fail "no-home: /.config/lumabels/settings.ini was written"
     e2e_log "HOME unset: the password database's home ($home) was used"
@@ -214,7 +195,7 @@ fi
 # --- $XDG_CONFIG_HOME read-only: one line at exit ---------------------------------------------
 mkdir -m 555 "$W/read-only-config"
 play read-only-config "$(as_player read-only-config "$ro/lumabels" XDG_CONFIG_HOME="$W/read-only-config")"
-said_once read-only-config "$W/read-only-config/lumabels/settings.ini" "Permission denied"
+e2e_said_once read-only-config "$W/read-only-config/lumabels/settings.ini" "Permission denied"
 [[ -z $(ls -A "$W/read-only-config") ]] || e2e_fail "read-only-config: something was made there"
 
 # --- an executable path longer than the kernel's limit ----------------------------------------
@@ -292,7 +273,7 @@ chown "$player_id" "$own/settings.ini"
 play utf16 "$(as_player utf16 "$own/lumabels")"
 [[ $left,$top != 77,66 ]] || e2e_fail "utf16: the UTF-16 file's values were used"
 unchanged "$utf16" "$own/settings.ini" "utf16: the UTF-16 file changed"
-said_once utf16 "$own/settings.ini" "UTF-16"
+e2e_said_once utf16 "$own/settings.ini" "UTF-16"
 e2e_log "UTF-16 text: left byte for byte, the defaults used"
 rm "$own/settings.ini"
 
@@ -313,7 +294,7 @@ chmod 755 "$limited"
 play huge "$limited"
 [[ $left,$top != 77,66 ]] || e2e_fail "huge: the values at the end of 100 MB were used"
 [[ $(md5sum <"$big") == "$sum_before" ]] || e2e_fail "huge: the 100 MB file changed"
-said_once huge "$big" "larger than 1024 KiB"
+e2e_said_once huge "$big" "larger than 1024 KiB"
 e2e_log "100 MB settings.ini under an 800 MiB address-space limit: started, left alone"
 rm "$big"
 

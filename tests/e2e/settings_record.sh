@@ -39,26 +39,15 @@ text_lines() {
     ((${#runs[@]} == 3)) || e2e_fail "$1: the results text is in ${#runs[@]} runs of rows, not 3: ${runs[*]}"
     for line in "${runs[@]}"; do
         read -r y0 y1 _ <<<"$line"
-        reach=$(awk -v y0="$y0" -v y1="$y1" '
-            NR - 1 >= y0 && NR - 1 <= y1 {
-                for (x = 0; x < NF / 3; x++) {
-                    i = 3 * x + 1
-                    if ($i == 255 && $(i + 1) == 255 && $(i + 2) == 255) {
-                        if (!seen || x < x0) x0 = x
-                        if (!seen || x > x1) x1 = x
-                        seen = 1
-                    }
-                }
-            }
-            END { if (seen) print x0, x1 }' "$shot.mat")
+        reach=$(e2e_probe reach "$shot" "$E2E_WHITE" "$y0" "$y1")
         [[ -n $reach ]] || e2e_fail "$1: no white letters in the line at rows $y0..$y1"
         TEXT_LINES+=("$y0 $y1 $reach")
     done
 }
 
-# rows TAG Y0 Y1: the pixels of those rows of TAG's results, to compare two screens by.
-rows() {
-    sed -n "$(($2 + 1)),$(($3 + 1))p" "$E2E_WORK/$1-results.mat"
+# same_rows TAG OTHER Y0 Y1: true when those rows of the two runs' results are the same pixels.
+same_rows() {
+    e2e_probe same-rows "$E2E_WORK/$1-results" "$E2E_WORK/$2-results.ppm" "$3" "$4"
 }
 
 # check_own_record TAG EXPECTED_PREFIX: checks the file is EXPECTED_PREFIX then the line
@@ -114,7 +103,7 @@ read -r hy0 hy1 _ <<<"${record[0]}"
 for tag in none off; do
     declare -n lines=$tag
     [[ ${lines[0]} == "${record[0]}" ]] || e2e_fail "$tag: the heading is at ${lines[0]}, not at ${record[0]}"
-    [[ $(rows "$tag" "$hy0" "$hy1") == "$(rows record "$hy0" "$hy1")" ]] ||
+    same_rows "$tag" record "$hy0" "$hy1" ||
         e2e_fail "$tag: the heading is not the same picture as with the heading Results"
     read -r y0 y1 _ <<<"${lines[1]}"
     read -r ry0 ry1 _ <<<"${record[1]}"

@@ -42,14 +42,7 @@ for round in $(seq 1 40); do
     fi
     start=$(e2e_save_as "$E2E_SHOT" "round$round")
     top=$E2E_TOP
-    pick=
-    while read -r a b y cx t bot; do
-        # Clear of the band for the ten ticks a round takes, and of everything else by a margin.
-        ((bot < top - 10 * E2E_BAND_CLIMB - 4)) || continue
-        e2e_only_colours "$start" $((a - 24)) $((t - 24)) $((b + 25)) $((bot + 25)) "$E2E_SKY" "$E2E_WHITE" || continue
-        pick="$a $b $y $cx $t $bot"
-        break
-    done < <(e2e_find_lone_clouds "$start")
+    pick=$(e2e_clear_cloud "$start" "$top")
     if [[ -z $pick ]]; then
         e2e_log "round $round: no cloud clear of everything"
         continue

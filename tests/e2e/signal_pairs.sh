@@ -23,17 +23,9 @@ prepared=$'[Settings]\nPlayOptions=9,2,1000,Results,1\nSystemOptions=1,0,1,0\nOt
 start_playing() {
     local tag=$1
     printf '%s' "$prepared" >"$file"
-    e2e_launch_watched "$tag"
-    e2e_find_watched_window "$E2E_PID"
-    e2e_wait_title
-    left=$((40 + RANDOM % 100)) top=$((30 + RANDOM % 100))
-    xdotool windowmove "$E2E_WIN" "$left" "$top"
-    e2e_wait_until 10 e2e_window_at "$E2E_WIN" "$left" "$top" || e2e_fail "$tag: the window did not move"
-    # The click reaches the game behind the news of the move, so once it has started a game
-    # the game knows where its window is.
-    e2e_find_window "$E2E_PID"
-    e2e_click 200 150
-    e2e_wait_fresh_band 10 || e2e_fail "$tag: the click did not start a game"
+    e2e_start_watched "$tag"
+    e2e_play_at_random_place "$tag"
+    left=$E2E_PLACE_X top=$E2E_PLACE_Y
 }
 
 # expect_saved WHAT: the game ended with status 0 and settings.ini is what a save of the

@@ -22,9 +22,7 @@ e2e_begin "$@"
 file=$(e2e_settings)
 printf '[Settings]\nPlayOptions=16,16,1,Results,0\nSystemOptions=1,0,1,0\nOthers=0,0,0,0\n' >"$file"
 
-e2e_launch_watched soak
-e2e_find_watched_window "$E2E_PID"
-e2e_wait_title
+e2e_start_watched soak
 game=$E2E_PID
 
 alive() {
@@ -34,22 +32,8 @@ alive() {
     }
 }
 
-# other_window: a window of the game's on the screen besides the main one (a menu, a box, a
-# dialog); sets other.
-other_window() {
-    local w
-    other=
-    for w in $(xdotool search --all --onlyvisible --pid "$game" --name '' 2>/dev/null); do
-        if [[ $w != "$E2E_WIN" ]]; then
-            other=$w
-            return 0
-        fi
-    done
-    return 1
-}
-
 no_other_window() {
-    ! other_window
+    ! e2e_other_window
 }
 
 # close_with KEY WHAT: the open window (menu, box, dialog) goes with KEY.
@@ -80,27 +64,27 @@ act() {
         game-menu)
             e2e_focus
             e2e_key alt+g
-            e2e_wait_until 10 other_window || e2e_fail "Alt+G did not open the Game menu"
+            e2e_wait_until 10 e2e_other_window || e2e_fail "Alt+G did not open the Game menu"
             close_with Escape "Game menu"
             ;;
         options)
             e2e_focus
             e2e_key F5
-            e2e_wait_until 10 other_window || e2e_fail "F5 did not open the Options dialog"
-            e2e_focus "$other"
+            e2e_wait_until 10 e2e_other_window || e2e_fail "F5 did not open the Options dialog"
+            e2e_focus "$E2E_OTHER"
             close_with Escape "Options dialog"
             ;;
         tips)
             e2e_focus
             e2e_key alt+h t
-            e2e_wait_until 10 other_window || e2e_fail "Help > Tips did not open"
-            e2e_focus "$other"
+            e2e_wait_until 10 e2e_other_window || e2e_fail "Help > Tips did not open"
+            e2e_focus "$E2E_OTHER"
             close_with Return "Tips box"
             ;;
         popup)
             e2e_move $((RANDOM % E2E_FIELD_W)) $((RANDOM % E2E_FIELD_H))
             xdotool click 3
-            e2e_wait_until 10 other_window || e2e_fail "a right click did not open the popup menu"
+            e2e_wait_until 10 e2e_other_window || e2e_fail "a right click did not open the popup menu"
             close_with Escape "popup menu"
             ;;
     esac

@@ -13,8 +13,7 @@ printf '[Settings]\nPlayOptions=1,0,%d,Results,0\n' "$interval" >"$(e2e_settings
 
 e2e_start_game
 e2e_wait_title
-e2e_click 200 150
-e2e_wait_fresh_band 20 || e2e_fail "the click did not start a game"
+e2e_click_to_play "" 20
 
 # hold WHAT KEY...: a new game (F2), seen going on; then the keys (or a right click for
 # "popup") open WHAT, which is held open for six ticks and closed with Escape; the game must

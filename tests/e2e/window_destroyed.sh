@@ -12,13 +12,9 @@ file=$(e2e_settings)
 prepared=$'[Settings]\nPlayOptions=9,2,1000,Results,1\nSystemOptions=1,0,1,0\nOthers=4,5000,10,10\n'
 printf '%s' "$prepared" >"$file"
 
-e2e_launch_watched destroyed
-e2e_find_watched_window "$E2E_PID"
-e2e_wait_title
-e2e_click 200 150
-e2e_wait_fresh_band 10 || e2e_fail "the click did not start a game"
-xdotool windowmove "$E2E_WIN" 77 55
-e2e_wait_until 10 e2e_window_at "$E2E_WIN" 77 55 || e2e_fail "the window did not move"
+e2e_start_watched destroyed
+e2e_click_to_play
+e2e_move_window 77 55
 xdotool windowclose "$E2E_WIN"
 e2e_log "destroyed window $E2E_WIN during play"
 e2e_wait_end "$E2E_PID" 20
@@ -36,8 +32,6 @@ next=$E2E_PID
 e2e_find_watched_window "$next"
 e2e_wait_title
 e2e_window_at "$E2E_WIN" 77 55 || e2e_fail "the next run's window is at $(e2e_window_pos "$E2E_WIN"), not at 77,55"
-e2e_menu_exit
-e2e_wait_end "$next" 20
-[[ $E2E_ENDING == "exit 0" ]] || e2e_fail "the next run's Exit ended with $E2E_ENDING"
+e2e_exit_by_menu "$next" "the next run"
 e2e_log "the next start took the lock at once and came up at the saved place"
 e2e_log "pass"

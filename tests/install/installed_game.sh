@@ -15,6 +15,7 @@ INST_OWN_TRAP=1
 source "$(dirname "$0")/common.sh"
 source "$(dirname "$0")/../e2e/lib.sh"
 
+E2E_BUILD_DIR=$INST_BUILD
 e2e_require_tools
 inst_require xprop
 player=()
