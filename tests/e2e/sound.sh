@@ -43,9 +43,11 @@ e2e_start_sound_server() {
     E2E_SOUND_PIDS=()
     mkdir -m 700 -p "$E2E_SOUND_DIR" "$E2E_SOUND_HOME"
     E2E_PULSE=unix:$E2E_SOUND_DIR/pulse/native
-    # What a client of the server is given: the address of the PulseAudio bridge, and the
-    # socket of PipeWire's own interface.
-    E2E_SOUND_CLIENT=(PULSE_SERVER="$E2E_PULSE" PIPEWIRE_REMOTE="$E2E_SOUND_DIR/pipewire-0")
+    # What a client of the server is given, as arguments of env: the address of the PulseAudio
+    # bridge and the socket of PipeWire's own interface, and no SDL_AUDIODRIVER, so that SDL
+    # takes whichever way it takes on a desktop.
+    E2E_SOUND_CLIENT=(-u SDL_AUDIODRIVER PULSE_SERVER="$E2E_PULSE"
+        PIPEWIRE_REMOTE="$E2E_SOUND_DIR/pipewire-0")
     e2e_sound_env
     e2e_sound_daemon dbus dbus-daemon --session --nofork --nopidfile \
         --address="unix:path=$E2E_SOUND_DIR/bus"
