@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QRegion>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <algorithm>
@@ -11,6 +12,7 @@
 
 #include "app/FieldPainter.h"
 #include "app/LumabelsApplication.h"
+#include "app/PlayfieldView.h"
 #include "app/ProgramGlobals.h"
 #include "app/TGui.h"
 #include "engine/AppPattern.h"
@@ -144,6 +146,64 @@ static void BM_WholeTick(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_WholeTick)->Unit(benchmark::kMicrosecond);
+
+namespace {
+// What a step of the busiest field changes: every lumabel where it was and where it is now, and
+// the character, whose eyes may blink in any frame.
+QRegion ChangedByAStep() {
+    BusyScene scene;
+    auto where = [&scene] {
+        QRegion region;
+        AppLumabel lumabel;
+        for (std::int32_t j = 0; j < scene.world.GetLumabelCount(); ++j) {
+            scene.world.GetLumabel(j, lumabel);
+            const Rect& r = lumabel.Rect;
+            region += QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+            if (j == scene.world.GetCurrentLumabel()) {
+                // The character's picture stands on her lumabel (22 x 36).
+                region += QRect(scene.world.GetCharacterX() - 11, r.Top - 18, 22, 36);
+            }
+        }
+        return region;
+    };
+    const QRegion before = where();
+    scene.world.Step();
+    return before.united(where()).intersected(QRect(0, 0, 400, 300));
+}
+}  // namespace
+
+// Handing a frame to the window by the area handed over: the whole field (what a tick does),
+// only what a step of the busiest field changed, and one block of the same area. Would
+// drawing only what changed pay? Only if the cost follows the area.
+static void BM_Present(benchmark::State& state) {
+    QImage image(400, 300, QImage::Format_RGB32);
+    image.fill(QColor(0, 0, 128));
+    PlayfieldView view;
+    view.SetBackBuffer(&image);
+    view.setFixedSize(image.size());
+    view.show();
+    if (!WaitUntilExposed(view)) {
+        state.SkipWithError("the window was never exposed");
+        return;
+    }
+    const QRegion changed = ChangedByAStep();
+    std::int64_t changedArea = 0;
+    for (const QRect& piece : changed) {
+        changedArea += static_cast<std::int64_t>(piece.width()) * piece.height();
+    }
+    QRegion region(image.rect());
+    if (state.range(0) == 1) {
+        region = changed;
+    } else if (state.range(0) == 2) {
+        region = QRect(0, 0, 400, static_cast<int>(changedArea / 400));
+    }
+    for (auto _ : state) {
+        view.repaint(region);
+    }
+    state.counters["rects"] = static_cast<double>(region.rectCount());
+    state.counters["changed_pct"] = static_cast<double>(changedArea) / (400.0 * 300.0) * 100.0;
+}
+BENCHMARK(BM_Present)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // A game in play that never ends: the band is held still.
 static void PlayForever(TGui& gui) {

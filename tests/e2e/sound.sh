@@ -43,6 +43,11 @@ e2e_start_sound_server() {
     E2E_SOUND_PIDS=()
     mkdir -m 700 -p "$E2E_SOUND_DIR" "$E2E_SOUND_HOME"
     E2E_PULSE=unix:$E2E_SOUND_DIR/pulse/native
+    # What a client of the server is given, as arguments of env: the address of the PulseAudio
+    # bridge and the socket of PipeWire's own interface, and no SDL_AUDIODRIVER, so that SDL
+    # takes whichever way it takes on a desktop.
+    E2E_SOUND_CLIENT=(-u SDL_AUDIODRIVER PULSE_SERVER="$E2E_PULSE"
+        PIPEWIRE_REMOTE="$E2E_SOUND_DIR/pipewire-0")
     e2e_sound_env
     e2e_sound_daemon dbus dbus-daemon --session --nofork --nopidfile \
         --address="unix:path=$E2E_SOUND_DIR/bus"
@@ -67,10 +72,19 @@ e2e_pactl() {
     "${E2E_SOUND_ENV[@]}" pactl "$@" >/dev/null 2>&1
 }
 
-# e2e_streams_of PID -> the server's playback streams of process PID, one a line.
+# e2e_streams_of PID -> the server's playback streams of process PID, one a line. A stream
+# made through the PulseAudio bridge names the process itself; one made through PipeWire's own
+# interface names only its client, and the client names the process.
 e2e_streams_of() {
+    local clients
+    clients=$("${E2E_SOUND_ENV[@]}" pactl list clients 2>/dev/null |
+        awk -v pid="$1" '/^Client #/ { id = substr($2, 2) }
+            $1 == "application.process.id" && $3 == "\"" pid "\"" { print id }')
     "${E2E_SOUND_ENV[@]}" pactl list sink-inputs 2>/dev/null |
-        awk -v pid="$1" '/^Sink Input #/ { id = $3 } $1 == "application.process.id" && $3 == "\"" pid "\"" { print id }'
+        awk -v pid="$1" -v clients=" $(echo $clients) " '
+            /^Sink Input #/ { id = $3 }
+            $1 == "Client:" && index(clients, " " $2 " ") { print id }
+            $1 == "application.process.id" && $3 == "\"" pid "\"" { print id }' | sort -u
 }
 
 e2e_has_stream() {
