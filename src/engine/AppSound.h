@@ -14,7 +14,6 @@
 #include "engine/NoteNumber.h"
 #include "engine/NoteVoice.h"
 #include "settings/AppPlayOptions.h"
-#include "settings/CurrentPlayOptions.h"
 
 // The note player. The seven note files are read and decoded once, at construction, so Play
 // only points the one voice at a note and costs no file access, no allocation and no decoding
@@ -27,7 +26,7 @@ class AppSound {
   public:
     // soundDir ends with '/'; the notes are soundDir + "note1.wav" to "note7.wav". options is
     // read at every Play, never copied, so switching sound off takes effect at the next click.
-    explicit AppSound(std::string soundDir, const AppPlayOptions& options = CurrentPlayOptions);
+    AppSound(std::string soundDir, const AppPlayOptions& options);
     AppSound(const AppSound&) = delete;
     AppSound& operator=(const AppSound&) = delete;
     virtual ~AppSound();
