@@ -14,7 +14,7 @@
 #include <functional>
 #include <string>
 
-#include "engine/AppSound.h"
+#include "engine/sound/AppSound.h"
 #include "settings/AppPlayOptions.h"
 
 namespace {

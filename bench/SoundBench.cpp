@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "engine/AppSound.h"
+#include "engine/sound/AppSound.h"
 #include "settings/AppPlayOptions.h"
 
 namespace {

@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "FuzzCheck.h"
-#include "engine/AppSound.h"
+#include "engine/sound/AppSound.h"
 #include "settings/AppPlayOptions.h"
 
 namespace {

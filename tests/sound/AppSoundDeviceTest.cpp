@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "DiskAudioTest.h"
-#include "engine/AppSound.h"
+#include "engine/sound/AppSound.h"
 #include "settings/AppPlayOptions.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "DiskAudioTest.h"
 #include "WaveImage.h"
-#include "engine/AppSound.h"
+#include "engine/sound/AppSound.h"
 #include "settings/AppPlayOptions.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/AppSound.h"
+#include "engine/sound/AppSound.h"
 
 #include <SDL.h>
 #include <fcntl.h>
