@@ -16,6 +16,7 @@
 
 #include "engine/sound/AppSound.h"
 #include "settings/AppPlayOptions.h"
+#include "support/AppSoundProbe.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ void LoadNotes(benchmark::State& state, const std::string& dir) {
         ResetPeak();
         {
             const AppSound sound(dir, options);
-            benchmark::DoNotOptimize(sound.HasSound());
+            benchmark::DoNotOptimize(AppSoundProbe::HasSound(sound));
             kept = static_cast<double>(StatusKb("VmRSS:") - before) / 1024;
             peak = static_cast<double>(StatusKb("VmHWM:") - before) / 1024;
         }

@@ -12,6 +12,8 @@
 #include <new>
 #include <utility>
 
+#include "engine/sound/NoteObserver.h"
+
 namespace {
 
 constexpr int SampleRate = 44100;
@@ -216,7 +218,8 @@ class AppSound::Device {
     SDL_AudioDeviceID id_ = 0;
 };
 
-AppSound::AppSound(std::string soundDir, const AppPlayOptions& options) : options_(options) {
+AppSound::AppSound(std::string soundDir, const AppPlayOptions& options, NoteObserver* observer)
+    : options_(options), observer_(observer) {
     if (!ReadNoteFiles(soundDir)) {
         return;
     }
@@ -267,11 +270,13 @@ bool AppSound::CloseIfIdle() {
 }
 
 std::chrono::milliseconds AppSound::TimeLeft() const {
-    const std::lock_guard lock(progressMutex_);
-    if (!NoteSounding || FrameBytes == 0) {
-        return std::chrono::milliseconds(0);
+    if (device_ == nullptr) {
+        return std::chrono::milliseconds(0);  // nothing sounds without a device
     }
-    const std::size_t frames = (NoteBytes - PlayedBytes) / FrameBytes;
+    SDL_LockAudioDevice(device_->Id());
+    const std::size_t bytesLeft = Voice.Length() - Voice.Position();
+    SDL_UnlockAudioDevice(device_->Id());
+    const std::size_t frames = bytesLeft / FrameBytes;
     return std::chrono::milliseconds((frames * 1000 + SampleRate - 1) / SampleRate);
 }
 
@@ -310,7 +315,7 @@ void AppSound::Play(NoteNumber note) {
     const std::vector<std::uint8_t>& pcm = NotePcm[note - LowestNote];
     SDL_LockAudioDevice(device_->Id());
     Voice.Start(pcm.data(), pcm.size());
-    PublishProgress();
+    Report();
     SDL_UnlockAudioDevice(device_->Id());
 }
 
@@ -320,37 +325,18 @@ void AppSound::StopAll() {
     }
     SDL_LockAudioDevice(device_->Id());
     Voice.Stop();
-    PublishProgress();
+    Report();
     SDL_UnlockAudioDevice(device_->Id());
-}
-
-bool AppSound::AwaitNoteProgress(std::uint32_t frames, std::chrono::milliseconds timeout) const {
-    if (device_ == nullptr) {
-        return false;
-    }
-    const std::size_t bytes = static_cast<std::size_t>(frames) * FrameBytes;
-    std::unique_lock lock(progressMutex_);
-    progressChanged_.wait_for(lock, timeout, [&] { return PlayedBytes >= bytes || !NoteSounding; });
-    return PlayedBytes >= bytes;
-}
-
-bool AppSound::AwaitSilence(std::chrono::milliseconds timeout) const {
-    std::unique_lock lock(progressMutex_);
-    return progressChanged_.wait_for(lock, timeout, [&] { return !NoteSounding; });
 }
 
 void AppSound::FillStream(void* self, std::uint8_t* stream, int length) {
     AppSound& sound = *static_cast<AppSound*>(self);
     sound.Voice.Render(stream, static_cast<std::size_t>(std::max(length, 0)));
-    sound.PublishProgress();
+    sound.Report();
 }
 
-void AppSound::PublishProgress() {
-    {
-        const std::lock_guard lock(progressMutex_);
-        PlayedBytes = Voice.Position();
-        NoteBytes = Voice.Length();
-        NoteSounding = Voice.IsSounding();
+void AppSound::Report() const {
+    if (observer_ != nullptr) {
+        observer_->VoiceChanged(Voice.Position() / FrameBytes, Voice.IsSounding());
     }
-    progressChanged_.notify_all();
 }

@@ -2,11 +2,9 @@
 
 #include <array>
 #include <chrono>
-#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +12,8 @@
 #include "engine/NoteNumber.h"
 #include "engine/NoteVoice.h"
 #include "settings/AppPlayOptions.h"
+
+class NoteObserver;
 
 // The note player. The seven note files are read and decoded once, at construction, so Play
 // only points the one voice at a note and costs no file access, no allocation and no decoding
@@ -26,7 +26,9 @@ class AppSound {
   public:
     // soundDir ends with '/'; the notes are soundDir + "note1.wav" to "note7.wav". options is
     // read at every Play, never copied, so switching sound off takes effect at the next click.
-    AppSound(std::string soundDir, const AppPlayOptions& options);
+    // observer, when there is one, hears of every change of the voice and must outlive the
+    // player; the game has none.
+    AppSound(std::string soundDir, const AppPlayOptions& options, NoteObserver* observer = nullptr);
     AppSound(const AppSound&) = delete;
     AppSound& operator=(const AppSound&) = delete;
     virtual ~AppSound();
@@ -37,12 +39,6 @@ class AppSound {
     // nothing changes and a sounding note plays on.
     void Play(NoteNumber note);
     void StopAll();
-
-    // All seven note files were read in full.
-    bool HasSound() const;
-    // The sound device is open; notes are heard only then. A player without its notes never
-    // opens one.
-    bool IsDeviceOpen() const { return device_ != nullptr; }
 
     // Opens the device now, unless sound is off or there are no notes, and keeps it open
     // until Release, so that Play never has to open it. A device that would not open is not
@@ -56,23 +52,19 @@ class AppSound {
     // How long the note that sounds has left to play; zero when none sounds.
     std::chrono::milliseconds TimeLeft() const;
 
-    // For tests, which must await playback instead of sleeping: the device reports after
-    // every buffer it fills. The timeout is only a safety net and counts as false.
-    // True once the note started last has played at least `frames` sample frames; false
-    // when no note sounds short of that (it ended, was cut off, or none was started).
-    bool AwaitNoteProgress(std::uint32_t frames, std::chrono::milliseconds timeout) const;
-    // True once no note sounds.
-    bool AwaitSilence(std::chrono::milliseconds timeout) const;
-
   private:
-    class Device;  // SDL's audio subsystem and the one open device
+    friend struct AppSoundProbe;  // lets tests and benchmarks see whether notes and device are
+                                  // there
+    class Device;                 // SDL's audio subsystem and the one open device
 
     static void FillStream(void* self, std::uint8_t* stream, int length);
     bool ReadNoteFiles(const std::string& soundDir);
+    bool HasSound() const;
     void OpenDevice();
-    void PublishProgress();
+    void Report() const;
 
     const AppPlayOptions& options_;
+    NoteObserver* const observer_;
 
     // The files as read, then the same notes decoded into the device's sample format; an
     // empty decoded note is one whose file would not decode, and it stays silent.
@@ -82,16 +74,9 @@ class AppSound {
 
     NoteVoice Voice;  // touched only under the device lock
 
-    // A copy of the voice's state for the waiting calls, so they never take the device lock.
-    mutable std::mutex progressMutex_;
-    mutable std::condition_variable progressChanged_;
-    std::size_t PlayedBytes = 0;
-    std::size_t NoteBytes = 0;
-    bool NoteSounding = false;
-
     bool held_ = false;
 
     // Declared last so it closes first: closing joins the device thread, which reads the
-    // notes, the voice and the progress above.
+    // notes and the voice above.
     std::unique_ptr<Device> device_;
 };
