@@ -1,18 +1,15 @@
 #include "engine/sound/AppSound.h"
 
 #include <SDL.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
 #include <cstring>
 #include <new>
 #include <utility>
 
 #include "engine/sound/NoteObserver.h"
+#include "settings/AtomicFile.h"
 
 namespace {
 
@@ -30,63 +27,18 @@ struct WavFree {
     void operator()(Uint8* samples) const { SDL_FreeWAV(samples); }
 };
 
-// Closes the file however the read ends.
-class ReadOnlyFile {
-  public:
-    explicit ReadOnlyFile(const std::string& path)
-        // Without blocking: a FIFO in place of a note must not hold the start up.
-        : fd_(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)) {}
-    ReadOnlyFile(const ReadOnlyFile&) = delete;
-    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
-    ~ReadOnlyFile() {
-        if (fd_ >= 0) {
-            close(fd_);
-        }
+std::uint32_t LittleEndian32(const std::string& bytes, std::size_t at) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 4; i-- > 0;) {
+        value = value << 8U | static_cast<unsigned char>(bytes[at + i]);
     }
-    int Get() const { return fd_; }
-
-  private:
-    int fd_;
-};
-
-// The whole of a regular file of at most MaxNoteFileBytes; nothing for anything else.
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
-    const ReadOnlyFile file(path);
-    struct stat info {};
-    if (file.Get() < 0 || fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        info.st_size < 0 || static_cast<std::uint64_t>(info.st_size) > MaxNoteFileBytes) {
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> bytes;
-    try {
-        bytes.resize(static_cast<std::size_t>(info.st_size));
-    } catch (const std::bad_alloc&) {
-        return std::nullopt;
-    }
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = read(file.Get(), bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return std::nullopt;  // an error, or the file shrank while it was read
-        }
-        got += static_cast<std::size_t>(n);
-    }
-    return bytes;
-}
-
-std::uint32_t LittleEndian32(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-    return static_cast<std::uint32_t>(bytes[at]) | static_cast<std::uint32_t>(bytes[at + 1]) << 8U |
-           static_cast<std::uint32_t>(bytes[at + 2]) << 16U |
-           static_cast<std::uint32_t>(bytes[at + 3]) << 24U;
+    return value;
 }
 
 // SDL sizes its buffers by the lengths a wave image declares, before it sees whether the
 // bytes are there: a file of a few bytes could make it ask for gigabytes. A chunk must fit
 // in what the file holds.
-bool ChunksFitTheImage(const std::vector<std::uint8_t>& image) {
+bool ChunksFitTheImage(const std::string& image) {
     constexpr std::size_t HeaderBytes = 12;  // "RIFF", the length of the whole, "WAVE"
     constexpr std::size_t ChunkHeaderBytes = 8;
     if (image.size() < HeaderBytes) {
@@ -104,8 +56,7 @@ bool ChunksFitTheImage(const std::vector<std::uint8_t>& image) {
 }
 
 // The note in the device's format, or nothing when the image is no playable wave.
-std::vector<std::uint8_t> DecodeNote(const std::vector<std::uint8_t>& image,
-                                     const SDL_AudioSpec& device) {
+std::vector<std::uint8_t> DecodeNote(const std::string& image, const SDL_AudioSpec& device) {
     if (image.empty() || image.size() > static_cast<std::size_t>(INT_MAX) ||
         !ChunksFitTheImage(image)) {
         return {};
@@ -287,12 +238,14 @@ AppSound::~AppSound() {
 
 bool AppSound::ReadNoteFiles(const std::string& soundDir) {
     for (int index = 0; index < NoteCount; ++index) {
-        NoteData[index] = ReadWholeFile(soundDir + "note" + std::to_string(index + 1) + ".wav");
-        if (!NoteData[index]) {
+        FileText file =
+            ReadWholeFile(soundDir + "note" + std::to_string(index + 1) + ".wav", MaxNoteFileBytes);
+        if (file.State != FileText::Kind::Read) {
             // Some notes and not others would make the tune sound broken; all or none.
             NoteData = {};
             return false;
         }
+        NoteData[index] = std::move(file.Bytes);
     }
     return true;
 }

@@ -68,7 +68,7 @@ class AppSound {
 
     // The files as read, then the same notes decoded into the device's sample format; an
     // empty decoded note is one whose file would not decode, and it stays silent.
-    std::array<std::optional<std::vector<std::uint8_t>>, NoteCount> NoteData;
+    std::array<std::optional<std::string>, NoteCount> NoteData;
     std::array<std::vector<std::uint8_t>, NoteCount> NotePcm;
     std::size_t FrameBytes = 0;
 
