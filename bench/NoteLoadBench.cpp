@@ -14,6 +14,7 @@
 #include <functional>
 #include <string>
 
+#include "WaveImage.h"
 #include "engine/sound/AppSound.h"
 #include "settings/AppPlayOptions.h"
 #include "support/AppSoundProbe.h"
@@ -22,31 +23,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Put(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFFU));
+// Bytes that change from one to the next, as sound does.
+std::string Samples(std::size_t bytes) {
+    std::string data;
+    data.reserve(bytes);
+    for (std::size_t i = 0; i < bytes; ++i) {
+        data.push_back(static_cast<char>(i * 37U));
     }
-}
-
-std::string WaveImage(std::size_t dataBytes, std::uint16_t bits, std::uint32_t rate,
-                      std::uint16_t channels) {
-    const std::uint32_t blockAlign = channels * bits / 8U;
-    std::string out = "RIFF";
-    Put(out, static_cast<std::uint32_t>(36 + dataBytes), 4);
-    out += "WAVEfmt ";
-    Put(out, 16, 4);
-    Put(out, 1, 2);
-    Put(out, channels, 2);
-    Put(out, rate, 4);
-    Put(out, rate * blockAlign, 4);
-    Put(out, blockAlign, 2);
-    Put(out, bits, 2);
-    out += "data";
-    Put(out, static_cast<std::uint32_t>(dataBytes), 4);
-    for (std::size_t i = 0; i < dataBytes; ++i) {
-        out.push_back(static_cast<char>(i * 37U));
-    }
-    return out;
+    return data;
 }
 
 // A fresh folder with seven notes made by `make` (called with the note's path).
@@ -74,7 +58,7 @@ class NoteSet {
 std::function<void(const std::string&)> Image(std::size_t bytes, std::uint16_t bits,
                                               std::uint32_t rate, std::uint16_t channels) {
     return [=](const std::string& path) {
-        std::ofstream(path, std::ios::binary) << WaveImage(bytes, bits, rate, channels);
+        std::ofstream(path, std::ios::binary) << WaveImage(Samples(bytes), bits, rate, channels);
     };
 }
 
