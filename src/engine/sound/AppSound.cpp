@@ -178,9 +178,9 @@ AppSound::AppSound(std::string soundDir, const AppPlayOptions& options, NoteObse
     SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
     const SDL_AudioSpec format = DeviceFormat();
     for (int index = 0; index < NoteCount; ++index) {
-        NotePcm[index] = DecodeNote(*NoteData[index], format);
+        notePcm_[index] = DecodeNote(*NoteData[index], format);
     }
-    FrameBytes = SDL_AUDIO_BITSIZE(format.format) / 8U * format.channels;
+    frameBytes_ = SDL_AUDIO_BITSIZE(format.format) / 8U * format.channels;
 }
 
 void AppSound::OpenDevice() {
@@ -211,7 +211,7 @@ bool AppSound::CloseIfIdle() {
         return device_ == nullptr;
     }
     SDL_LockAudioDevice(device_->Id());
-    const bool sounding = Voice.IsSounding();
+    const bool sounding = voice_.IsSounding();
     SDL_UnlockAudioDevice(device_->Id());
     if (sounding) {
         return false;
@@ -225,9 +225,9 @@ std::chrono::milliseconds AppSound::TimeLeft() const {
         return std::chrono::milliseconds(0);  // nothing sounds without a device
     }
     SDL_LockAudioDevice(device_->Id());
-    const std::size_t bytesLeft = Voice.Length() - Voice.Position();
+    const std::size_t bytesLeft = voice_.Length() - voice_.Position();
     SDL_UnlockAudioDevice(device_->Id());
-    const std::size_t frames = bytesLeft / FrameBytes;
+    const std::size_t frames = bytesLeft / frameBytes_;
     return std::chrono::milliseconds((frames * 1000 + SampleRate - 1) / SampleRate);
 }
 
@@ -265,9 +265,9 @@ void AppSound::Play(NoteNumber note) {
     if (device_ == nullptr) {
         return;
     }
-    const std::vector<std::uint8_t>& pcm = NotePcm[note - LowestNote];
+    const std::vector<std::uint8_t>& pcm = notePcm_[note - LowestNote];
     SDL_LockAudioDevice(device_->Id());
-    Voice.Start(pcm.data(), pcm.size());
+    voice_.Start(pcm.data(), pcm.size());
     Report();
     SDL_UnlockAudioDevice(device_->Id());
 }
@@ -277,19 +277,19 @@ void AppSound::StopAll() {
         return;
     }
     SDL_LockAudioDevice(device_->Id());
-    Voice.Stop();
+    voice_.Stop();
     Report();
     SDL_UnlockAudioDevice(device_->Id());
 }
 
 void AppSound::FillStream(void* self, std::uint8_t* stream, int length) {
     AppSound& sound = *static_cast<AppSound*>(self);
-    sound.Voice.Render(stream, static_cast<std::size_t>(std::max(length, 0)));
+    sound.voice_.Render(stream, static_cast<std::size_t>(std::max(length, 0)));
     sound.Report();
 }
 
 void AppSound::Report() const {
     if (observer_ != nullptr) {
-        observer_->VoiceChanged(Voice.Position() / FrameBytes, Voice.IsSounding());
+        observer_->VoiceChanged(voice_.Position() / frameBytes_, voice_.IsSounding());
     }
 }

@@ -67,12 +67,13 @@ class AppSound {
     NoteObserver* const observer_;
 
     // The files as read, then the same notes decoded into the device's sample format; an
-    // empty decoded note is one whose file would not decode, and it stays silent.
+    // empty decoded note is one whose file would not decode, and it stays silent. NoteData
+    // keeps the design's own name (docs/HACKING.md, Naming).
     std::array<std::optional<std::string>, NoteCount> NoteData;
-    std::array<std::vector<std::uint8_t>, NoteCount> NotePcm;
-    std::size_t FrameBytes = 0;
+    std::array<std::vector<std::uint8_t>, NoteCount> notePcm_;
+    std::size_t frameBytes_ = 0;
 
-    NoteVoice Voice;  // touched only under the device lock
+    NoteVoice voice_;  // touched only under the device lock
 
     bool held_ = false;
 
