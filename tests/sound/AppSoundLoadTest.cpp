@@ -144,6 +144,38 @@ TEST_F(AppSoundLoadTest, NoAudioDriverLeavesASilentPlayerThatStillWorks) {
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0U);
 }
 
+TEST_F(AppSoundLoadTest, ASoundLibraryThatWillNotLoadLeavesASilentPlayerThatStillWorks) {
+    WriteAllNotes();
+    {
+        AppSound sound(SoundDir(), options_, &watch_, "liblumabels-no-such-sound-library.so.0");
+        EXPECT_TRUE(AppSoundProbe::HasSound(sound));
+        sound.Hold();
+        EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
+        sound.Release();
+        PlayEveryNote(sound);
+        EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
+        EXPECT_EQ(sound.TimeLeft(), milliseconds(0));
+        EXPECT_TRUE(sound.CloseIfIdle());
+        sound.StopAll();
+    }
+    EXPECT_TRUE(HeardNothing());
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0U);
+}
+
+// A library of that name that is not SDL: it lacks the functions, and is as good as missing.
+TEST_F(AppSoundLoadTest, ALibraryWithoutTheSoundFunctionsLeavesASilentPlayer) {
+    WriteAllNotes();
+    {
+        AppSound sound(SoundDir(), options_, &watch_, "libm.so.6");
+        sound.Hold();
+        EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
+        sound.Release();
+        PlayEveryNote(sound);
+        EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
+    }
+    EXPECT_TRUE(HeardNothing());
+}
+
 TEST_F(AppSoundLoadTest, ADeviceThatWillNotOpenLeavesASilentPlayerAndNoSubsystemBehind) {
     WriteAllNotes();
     SendOutputTo(std::filesystem::path(SoundDir()) / "no-such-folder" / "heard.raw");

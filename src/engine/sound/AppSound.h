@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -14,21 +15,30 @@
 #include "settings/AppPlayOptions.h"
 
 class NoteObserver;
+class SdlLibrary;
+class SoundDevice;
 
-// The note player. The seven note files are read and decoded once, at construction, so Play
-// only points the one voice at a note and costs no file access, no allocation and no decoding
-// in the middle of a game. The sound device is open only while a note may sound: an open
-// device keeps a thread of ours, the sound server and often the sound card awake. The game
-// holds it open for play; otherwise the first note opens it, and CloseIfIdle gives it back
-// once nobody holds it and the note has died away. Missing files or a missing sound device
-// leave a silent player, never a message: the game is just as playable without sound.
+// The note player. The seven note files are read at construction, all or none. The sound
+// library (SDL) is loaded, and the notes decoded into the device's format, only when a device
+// is first to open: the title screen, and a player with sound off, never pay for either.
+// Play only points the one voice at a note and costs no file access, no allocation and no
+// decoding in the middle of a game. The sound device is open only while a note may sound: an
+// open device keeps a thread of ours, the sound server and often the sound card awake. The
+// game holds it open for play; otherwise the first note opens it, and CloseIfIdle gives it
+// back once nobody holds it and the note has died away. Missing files, a missing sound library
+// or a missing sound device leave a silent player, never a message: the game is just as
+// playable without sound.
 class AppSound {
   public:
+    // The sound library as its runtime package installs it.
+    static constexpr const char* SdlLibraryName = "libSDL2-2.0.so.0";
+
     // soundDir ends with '/'; the notes are soundDir + "note1.wav" to "note7.wav". options is
     // read at every Play, never copied, so switching sound off takes effect at the next click.
     // observer, when there is one, hears of every change of the voice and must outlive the
-    // player; the game has none.
-    AppSound(std::string soundDir, const AppPlayOptions& options, NoteObserver* observer = nullptr);
+    // player; the game has none. library names the sound library to load.
+    AppSound(std::string soundDir, const AppPlayOptions& options, NoteObserver* observer = nullptr,
+             std::string library = SdlLibraryName);
     AppSound(const AppSound&) = delete;
     AppSound& operator=(const AppSound&) = delete;
     virtual ~AppSound();
@@ -55,29 +65,37 @@ class AppSound {
   private:
     friend struct AppSoundProbe;  // lets tests and benchmarks see whether notes and device are
                                   // there
-    class Device;                 // SDL's audio subsystem and the one open device
 
     static void FillStream(void* self, std::uint8_t* stream, int length);
-    bool ReadNoteFiles(const std::string& soundDir);
+    void ReadNoteFiles(const std::string& soundDir);
     bool HasSound() const;
+    bool LoadLibrary();
+    void DecodeNotes();
     void OpenDevice();
     void Report() const;
 
     const AppPlayOptions& options_;
     NoteObserver* const observer_;
+    const std::string libraryName_;
 
-    // The files as read, then the same notes decoded into the device's sample format; an
-    // empty decoded note is one whose file would not decode, and it stays silent. NoteData
-    // keeps the design's own name (docs/HACKING.md, Naming).
+    // The files as read. NoteData keeps the design's own name (docs/HACKING.md, Naming).
     std::array<std::optional<std::string>, NoteCount> NoteData;
-    std::array<std::vector<std::uint8_t>, NoteCount> notePcm_;
-    std::size_t frameBytes_ = 0;
+    // Each note as the device plays it: a stretch of its file when the file already holds the
+    // device's format, as the game's own notes do, otherwise its samples converted into
+    // convertedPcm_. Empty for a note whose file would not decode: it stays silent.
+    std::array<std::span<const std::uint8_t>, NoteCount> notePcm_;
+    std::array<std::vector<std::uint8_t>, NoteCount> convertedPcm_;
+    const std::size_t frameBytes_;
 
     NoteVoice voice_;  // touched only under the device lock
 
     bool held_ = false;
 
+    // Loaded when a device is first to open, and kept; a library that would not load stays
+    // here, unloaded, so that it is not tried again. Declared before the device, which calls
+    // into it, so that it outlives it.
+    std::unique_ptr<SdlLibrary> library_;
     // Declared last so it closes first: closing joins the device thread, which reads the
     // notes and the voice above.
-    std::unique_ptr<Device> device_;
+    std::unique_ptr<SoundDevice> device_;
 };
