@@ -131,7 +131,7 @@ std::size_t DeviceFrameBytes() {
 }
 
 std::size_t FindSamplesInImage(const std::string& image, const std::vector<std::uint8_t>& samples) {
-    if (image.size() < HeaderBytes) {
+    if (samples.empty() || image.size() < HeaderBytes) {
         return std::string::npos;
     }
     std::size_t at = HeaderBytes;

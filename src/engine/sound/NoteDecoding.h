@@ -19,5 +19,5 @@ std::size_t DeviceFrameBytes();
 std::vector<std::uint8_t> DecodeNote(const SdlFunctions& sdl, const std::string& image);
 
 // Where in the image `samples` lie as they stand, in its data chunk; npos when they do not
-// (the file holds another format, so the samples were converted).
+// (the file holds another format, so the samples were converted) or there are none.
 std::size_t FindSamplesInImage(const std::string& image, const std::vector<std::uint8_t>& samples);
