@@ -5,7 +5,7 @@
 #include <memory>
 #include <new>
 
-#include "engine/sound/SdlLibrary.h"
+#include "engine/sound/SdlFunctions.h"
 
 namespace {
 
