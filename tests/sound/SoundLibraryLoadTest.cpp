@@ -8,7 +8,8 @@
 #include "support/AppSoundProbe.h"
 
 // This program does not link SDL, as the game does not: whether the library is in the process
-// is what the player alone decided.
+// is what the player alone decided. Once loaded, SDL stays until the program ends, so the test
+// that loads it comes last.
 namespace {
 
 bool SdlIsLoaded() {
@@ -44,22 +45,6 @@ TEST_F(SoundLibraryLoadTest, NothingLoadsSdlBeforeADeviceIsToOpen) {
     EXPECT_FALSE(SdlIsLoaded()) << "a player with sound off loaded SDL";
 }
 
-TEST_F(SoundLibraryLoadTest, TheFirstDeviceLoadsSdlAndThePlayerUnloadsIt) {
-    {
-        AppSound sound(LUMABELS_NOTE_DIR, options_);
-        sound.Hold();
-        ASSERT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
-        EXPECT_TRUE(SdlIsLoaded());
-        sound.Release();
-        EXPECT_TRUE(sound.CloseIfIdle());
-        // Loaded once, kept for the next game.
-        EXPECT_TRUE(SdlIsLoaded());
-        sound.Play(3);
-        EXPECT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
-    }
-    EXPECT_FALSE(SdlIsLoaded()) << "the player left SDL loaded";
-}
-
 TEST_F(SoundLibraryLoadTest, APlayerWithoutItsNotesNeverLoadsSdl) {
     AppSound sound("/nonexistent-folder/", options_);
     sound.Hold();
@@ -67,6 +52,19 @@ TEST_F(SoundLibraryLoadTest, APlayerWithoutItsNotesNeverLoadsSdl) {
     sound.Play(1);
     EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
     EXPECT_FALSE(SdlIsLoaded());
+}
+
+// Last: once loaded, SDL stays in this process.
+TEST_F(SoundLibraryLoadTest, TheFirstDeviceLoadsSdlAndItStaysForTheNextGame) {
+    AppSound sound(LUMABELS_NOTE_DIR, options_);
+    sound.Hold();
+    ASSERT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
+    EXPECT_TRUE(SdlIsLoaded());
+    sound.Release();
+    EXPECT_TRUE(sound.CloseIfIdle());
+    EXPECT_TRUE(SdlIsLoaded());
+    sound.Play(3);
+    EXPECT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
 }
 
 }  // namespace

@@ -21,7 +21,10 @@ bool Find(void* handle, const char* name, Function& function) {
 }  // namespace
 
 SdlLibrary::SdlLibrary(const std::string& name)
-    : handle_(dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL)) {
+    // Never unmapped, even once every handle is closed: SDL keeps state (hints, thread data)
+    // that only SDL_Quit frees, and quitting SDL would take it away from anything else in the
+    // process that uses it. Loaded once, it stays, as a linked library would.
+    : handle_(dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE)) {
     loaded_ = handle_ != nullptr && FindFunctions();
 }
 
