@@ -22,8 +22,10 @@
 #include <vector>
 
 #include "FuzzCheck.h"
-#include "engine/AppSound.h"
+#include "engine/sound/AppSound.h"
 #include "settings/AppPlayOptions.h"
+#include "support/AppSoundProbe.h"
+#include "support/NoteProgressWatch.h"
 
 namespace {
 
@@ -94,10 +96,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const AppPlayOptions options;  // sound on
     {
-        AppSound sound(SoundFolder().string() + "/", options);
+        NoteProgressWatch watch;
+        AppSound sound(SoundFolder().string() + "/", options, &watch);
         const bool allNotes = notes.size() == static_cast<std::size_t>(NoteCount);
-        Require(sound.HasSound() == allNotes, "the player read notes it should not have, or not");
-        Require(allNotes || !sound.IsDeviceOpen(),
+        Require(AppSoundProbe::HasSound(sound) == allNotes,
+                "the player read notes it should not have, or not");
+        Require(allNotes || !AppSoundProbe::IsDeviceOpen(sound),
                 "a player without all its notes opened a device");
 
         for (NoteNumber note = LowestNote; note <= HighestNote; ++note) {
@@ -108,9 +112,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         // One note for the device to play a little of, chosen by the input.
         sound.Play(static_cast<NoteNumber>(LowestNote + (size > 0 ? data[0] % NoteCount : 0)));
-        (void)sound.AwaitNoteProgress(64, std::chrono::milliseconds(30));
+        (void)watch.AwaitNoteProgress(64, std::chrono::milliseconds(30));
         sound.StopAll();
-        Require(sound.AwaitSilence(std::chrono::milliseconds(0)), "a note sounds after StopAll");
+        Require(watch.AwaitSilence(std::chrono::milliseconds(0)), "a note sounds after StopAll");
     }
     Require(SDL_WasInit(SDL_INIT_AUDIO) == 0, "the player left SDL's audio subsystem running");
     return 0;

@@ -94,9 +94,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${CPACK_PACKAGE_HOMEPAGE_URL})
-# The libraries the executable links (Qt, SDL, the C++ runtime) are found by dpkg-shlibdeps.
+# The libraries the executable links (Qt, the C++ runtime) are found by dpkg-shlibdeps.
 # The X11 platform plugin comes with libqt6gui6, which that brings in.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# SDL is not linked but loaded by name (dlopen) when the first game opens the sound device, so
+# dpkg-shlibdeps cannot see it; the notes need it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libsdl2-2.0-0")
 # Not linked, only loaded when present: the Wayland platform plugin, xdg-open, through
 # which the help page reaches the browser, and Qt's translations of its standard buttons.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils, qt6-translations-l10n")

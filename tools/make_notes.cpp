@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "WaveImage.h"
+
 namespace {
 
 constexpr int SampleRate = 44100;
@@ -79,37 +81,6 @@ std::vector<std::int16_t> MakeNote(double frequency) {
     return samples;
 }
 
-void PutLittleEndian(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFFU));
-    }
-}
-
-// A canonical RIFF/WAVE image: a 16-byte PCM fmt chunk, then the data chunk, nothing else.
-std::string WaveImage(const std::vector<std::int16_t>& samples) {
-    constexpr std::uint32_t Channels = 1;
-    constexpr std::uint32_t BytesPerSample = 2;
-    const auto dataBytes = static_cast<std::uint32_t>(samples.size() * BytesPerSample);
-
-    std::string out;
-    out += "RIFF";
-    PutLittleEndian(out, 36 + dataBytes, 4);
-    out += "WAVEfmt ";
-    PutLittleEndian(out, 16, 4);
-    PutLittleEndian(out, 1, 2);  // integer PCM
-    PutLittleEndian(out, Channels, 2);
-    PutLittleEndian(out, SampleRate, 4);
-    PutLittleEndian(out, SampleRate * Channels * BytesPerSample, 4);
-    PutLittleEndian(out, Channels * BytesPerSample, 2);
-    PutLittleEndian(out, 8 * BytesPerSample, 2);
-    out += "data";
-    PutLittleEndian(out, dataBytes, 4);
-    for (const std::int16_t sample : samples) {
-        PutLittleEndian(out, static_cast<std::uint16_t>(sample), 2);
-    }
-    return out;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -126,7 +97,7 @@ int main(int argc, char** argv) {
     }
     for (std::size_t index = 0; index < ScaleKeys.size(); ++index) {
         const std::filesystem::path path = folder / ("note" + std::to_string(index + 1) + ".wav");
-        const std::string image = WaveImage(MakeNote(KeyFrequency(ScaleKeys[index])));
+        const std::string image = WaveImage(Pcm16(MakeNote(KeyFrequency(ScaleKeys[index]))));
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         if (!out.write(image.data(), static_cast<std::streamsize>(image.size())) || !out.flush()) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());

@@ -88,7 +88,7 @@ TGui::TGui(const TickCounter& ticks)
     CreateBackBuffer(devicePixelRatioF());
     World = std::make_unique<AppPattern>(
         PatternServices{CurrentPlayOptions, notes_, ProcessRandom(), ticks_});
-    NotePlayer = std::make_unique<AppSound>(SoundDir);
+    NotePlayer = std::make_unique<AppSound>(SoundDir, CurrentPlayOptions);
     connect(ui_->Field, &PlayfieldView::PixelRatioChanged, this, &TGui::OnPixelRatioChanged);
     ui_->Field->setFocus();
     setFixedSize(sizeHint());

@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "app/GuiFixture.h"
+#include "support/AppSoundProbe.h"
 
 // The loop sleeps, with no tick message queued and no wait of its own, whenever nothing on
 // screen can change: on the title and results screens and while a menu or a dialog holds the
@@ -41,10 +42,11 @@ class GuiIdleTest : public GuiFixture {
     // own timer, with room for a slow machine.
     static bool AwaitDeviceClosed() {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (NotePlayer->IsDeviceOpen() && std::chrono::steady_clock::now() < deadline) {
+        while (AppSoundProbe::IsDeviceOpen(*NotePlayer) &&
+               std::chrono::steady_clock::now() < deadline) {
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
         }
-        return !NotePlayer->IsDeviceOpen();
+        return !AppSoundProbe::IsDeviceOpen(*NotePlayer);
     }
 };
 
@@ -135,13 +137,15 @@ TEST_F(GuiIdleTest, ADialogOpenedFromAMenuHoldsTheGameUntilItCloses) {
 }
 
 TEST_F(GuiIdleTest, TheSoundDeviceIsHeldOnlyWhileTheGameIsPlayed) {
-    ASSERT_TRUE(NotePlayer->HasSound());
+    ASSERT_TRUE(AppSoundProbe::HasSound(*NotePlayer));
     HandleTick();
-    EXPECT_FALSE(NotePlayer->IsDeviceOpen()) << "the title screen opened the sound device";
+    EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(*NotePlayer))
+        << "the title screen opened the sound device";
 
     Action("Game_New_MItem")->trigger();
     EXPECT_TRUE(NotePlayer->IsHeld());
-    EXPECT_TRUE(NotePlayer->IsDeviceOpen()) << "a game began without its sound device";
+    EXPECT_TRUE(AppSoundProbe::IsDeviceOpen(*NotePlayer))
+        << "a game began without its sound device";
 
     GameMenu()->popup(QPoint(10, 10));
     HandleTick();
@@ -149,7 +153,7 @@ TEST_F(GuiIdleTest, TheSoundDeviceIsHeldOnlyWhileTheGameIsPlayed) {
     GameMenu()->hide();
     QCoreApplication::processEvents();
     EXPECT_TRUE(NotePlayer->IsHeld());
-    EXPECT_TRUE(NotePlayer->IsDeviceOpen());
+    EXPECT_TRUE(AppSoundProbe::IsDeviceOpen(*NotePlayer));
 
     for (int pass = 0; pass < 200 && gui->GetState() == TGui::stPlaying; ++pass) {
         HandleTick();
@@ -164,5 +168,5 @@ TEST_F(GuiIdleTest, WithSoundOffNoDeviceOpensForPlay) {
     quiet.SoundOn = false;
     ApplyPlayOptions(quiet);
     Action("Game_New_MItem")->trigger();
-    EXPECT_FALSE(NotePlayer->IsDeviceOpen());
+    EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(*NotePlayer));
 }

@@ -10,6 +10,7 @@
 
 #include "app/GuiFixture.h"
 #include "dialogs/TOptionsDialog.h"
+#include "settings/CurrentPlayOptions.h"
 
 namespace {
 std::string Contents(const QString& path) {

@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "DiskAudioTest.h"
-#include "engine/AppSound.h"
+#include "engine/sound/AppSound.h"
 #include "settings/AppPlayOptions.h"
+#include "support/AppSoundProbe.h"
 
 namespace {
 
@@ -31,22 +32,22 @@ class AppSoundDeviceTest : public DiskAudioTest {
 };
 
 TEST_F(AppSoundDeviceTest, ANewPlayerOpensNoDevice) {
-    AppSound sound(SoundDir(), options_);
-    ASSERT_TRUE(sound.HasSound());
-    EXPECT_FALSE(sound.IsDeviceOpen());
+    AppSound sound(SoundDir(), options_, &watch_);
+    ASSERT_TRUE(AppSoundProbe::HasSound(sound));
+    EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
     EXPECT_FALSE(AudioSubsystemUp());
 }
 
 TEST_F(AppSoundDeviceTest, HoldOpensTheDeviceBeforeAnyNoteAndKeepsItOpenWhenSilent) {
     {
-        AppSound sound(SoundDir(), options_);
+        AppSound sound(SoundDir(), options_, &watch_);
         sound.Hold();
         EXPECT_TRUE(sound.IsHeld());
-        ASSERT_TRUE(sound.IsDeviceOpen());
+        ASSERT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
         sound.Play(2);
-        ASSERT_TRUE(sound.AwaitSilence(Patience));
+        ASSERT_TRUE(watch_.AwaitSilence(Patience));
         EXPECT_FALSE(sound.CloseIfIdle()) << "a held device was closed";
-        EXPECT_TRUE(sound.IsDeviceOpen());
+        EXPECT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
     }
     const std::vector<HeardNote> heard = Heard();
     ASSERT_EQ(heard.size(), 1U);
@@ -57,17 +58,17 @@ TEST_F(AppSoundDeviceTest, HoldOpensTheDeviceBeforeAnyNoteAndKeepsItOpenWhenSile
 TEST_F(AppSoundDeviceTest, AReleasedDeviceClosesOnlyOnceTheNoteHasEnded) {
     WriteNote(1, Tone(1, QuarterSecondFrames));
     {
-        AppSound sound(SoundDir(), options_);
+        AppSound sound(SoundDir(), options_, &watch_);
         sound.Hold();
         sound.Play(1);
-        ASSERT_TRUE(sound.AwaitNoteProgress(512, Patience));
+        ASSERT_TRUE(watch_.AwaitNoteProgress(512, Patience));
         sound.Release();
         EXPECT_FALSE(sound.IsHeld());
         EXPECT_FALSE(sound.CloseIfIdle()) << "closed while the note sounded";
-        EXPECT_TRUE(sound.IsDeviceOpen());
-        ASSERT_TRUE(sound.AwaitSilence(Patience));
+        EXPECT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
+        ASSERT_TRUE(watch_.AwaitSilence(Patience));
         EXPECT_TRUE(sound.CloseIfIdle());
-        EXPECT_FALSE(sound.IsDeviceOpen());
+        EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
         EXPECT_FALSE(AudioSubsystemUp()) << "SDL's audio subsystem, and its thread, stayed up";
     }
     const std::vector<HeardNote> heard = Heard();
@@ -78,10 +79,10 @@ TEST_F(AppSoundDeviceTest, AReleasedDeviceClosesOnlyOnceTheNoteHasEnded) {
 
 TEST_F(AppSoundDeviceTest, TimeLeftCountsWhatIsLeftOfTheSoundingNote) {
     WriteNote(1, Tone(1, LongNoteFrames));
-    AppSound sound(SoundDir(), options_);
+    AppSound sound(SoundDir(), options_, &watch_);
     EXPECT_EQ(sound.TimeLeft(), milliseconds(0));
     sound.Play(1);
-    ASSERT_TRUE(sound.AwaitNoteProgress(44100, Patience));
+    ASSERT_TRUE(watch_.AwaitNoteProgress(44100, Patience));
     // A second of the three has played; a buffer more may have gone since.
     EXPECT_LE(sound.TimeLeft(), milliseconds(2000));
     EXPECT_GT(sound.TimeLeft(), milliseconds(0));
@@ -93,49 +94,49 @@ TEST_F(AppSoundDeviceTest, TimeLeftCountsWhatIsLeftOfTheSoundingNote) {
 TEST_F(AppSoundDeviceTest, SoundOffOrMissingNotesHoldNoDevice) {
     options_.SoundOn = false;
     {
-        AppSound sound(SoundDir(), options_);
+        AppSound sound(SoundDir(), options_, &watch_);
         sound.Hold();
-        EXPECT_FALSE(sound.IsDeviceOpen());
+        EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
         EXPECT_FALSE(AudioSubsystemUp());
     }
     options_.SoundOn = true;
     std::filesystem::remove(SoundDir() + "note3.wav");
     AppSound silent(SoundDir(), options_);
     silent.Hold();
-    EXPECT_FALSE(silent.IsDeviceOpen());
+    EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(silent));
     EXPECT_FALSE(AudioSubsystemUp());
 }
 
 TEST_F(AppSoundDeviceTest, ADeviceThatWouldNotOpenForPlayIsNotTriedAgainByPlay) {
     UseAudioDriver("no-such-driver");
-    AppSound sound(SoundDir(), options_);
+    AppSound sound(SoundDir(), options_, &watch_);
     sound.Hold();
-    ASSERT_FALSE(sound.IsDeviceOpen());
+    ASSERT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
     // Opening takes time the game does not have between two steps: a click plays nothing.
     UseAudioDriver("disk");
     sound.Play(1);
-    EXPECT_FALSE(sound.IsDeviceOpen());
+    EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
     EXPECT_FALSE(AudioSubsystemUp());
     // Outside play the first note opens the device.
     sound.Release();
     sound.Play(1);
-    EXPECT_TRUE(sound.IsDeviceOpen());
-    EXPECT_TRUE(sound.AwaitSilence(Patience));
+    EXPECT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
+    EXPECT_TRUE(watch_.AwaitSilence(Patience));
 }
 
 TEST_F(AppSoundDeviceTest, TheFirstNoteAfterACloseOpensTheDeviceAgain) {
     const std::filesystem::path first = std::filesystem::path(SoundDir()) / "first.raw";
     {
-        AppSound sound(SoundDir(), options_);
+        AppSound sound(SoundDir(), options_, &watch_);
         sound.Play(1);
-        ASSERT_TRUE(sound.IsDeviceOpen());
-        ASSERT_TRUE(sound.AwaitSilence(Patience));
+        ASSERT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
+        ASSERT_TRUE(watch_.AwaitSilence(Patience));
         ASSERT_TRUE(sound.CloseIfIdle());
         // The disk driver starts its file afresh at each open: keep what the first one heard.
         std::filesystem::rename(std::filesystem::path(SoundDir()) / "heard.raw", first);
         sound.Play(2);
-        ASSERT_TRUE(sound.IsDeviceOpen());
-        ASSERT_TRUE(sound.AwaitSilence(Patience));
+        ASSERT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
+        ASSERT_TRUE(watch_.AwaitSilence(Patience));
     }
     EXPECT_GE(std::filesystem::file_size(first), Written(1).size() * 2);
     const std::vector<HeardNote> heard = Heard();

@@ -15,8 +15,9 @@
 
 #include "DiskAudioTest.h"
 #include "WaveImage.h"
-#include "engine/AppSound.h"
+#include "engine/sound/AppSound.h"
 #include "settings/AppPlayOptions.h"
+#include "support/AppSoundProbe.h"
 
 namespace {
 
@@ -25,10 +26,10 @@ using std::chrono::milliseconds;
 class AppSoundLoadTest : public DiskAudioTest {
   protected:
     // Every note, then a moment to let anything that did start reach the capture.
-    static void PlayEveryNote(AppSound& sound) {
+    void PlayEveryNote(AppSound& sound) const {
         for (NoteNumber note = LowestNote; note <= HighestNote; ++note) {
             sound.Play(note);
-            EXPECT_TRUE(sound.AwaitSilence(milliseconds(0))) << "note " << int{note};
+            EXPECT_TRUE(watch_.AwaitSilence(milliseconds(0))) << "note " << int{note};
         }
     }
 
@@ -41,11 +42,11 @@ TEST_P(MissingNoteFileTest, AnyMissingFileLeavesTheWholePlayerSilent) {
     WriteAllNotes();
     std::filesystem::remove(SoundDir() + "note" + std::to_string(GetParam()) + ".wav");
     {
-        AppSound sound(SoundDir(), options_);
-        EXPECT_FALSE(sound.HasSound());
-        EXPECT_FALSE(sound.IsDeviceOpen());
+        AppSound sound(SoundDir(), options_, &watch_);
+        EXPECT_FALSE(AppSoundProbe::HasSound(sound));
+        EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
         PlayEveryNote(sound);
-        EXPECT_FALSE(sound.AwaitNoteProgress(1, milliseconds(0)));
+        EXPECT_FALSE(watch_.AwaitNoteProgress(1, milliseconds(0)));
     }
     EXPECT_TRUE(HeardNothing());
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0U);
@@ -58,9 +59,9 @@ TEST_F(AppSoundLoadTest, AFolderWhereANoteFileShouldBeLeavesThePlayerSilent) {
     WriteAllNotes();
     std::filesystem::remove(SoundDir() + "note6.wav");
     std::filesystem::create_directory(SoundDir() + "note6.wav");
-    AppSound sound(SoundDir(), options_);
-    EXPECT_FALSE(sound.HasSound());
-    EXPECT_FALSE(sound.IsDeviceOpen());
+    AppSound sound(SoundDir(), options_, &watch_);
+    EXPECT_FALSE(AppSoundProbe::HasSound(sound));
+    EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
 }
 
 struct DamagedImage {
@@ -78,15 +79,15 @@ TEST_P(DamagedNoteFileTest, OnlyThatNoteIsSilent) {
     WriteAllNotes();
     WriteFile("note4.wav", GetParam().Make(WaveImage(Pcm16(Tone(4, 2000)))));
     {
-        AppSound sound(SoundDir(), options_);
-        ASSERT_TRUE(sound.HasSound());
+        AppSound sound(SoundDir(), options_, &watch_);
+        ASSERT_TRUE(AppSoundProbe::HasSound(sound));
         sound.Play(3);
-        ASSERT_TRUE(sound.IsDeviceOpen());
-        ASSERT_TRUE(sound.AwaitSilence(Patience));
+        ASSERT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
+        ASSERT_TRUE(watch_.AwaitSilence(Patience));
         sound.Play(4);
-        EXPECT_TRUE(sound.AwaitSilence(milliseconds(0)));
+        EXPECT_TRUE(watch_.AwaitSilence(milliseconds(0)));
         sound.Play(5);
-        ASSERT_TRUE(sound.AwaitSilence(Patience));
+        ASSERT_TRUE(watch_.AwaitSilence(Patience));
     }
     const std::vector<HeardNote> heard = Heard();
     EXPECT_EQ(heard, (std::vector<HeardNote>{
@@ -133,9 +134,9 @@ TEST_F(AppSoundLoadTest, NoAudioDriverLeavesASilentPlayerThatStillWorks) {
     WriteAllNotes();
     UseAudioDriver("no-such-driver");
     {
-        AppSound sound(SoundDir(), options_);
-        EXPECT_TRUE(sound.HasSound());
-        EXPECT_FALSE(sound.IsDeviceOpen());
+        AppSound sound(SoundDir(), options_, &watch_);
+        EXPECT_TRUE(AppSoundProbe::HasSound(sound));
+        EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
         PlayEveryNote(sound);
         sound.StopAll();
     }
@@ -143,13 +144,40 @@ TEST_F(AppSoundLoadTest, NoAudioDriverLeavesASilentPlayerThatStillWorks) {
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0U);
 }
 
+class UnusableSoundLibraryTest : public AppSoundLoadTest,
+                                 public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(UnusableSoundLibraryTest, LeavesASilentPlayerThatStillWorks) {
+    WriteAllNotes();
+    {
+        AppSound sound(SoundDir(), options_, &watch_, GetParam());
+        EXPECT_TRUE(AppSoundProbe::HasSound(sound));
+        sound.Hold();
+        EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
+        sound.Release();
+        PlayEveryNote(sound);
+        EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
+        EXPECT_EQ(sound.TimeLeft(), milliseconds(0));
+        EXPECT_TRUE(sound.CloseIfIdle());
+        sound.StopAll();
+    }
+    EXPECT_TRUE(HeardNothing());
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0U);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, UnusableSoundLibraryTest,
+    // One that is not there, and one that is there but is not SDL: it lacks the functions.
+    ::testing::Values("liblumabels-no-such-sound-library.so.0", "libm.so.6"),
+    [](const auto& info) { return std::string(info.index == 0 ? "Missing" : "NotSdl"); });
+
 TEST_F(AppSoundLoadTest, ADeviceThatWillNotOpenLeavesASilentPlayerAndNoSubsystemBehind) {
     WriteAllNotes();
     SendOutputTo(std::filesystem::path(SoundDir()) / "no-such-folder" / "heard.raw");
     {
-        AppSound sound(SoundDir(), options_);
-        EXPECT_TRUE(sound.HasSound());
-        EXPECT_FALSE(sound.IsDeviceOpen());
+        AppSound sound(SoundDir(), options_, &watch_);
+        EXPECT_TRUE(AppSoundProbe::HasSound(sound));
+        EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
         PlayEveryNote(sound);
     }
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0U);
@@ -168,12 +196,12 @@ TEST_F(AppSoundLoadTest, ANoteOfUpToFiveSecondsPlaysAndALongerOneIsRefused) {
     WriteAllNotes();
     WriteFile("note2.wav", LongNote(8000, 5, 0));
     WriteFile("note6.wav", LongNote(8000, 5, 1));
-    AppSound sound(SoundDir(), options_);
-    ASSERT_TRUE(sound.HasSound());
+    AppSound sound(SoundDir(), options_, &watch_);
+    ASSERT_TRUE(AppSoundProbe::HasSound(sound));
     sound.Play(6);
-    EXPECT_TRUE(sound.AwaitSilence(milliseconds(0))) << "the note over five seconds sounds";
+    EXPECT_TRUE(watch_.AwaitSilence(milliseconds(0))) << "the note over five seconds sounds";
     sound.Play(2);
-    EXPECT_TRUE(sound.AwaitNoteProgress(512, Patience)) << "the five-second note is silent";
+    EXPECT_TRUE(watch_.AwaitNoteProgress(512, Patience)) << "the five-second note is silent";
     sound.StopAll();
 }
 
@@ -182,12 +210,12 @@ TEST_F(AppSoundLoadTest, ALowSampleRateCannotMakeASmallFileHoursLong) {
     // would be over 50 MB of samples.
     WriteAllNotes();
     WriteFile("note5.wav", LongNote(100, 600, 0));
-    AppSound sound(SoundDir(), options_);
-    ASSERT_TRUE(sound.HasSound());
+    AppSound sound(SoundDir(), options_, &watch_);
+    ASSERT_TRUE(AppSoundProbe::HasSound(sound));
     sound.Play(5);
-    EXPECT_TRUE(sound.AwaitSilence(milliseconds(0)));
+    EXPECT_TRUE(watch_.AwaitSilence(milliseconds(0)));
     sound.Play(4);
-    EXPECT_TRUE(sound.AwaitNoteProgress(512, Patience));
+    EXPECT_TRUE(watch_.AwaitNoteProgress(512, Patience));
     sound.StopAll();
 }
 
@@ -203,9 +231,9 @@ TEST_F(AppSoundLoadTest, ANoteFileOverAMebibyteLeavesThePlayerSilent) {
     image += std::string(padding, '\0');
     ASSERT_EQ(image.size(), 1024U * 1024U + 1U);
     WriteFile("note3.wav", image);
-    AppSound sound(SoundDir(), options_);
-    EXPECT_FALSE(sound.HasSound());
-    EXPECT_FALSE(sound.IsDeviceOpen());
+    AppSound sound(SoundDir(), options_, &watch_);
+    EXPECT_FALSE(AppSoundProbe::HasSound(sound));
+    EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
 }
 
 TEST_F(AppSoundLoadTest, AFifoOrADeviceInPlaceOfANoteNeverHoldsUpTheStart) {
@@ -230,8 +258,8 @@ TEST_F(AppSoundLoadTest, AFifoOrADeviceInPlaceOfANoteNeverHoldsUpTheStart) {
             FAIL() << "the start waited on " << (*device != 0 ? device : "a FIFO");
         }
         const std::unique_ptr<AppSound> sound = loading.get();
-        EXPECT_FALSE(sound->HasSound()) << device;
-        EXPECT_FALSE(sound->IsDeviceOpen()) << device;
+        EXPECT_FALSE(AppSoundProbe::HasSound(*sound)) << device;
+        EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(*sound)) << device;
     }
 }
 

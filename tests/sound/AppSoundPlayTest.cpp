@@ -9,8 +9,9 @@
 
 #include "DiskAudioTest.h"
 #include "WaveImage.h"
-#include "engine/AppSound.h"
+#include "engine/sound/AppSound.h"
 #include "settings/AppPlayOptions.h"
+#include "support/AppSoundProbe.h"
 
 namespace {
 
@@ -32,12 +33,12 @@ class AppSoundPlayTest : public DiskAudioTest {
 
 TEST_F(AppSoundPlayTest, EachNumberPlaysExactlyItsOwnFile) {
     {
-        AppSound sound(SoundDir(), options_);
-        ASSERT_TRUE(sound.HasSound());
+        AppSound sound(SoundDir(), options_, &watch_);
+        ASSERT_TRUE(AppSoundProbe::HasSound(sound));
         for (const NoteNumber note : {3, 1, 7, 2, 4, 5, 6}) {
             sound.Play(note);
-            ASSERT_TRUE(sound.IsDeviceOpen());
-            ASSERT_TRUE(sound.AwaitSilence(Patience));
+            ASSERT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
+            ASSERT_TRUE(watch_.AwaitSilence(Patience));
         }
     }
     std::vector<int> notes;
@@ -52,11 +53,11 @@ TEST_F(AppSoundPlayTest, EachNumberPlaysExactlyItsOwnFile) {
 TEST_F(AppSoundPlayTest, ANewNoteCutsOffTheSoundingOne) {
     WriteNote(1, Tone(1, LongNoteFrames));
     {
-        AppSound sound(SoundDir(), options_);
+        AppSound sound(SoundDir(), options_, &watch_);
         sound.Play(1);
-        ASSERT_TRUE(sound.AwaitNoteProgress(1024, Patience));
+        ASSERT_TRUE(watch_.AwaitNoteProgress(1024, Patience));
         sound.Play(2);
-        ASSERT_TRUE(sound.AwaitSilence(Patience));
+        ASSERT_TRUE(watch_.AwaitSilence(Patience));
     }
     const std::vector<HeardNote> heard = Heard();
     ASSERT_EQ(heard.size(), 2U);
@@ -70,19 +71,19 @@ TEST_F(AppSoundPlayTest, ANewNoteCutsOffTheSoundingOne) {
 TEST_F(AppSoundPlayTest, OtherNumbersPlayNothingAndStopNothing) {
     WriteNote(1, Tone(1, LongNoteFrames));
     {
-        AppSound sound(SoundDir(), options_);
+        AppSound sound(SoundDir(), options_, &watch_);
         for (const NoteNumber note : {0, 8, -1, 127, -128}) {
             sound.Play(note);
         }
-        EXPECT_TRUE(sound.AwaitSilence(milliseconds(0)));
+        EXPECT_TRUE(watch_.AwaitSilence(milliseconds(0)));
 
         sound.Play(1);
-        ASSERT_TRUE(sound.AwaitNoteProgress(1024, Patience));
+        ASSERT_TRUE(watch_.AwaitNoteProgress(1024, Patience));
         for (const NoteNumber note : {0, 8, -1, 127, -128}) {
             sound.Play(note);
         }
-        EXPECT_FALSE(sound.AwaitSilence(milliseconds(0)));
-        EXPECT_TRUE(sound.AwaitNoteProgress(4096, Patience)) << "note 1 was stopped";
+        EXPECT_FALSE(watch_.AwaitSilence(milliseconds(0)));
+        EXPECT_TRUE(watch_.AwaitNoteProgress(4096, Patience)) << "note 1 was stopped";
     }
     const std::vector<HeardNote> heard = Heard();
     ASSERT_EQ(heard.size(), 1U);
@@ -93,20 +94,20 @@ TEST_F(AppSoundPlayTest, OtherNumbersPlayNothingAndStopNothing) {
 TEST_F(AppSoundPlayTest, SoundOffStartsNothingAndLetsTheSoundingNotePlayOn) {
     WriteNote(1, Tone(1, 44100 / 4));
     {
-        AppSound sound(SoundDir(), options_);
+        AppSound sound(SoundDir(), options_, &watch_);
         sound.Play(1);
-        ASSERT_TRUE(sound.AwaitNoteProgress(512, Patience));
+        ASSERT_TRUE(watch_.AwaitNoteProgress(512, Patience));
         options_.SoundOn = false;
         sound.Play(2);
-        EXPECT_FALSE(sound.AwaitSilence(milliseconds(0))) << "note 1 was cut off";
-        ASSERT_TRUE(sound.AwaitSilence(Patience));
+        EXPECT_FALSE(watch_.AwaitSilence(milliseconds(0))) << "note 1 was cut off";
+        ASSERT_TRUE(watch_.AwaitSilence(Patience));
         sound.Play(3);
-        EXPECT_TRUE(sound.AwaitSilence(milliseconds(0)));
+        EXPECT_TRUE(watch_.AwaitSilence(milliseconds(0)));
 
         // The player reads the options at each Play, so switching back on works at once.
         options_.SoundOn = true;
         sound.Play(4);
-        ASSERT_TRUE(sound.AwaitSilence(Patience));
+        ASSERT_TRUE(watch_.AwaitSilence(Patience));
     }
     const std::vector<HeardNote> heard = Heard();
     ASSERT_EQ(heard.size(), 2U);
@@ -119,15 +120,15 @@ TEST_F(AppSoundPlayTest, SoundOffStartsNothingAndLetsTheSoundingNotePlayOn) {
 TEST_F(AppSoundPlayTest, StopAllSilencesTheNoteAtOnce) {
     WriteNote(1, Tone(1, LongNoteFrames));
     {
-        AppSound sound(SoundDir(), options_);
+        AppSound sound(SoundDir(), options_, &watch_);
         sound.Play(1);
-        ASSERT_TRUE(sound.AwaitNoteProgress(1024, Patience));
+        ASSERT_TRUE(watch_.AwaitNoteProgress(1024, Patience));
         sound.StopAll();
-        EXPECT_TRUE(sound.AwaitSilence(milliseconds(0)));
-        EXPECT_FALSE(sound.AwaitNoteProgress(LongNoteFrames, Patience));
+        EXPECT_TRUE(watch_.AwaitSilence(milliseconds(0)));
+        EXPECT_FALSE(watch_.AwaitNoteProgress(LongNoteFrames, Patience));
 
         sound.Play(2);
-        ASSERT_TRUE(sound.AwaitSilence(Patience));
+        ASSERT_TRUE(watch_.AwaitSilence(Patience));
     }
     const std::vector<HeardNote> heard = Heard();
     ASSERT_EQ(heard.size(), 2U);
@@ -140,9 +141,9 @@ TEST_F(AppSoundPlayTest, StopAllSilencesTheNoteAtOnce) {
 TEST_F(AppSoundPlayTest, DestroyingThePlayerMidNoteEndsCleanly) {
     WriteNote(1, Tone(1, LongNoteFrames));
     {
-        AppSound sound(SoundDir(), options_);
+        AppSound sound(SoundDir(), options_, &watch_);
         sound.Play(1);
-        ASSERT_TRUE(sound.AwaitNoteProgress(2048, Patience));
+        ASSERT_TRUE(watch_.AwaitNoteProgress(2048, Patience));
     }
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0U) << "the audio subsystem was left running";
     const std::vector<HeardNote> heard = Heard();
@@ -158,9 +159,9 @@ TEST_F(AppSoundPlayTest, ANoteStoredInAnotherSampleFormatIsConvertedForTheDevice
     constexpr std::size_t Frames = 1500;
     WriteFile("note5.wav", WaveImage(std::string(Frames, static_cast<char>(200)), 8));
     {
-        AppSound sound(SoundDir(), options_);
+        AppSound sound(SoundDir(), options_, &watch_);
         sound.Play(5);
-        ASSERT_TRUE(sound.AwaitSilence(Patience));
+        ASSERT_TRUE(watch_.AwaitSilence(Patience));
     }
     std::vector<std::int16_t> played;
     for (const std::int16_t sample : Captured()) {

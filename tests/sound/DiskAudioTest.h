@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/NoteNumber.h"
+#include "support/NoteProgressWatch.h"
 
 // A stretch of the captured output that is one note played from its first sample on:
 // Frames samples of that note, starting at sample Start of the capture. Note 0 marks
@@ -59,6 +60,9 @@ class DiskAudioTest : public ::testing::Test {
     // The capture as notes, silence left out.
     std::vector<HeardNote> Heard() const;
     bool HeardNothing() const;
+
+    // Hand it to the player under test to await its device instead of sleeping.
+    NoteProgressWatch watch_;
 
   private:
     std::filesystem::path folder_;

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "WaveImage.h"
+#include "CanonicalWave.h"
 #include "engine/NoteNumber.h"
 
 // The notes the build made, checked by measurement since nobody listens in a test run.

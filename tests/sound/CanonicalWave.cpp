@@ -1,12 +1,6 @@
-#include "WaveImage.h"
+#include "CanonicalWave.h"
 
 namespace {
-
-void Put(std::string& out, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFFU));
-    }
-}
 
 std::uint32_t Get(const std::string& in, std::size_t at, int bytes) {
     std::uint32_t value = 0;
@@ -17,33 +11,6 @@ std::uint32_t Get(const std::string& in, std::size_t at, int bytes) {
 }
 
 }  // namespace
-
-std::string Pcm16(const std::vector<std::int16_t>& samples) {
-    std::string out;
-    for (const std::int16_t sample : samples) {
-        Put(out, static_cast<std::uint16_t>(sample), 2);
-    }
-    return out;
-}
-
-std::string WaveImage(const std::string& data, std::uint16_t bitsPerSample,
-                      std::uint32_t sampleRate, std::uint16_t channels) {
-    const std::uint32_t blockAlign = channels * bitsPerSample / 8U;
-    std::string out = "RIFF";
-    Put(out, static_cast<std::uint32_t>(36 + data.size()), 4);
-    out += "WAVEfmt ";
-    Put(out, 16, 4);
-    Put(out, 1, 2);
-    Put(out, channels, 2);
-    Put(out, sampleRate, 4);
-    Put(out, sampleRate * blockAlign, 4);
-    Put(out, blockAlign, 2);
-    Put(out, bitsPerSample, 2);
-    out += "data";
-    Put(out, static_cast<std::uint32_t>(data.size()), 4);
-    out += data;
-    return out;
-}
 
 std::optional<CanonicalWave> ReadCanonicalWave(const std::string& image) {
     constexpr std::size_t HeaderBytes = 44;

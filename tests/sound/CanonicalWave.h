@@ -5,14 +5,7 @@
 #include <string>
 #include <vector>
 
-// Wave images built by hand, so a test can make exactly the note, or the damage, it needs.
-
-// Little-endian signed 16-bit samples, the byte layout of a wave file's data chunk.
-std::string Pcm16(const std::vector<std::int16_t>& samples);
-
-// A canonical image: RIFF header, 16-byte PCM fmt chunk, data chunk.
-std::string WaveImage(const std::string& data, std::uint16_t bitsPerSample = 16,
-                      std::uint32_t sampleRate = 44100, std::uint16_t channels = 1);
+// A canonical wave image read back, to check the notes the build wrote.
 
 struct CanonicalWave {
     std::uint16_t FormatTag = 0;

@@ -1,0 +1,166 @@
+#include "engine/sound/AppSound.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "engine/sound/NoteDecoding.h"
+#include "engine/sound/NoteObserver.h"
+#include "engine/sound/SdlLibrary.h"
+#include "engine/sound/SoundDevice.h"
+#include "settings/files/AtomicFile.h"
+
+namespace {
+
+// A note file is a few tens of kilobytes. Anything far bigger is not one of ours, and turning
+// it away spares an allocation of whatever size a stray file happens to have.
+constexpr std::size_t MaxNoteFileBytes = 1024 * 1024;
+
+}  // namespace
+
+AppSound::AppSound(std::string soundDir, const AppPlayOptions& options, NoteObserver* observer,
+                   std::string library)
+    : options_(options),
+      observer_(observer),
+      libraryName_(std::move(library)),
+      frameBytes_(DeviceFrameBytes()) {
+    ReadNoteFiles(soundDir);
+}
+
+AppSound::~AppSound() {
+    StopAll();
+    device_.reset();
+}
+
+void AppSound::ReadNoteFiles(const std::string& soundDir) {
+    for (int index = 0; index < NoteCount; ++index) {
+        FileText file =
+            ReadWholeFile(soundDir + "note" + std::to_string(index + 1) + ".wav", MaxNoteFileBytes);
+        if (file.State != FileText::Kind::Read) {
+            // Some notes and not others would make the tune sound broken; all or none.
+            NoteData = {};
+            return;
+        }
+        NoteData[index] = std::move(file.Bytes);
+    }
+}
+
+bool AppSound::HasSound() const {
+    return std::all_of(NoteData.begin(), NoteData.end(),
+                       [](const auto& data) { return data.has_value(); });
+}
+
+bool AppSound::LoadLibrary() {
+    if (library_ == nullptr) {
+        library_ = std::make_unique<SdlLibrary>(libraryName_);
+        if (library_->IsLoaded()) {
+            DecodeNotes();
+        }
+    }
+    return library_->IsLoaded();
+}
+
+void AppSound::DecodeNotes() {
+    // A damaged note should stay silent rather than play a fragment.
+    library_->Functions().SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
+    for (std::size_t index = 0; index < NoteData.size(); ++index) {
+        const std::string& image = *NoteData[index];
+        std::vector<std::uint8_t> pcm = DecodeNote(library_->Functions(), image);
+        // Samples the file already holds are played from it rather than held twice.
+        const std::size_t at = FindSamplesInImage(image, pcm);
+        if (at != std::string::npos) {
+            notePcm_[index] = {reinterpret_cast<const std::uint8_t*>(image.data()) + at,
+                               pcm.size()};
+        } else {
+            convertedPcm_[index] = std::move(pcm);
+            notePcm_[index] = convertedPcm_[index];
+        }
+    }
+}
+
+void AppSound::OpenDevice() {
+    if (device_ != nullptr || !HasSound() || !LoadLibrary()) {
+        return;
+    }
+    auto device = std::make_unique<SoundDevice>(library_->Functions(), &AppSound::FillStream, this);
+    if (!device->IsOpen()) {
+        return;
+    }
+    device_ = std::move(device);
+    device_->Start();
+}
+
+void AppSound::Hold() {
+    held_ = true;
+    if (options_.SoundOn) {
+        OpenDevice();
+    }
+}
+
+void AppSound::Release() {
+    held_ = false;
+}
+
+bool AppSound::CloseIfIdle() {
+    if (held_ || device_ == nullptr) {
+        return device_ == nullptr;
+    }
+    device_->Lock();
+    const bool sounding = voice_.IsSounding();
+    device_->Unlock();
+    if (sounding) {
+        return false;
+    }
+    device_.reset();
+    return true;
+}
+
+std::chrono::milliseconds AppSound::TimeLeft() const {
+    if (device_ == nullptr) {
+        return std::chrono::milliseconds(0);  // nothing sounds without a device
+    }
+    device_->Lock();
+    const std::size_t bytesLeft = voice_.Length() - voice_.Position();
+    device_->Unlock();
+    const std::size_t frames = bytesLeft / frameBytes_;
+    const std::size_t rate = static_cast<std::size_t>(DeviceFormat().freq);
+    return std::chrono::milliseconds((frames * 1000 + rate - 1) / rate);
+}
+
+void AppSound::Play(NoteNumber note) {
+    if (!options_.SoundOn || !IsPlayableNote(note)) {
+        return;
+    }
+    if (device_ == nullptr && !held_) {
+        OpenDevice();
+    }
+    if (device_ == nullptr) {
+        return;
+    }
+    const std::span<const std::uint8_t> pcm = notePcm_[note - LowestNote];
+    device_->Lock();
+    voice_.Start(pcm.data(), pcm.size());
+    Report();
+    device_->Unlock();
+}
+
+void AppSound::StopAll() {
+    if (device_ == nullptr) {
+        return;
+    }
+    device_->Lock();
+    voice_.Stop();
+    Report();
+    device_->Unlock();
+}
+
+void AppSound::FillStream(void* self, std::uint8_t* stream, int length) {
+    AppSound& sound = *static_cast<AppSound*>(self);
+    sound.voice_.Render(stream, static_cast<std::size_t>(std::max(length, 0)));
+    sound.Report();
+}
+
+void AppSound::Report() const {
+    if (observer_ != nullptr) {
+        observer_->VoiceChanged(voice_.Position() / frameBytes_, voice_.IsSounding());
+    }
+}
