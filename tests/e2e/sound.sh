@@ -87,6 +87,23 @@ e2e_streams_of() {
             $1 == "application.process.id" && $3 == "\"" pid "\"" { print id }' | sort -u
 }
 
+# e2e_stream_apis PID -> the interface each of PID's streams came by: "pipewire-pulse" for the
+# PulseAudio bridge (which marks its streams so), "native" for PipeWire's own; one a line.
+e2e_stream_apis() {
+    local clients
+    clients=$("${E2E_SOUND_ENV[@]}" pactl list clients 2>/dev/null |
+        awk -v pid="$1" '/^Client #/ { id = substr($2, 2) }
+            $1 == "application.process.id" && $3 == "\"" pid "\"" { print id }')
+    "${E2E_SOUND_ENV[@]}" pactl list sink-inputs 2>/dev/null |
+        awk -v pid="$1" -v clients=" $(echo $clients) " '
+            function flush() { if (mine) print api; mine = 0; api = "native" }
+            /^Sink Input #/ { flush() }
+            $1 == "Client:" && index(clients, " " $2 " ") { mine = 1 }
+            $1 == "application.process.id" && $3 == "\"" pid "\"" { mine = 1 }
+            $1 == "client.api" { api = $3; gsub(/"/, "", api) }
+            END { flush() }' | sort -u
+}
+
 e2e_has_stream() {
     [[ -n $(e2e_streams_of "$1") ]]
 }

@@ -25,7 +25,8 @@ sleeps_on() {
     [[ -z $busy ]] || e2e_fail "$1: threads woke while nothing moved:$busy"
 }
 
-E2E_GAME=$(e2e_wrap_game wrap-sound "$E2E_GAME" SDL_AUDIODRIVER=pulseaudio PULSE_SERVER="$E2E_PULSE")
+# The game is given what a desktop gives it: both ways to the server, and no SDL_AUDIODRIVER.
+E2E_GAME=$(e2e_wrap_game wrap-sound "$E2E_GAME" "${E2E_SOUND_CLIENT[@]}")
 e2e_start_game
 e2e_wait_title
 e2e_has_no_stream "$E2E_PID" || e2e_fail "the title screen opened a stream on the sound server"
@@ -37,6 +38,11 @@ e2e_click 200 150
 e2e_wait_fresh_band 10 || e2e_fail "a click on the title did not start a game"
 e2e_wait_until 10 e2e_has_stream "$E2E_PID" || e2e_fail "no stream was opened for play"
 e2e_log "a game started, and its stream with it"
+# The bridge would run the server's graph four times as often as the game's buffer needs.
+apis=$(e2e_stream_apis "$E2E_PID")
+[[ $apis == native ]] ||
+    e2e_fail "the stream came through the PulseAudio bridge ($apis), not PipeWire's own interface"
+e2e_log "the stream came by $apis"
 ! e2e_heard "$heard" || e2e_fail "something sounded before any note"
 e2e_blow_a_cloud 20
 e2e_wait_until 10 e2e_heard "$heard" || e2e_fail "the note was not heard through the sound server"

@@ -12,6 +12,12 @@ SoundDevice::SoundDevice(const SdlFunctions& sdl, SDL_AudioCallback callback, vo
     sdl_.SetHint(SDL_HINT_APP_NAME, "Lumabels");
     sdl_.SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Lumabels");
     sdl_.SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Lumabels");
+    // SDL tries PulseAudio first, which on a PipeWire desktop means its PulseAudio bridge: that
+    // runs the server four times as often as our buffer needs and hands buffers over in bursts
+    // that hold a note back by up to a tenth of a second. PipeWire's own interface asks for
+    // our buffer's length. Where no PipeWire runs it fails to connect and the usual order
+    // follows; an SDL_AUDIODRIVER set by the player still wins over this.
+    sdl_.SetHint(SDL_HINT_AUDIODRIVER, "pipewire,pulseaudio,alsa,sndio,jack,dsp");
     if (sdl_.InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return;
     }
