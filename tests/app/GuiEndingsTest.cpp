@@ -11,7 +11,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/GuiFixture.h"
+#include "app/PreparedGuiFixture.h"
 #include "dialogs/TOptionsDialog.h"
 
 namespace {
@@ -25,13 +25,6 @@ extern "C" int __lsan_is_turned_off() {
 }
 
 namespace {
-std::string Contents(const QString& path) {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
 // Sends QGuiApplication::commitDataRequest as the session manager's save request does. No
 // session manager can be made outside Qt, and the game's receiver does not look at it.
 void RequestCommitData() {
@@ -53,22 +46,8 @@ void RequestCommitData() {
 }  // namespace
 
 // How the game ends when the desktop, the display or another program ends it.
-class GuiEndingsTest : public GuiFixture {
+class GuiEndingsTest : public PreparedGuiFixture {
   protected:
-    void SetUp() override {
-        options = std::make_unique<TOptionsDialog>();
-        OptionsDialog = options.get();
-    }
-    void TearDown() override {
-        GuiFixture::TearDown();
-        OptionsDialog = nullptr;
-    }
-    void StartWith(const std::string& file) {
-        ASSERT_TRUE(folder.isValid());
-        std::ofstream(SettingsFilePath().toStdString(), std::ios::binary) << file;
-        GuiFixture::SetUp();
-    }
-    QString SettingsFilePath() const { return folder.filePath("settings.ini"); }
     void PlayUntilGameOver() {
         Action("Game_New_MItem")->trigger();
         for (int step = 0; step < 200 && gui->GetState() == TGui::stPlaying; ++step) {
@@ -76,8 +55,6 @@ class GuiEndingsTest : public GuiFixture {
         }
         ASSERT_EQ(gui->GetState(), TGui::stResults);
     }
-
-    std::unique_ptr<TOptionsDialog> options;
 };
 
 TEST_F(GuiEndingsTest, TheKeptSettingsFollowTheWindowTheOptionsAndTheRecord) {

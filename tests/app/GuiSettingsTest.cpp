@@ -8,35 +8,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/GuiFixture.h"
+#include "app/PreparedGuiFixture.h"
 #include "dialogs/TOptionsDialog.h"
 #include "settings/CurrentPlayOptions.h"
 
-namespace {
-std::string Contents(const QString& path) {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-}  // namespace
-
 // The main window with a prepared settings file and the options dialog in place.
-class GuiSettingsTest : public GuiFixture {
+class GuiSettingsTest : public PreparedGuiFixture {
   protected:
-    void SetUp() override {
-        options = std::make_unique<TOptionsDialog>();
-        OptionsDialog = options.get();
-    }
-    void TearDown() override {
-        GuiFixture::TearDown();
-        OptionsDialog = nullptr;
-    }
-    void StartWith(const std::string& file) {
-        ASSERT_TRUE(folder.isValid());
-        std::ofstream(folder.filePath("settings.ini").toStdString(), std::ios::binary) << file;
-        GuiFixture::SetUp();
-    }
     // Opens the options dialog, lets `edit` change it, then presses OK or Cancel.
     void RunOptions(const std::function<void(TOptionsDialog&)>& edit, const char* button) {
         WhileModalDo([this, edit, button] {
@@ -48,9 +26,6 @@ class GuiSettingsTest : public GuiFixture {
     static void WhileModalDo(std::function<void()> inside) {
         QTimer::singleShot(0, [inside = std::move(inside)] { inside(); });
     }
-    QString SettingsFilePath() const { return folder.filePath("settings.ini"); }
-
-    std::unique_ptr<TOptionsDialog> options;
 };
 
 TEST_F(GuiSettingsTest, LoadsAndClampsThePlayOptionsAndRestoresTheRecord) {
