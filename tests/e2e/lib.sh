@@ -313,6 +313,19 @@ e2e_play_at_random_place() {
     e2e_click_to_play "$1"
 }
 
+# A settings file whose game ticks once a second: no game can end by itself while a test looks
+# at it.
+E2E_SLOW_PLAY=$'[Settings]\nPlayOptions=9,2,1000,Results,1\nSystemOptions=1,0,1,0\nOthers=0,0,10,10\n'
+
+# e2e_start_playing_from CONTENTS FILE TAG: FILE holds CONTENTS, and a watched run started
+# from it is in play with its window at a random place of its own (E2E_PLACE_X, E2E_PLACE_Y),
+# so that a save shows in the file.
+e2e_start_playing_from() {
+    printf '%s' "$1" >"$2"
+    e2e_start_watched "$3"
+    e2e_play_at_random_place "$3"
+}
+
 # Opens Help > Tips and closes it again. The X server hands the game its events in order, so
 # once the box is up every earlier click and key has been handled. While a modal box is open
 # the game stands still; afterwards it goes on as before.

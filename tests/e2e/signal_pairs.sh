@@ -15,16 +15,12 @@ file=$(e2e_settings)
 # Started in the background by this script, the game would find SIGINT ignored, and keep it so,
 # as a shell without job control asks; a player's terminal or desktop starts it with the default.
 E2E_GAME=$(e2e_wrap_game interruptible "$E2E_GAME" --default-signal=INT)
-# A tick a second: no game can end by itself while the test looks at it.
-prepared=$'[Settings]\nPlayOptions=9,2,1000,Results,1\nSystemOptions=1,0,1,0\nOthers=0,0,10,10\n'
+prepared=$E2E_SLOW_PLAY
 
-# start_playing TAG: a run from the prepared file, in play, its window moved to a place of its
-# own (so that a save shows in the file); sets left and top.
+# start_playing TAG: a run from the prepared file, in play at a place of its own; sets left and
+# top.
 start_playing() {
-    local tag=$1
-    printf '%s' "$prepared" >"$file"
-    e2e_start_watched "$tag"
-    e2e_play_at_random_place "$tag"
+    e2e_start_playing_from "$prepared" "$file" "$1"
     left=$E2E_PLACE_X top=$E2E_PLACE_Y
 }
 

@@ -11,8 +11,7 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 file=$(e2e_settings)
-# A tick a second: no game can end by itself while the test looks at it.
-prepared=$'[Settings]\nPlayOptions=9,2,1000,Results,1\nSystemOptions=1,0,1,0\nOthers=0,0,10,10\n'
+prepared=$E2E_SLOW_PLAY  # a tick a second
 
 # start_in_terminal TAG LINE: opens a terminal, types LINE (which starts the game of TAG) and
 # brings the game into play with its window moved to a place of its own; sets left and top.
