@@ -14,10 +14,12 @@
 #include <vector>
 
 #include "WaveImage.h"
+#include "engine/sound/DeviceSampleRate.h"
 
 namespace {
 
-constexpr int SampleRate = 44100;
+// The device's own rate: a note in its format is played from the file as it stands.
+constexpr int SampleRate = DeviceSampleRate;
 constexpr double NoteSeconds = 0.45;  // short enough that a quick run of clicks stays clear
 constexpr double AttackSeconds = 0.004;
 constexpr double FadeSeconds = 0.04;
@@ -97,7 +99,8 @@ int main(int argc, char** argv) {
     }
     for (std::size_t index = 0; index < ScaleKeys.size(); ++index) {
         const std::filesystem::path path = folder / ("note" + std::to_string(index + 1) + ".wav");
-        const std::string image = WaveImage(Pcm16(MakeNote(KeyFrequency(ScaleKeys[index]))));
+        const std::string image =
+            WaveImage(Pcm16(MakeNote(KeyFrequency(ScaleKeys[index]))), 16, SampleRate);
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         if (!out.write(image.data(), static_cast<std::streamsize>(image.size())) || !out.flush()) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());

@@ -61,8 +61,12 @@ audio_sounds() {
     ! cmp -s -n "$(stat -c %s "$1")" "$1" /dev/zero
 }
 
-# The device takes 16-bit mono samples at 44100 Hz: a second is 88200 bytes.
-second=88200
+# The device takes 16-bit mono samples at the rate the sound code opens it at (read from its
+# source, the one place it is set): a second is twice that many bytes.
+rate_header=$E2E_LIB_DIR/../../src/engine/sound/DeviceSampleRate.h
+rate=$(sed -n 's/^inline constexpr int DeviceSampleRate = \([0-9][0-9]*\);.*/\1/p' "$rate_header")
+[[ $rate =~ ^[1-9][0-9]*$ ]] || e2e_fail "no device rate found in $rate_header"
+second=$((2 * rate))
 
 # --- the real notes: a blown cloud sounds -----------------------------------------------------
 audio=$E2E_WORK/notes.raw

@@ -8,6 +8,7 @@
 
 #include "DiskAudioTest.h"
 #include "engine/sound/AppSound.h"
+#include "engine/sound/DeviceSampleRate.h"
 #include "settings/AppPlayOptions.h"
 #include "support/AppSoundProbe.h"
 
@@ -16,8 +17,9 @@ namespace {
 using std::chrono::milliseconds;
 
 // A quarter of a second: long enough to act on while it sounds, short enough to let it end.
-constexpr std::size_t QuarterSecondFrames = 44100 / 4;
-constexpr std::size_t LongNoteFrames = 3 * 44100;
+constexpr std::size_t SecondFrames = DeviceSampleRate;
+constexpr std::size_t QuarterSecondFrames = SecondFrames / 4;
+constexpr std::size_t LongNoteFrames = 3 * SecondFrames;
 
 class AppSoundDeviceTest : public DiskAudioTest {
   protected:
@@ -82,7 +84,7 @@ TEST_F(AppSoundDeviceTest, TimeLeftCountsWhatIsLeftOfTheSoundingNote) {
     AppSound sound(SoundDir(), options_, &watch_);
     EXPECT_EQ(sound.TimeLeft(), milliseconds(0));
     sound.Play(1);
-    ASSERT_TRUE(watch_.AwaitNoteProgress(44100, Patience));
+    ASSERT_TRUE(watch_.AwaitNoteProgress(SecondFrames, Patience));
     // A second of the three has played; a buffer more may have gone since.
     EXPECT_LE(sound.TimeLeft(), milliseconds(2000));
     EXPECT_GT(sound.TimeLeft(), milliseconds(0));

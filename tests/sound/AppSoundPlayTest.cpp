@@ -10,6 +10,7 @@
 #include "DiskAudioTest.h"
 #include "WaveImage.h"
 #include "engine/sound/AppSound.h"
+#include "engine/sound/DeviceSampleRate.h"
 #include "settings/AppPlayOptions.h"
 #include "support/AppSoundProbe.h"
 
@@ -19,7 +20,8 @@ using std::chrono::milliseconds;
 
 // Long enough that it is still sounding whenever a test acts on it, however loaded the
 // machine; tests that let it run stop it early.
-constexpr std::size_t LongNoteFrames = 3 * 44100;
+constexpr std::size_t SecondFrames = DeviceSampleRate;
+constexpr std::size_t LongNoteFrames = 3 * SecondFrames;
 
 class AppSoundPlayTest : public DiskAudioTest {
   protected:
@@ -92,7 +94,7 @@ TEST_F(AppSoundPlayTest, OtherNumbersPlayNothingAndStopNothing) {
 }
 
 TEST_F(AppSoundPlayTest, SoundOffStartsNothingAndLetsTheSoundingNotePlayOn) {
-    WriteNote(1, Tone(1, 44100 / 4));
+    WriteNote(1, Tone(1, SecondFrames / 4));
     {
         AppSound sound(SoundDir(), options_, &watch_);
         sound.Play(1);
@@ -173,6 +175,33 @@ TEST_F(AppSoundPlayTest, ANoteStoredInAnotherSampleFormatIsConvertedForTheDevice
     for (const std::int16_t sample : played) {
         ASSERT_NEAR(sample, 18432, 256);
     }
+}
+
+TEST_F(AppSoundPlayTest, ANoteAtFortyFourPointOneKilohertzIsConvertedToTheDevicesRate) {
+    // A quarter of a second of a steady level, stored at CD rate: it must last a quarter of a
+    // second at the device's rate too. Taken as it stands it would play short (or long) and
+    // off pitch by the ratio of the two rates.
+    constexpr std::uint32_t StoredRate = 44100;
+    constexpr std::size_t StoredFrames = StoredRate / 4;
+    constexpr std::int16_t Level = 8000;
+    WriteFile("note5.wav",
+              WaveImage(Pcm16(std::vector<std::int16_t>(StoredFrames, Level)), 16, StoredRate));
+    {
+        AppSound sound(SoundDir(), options_, &watch_);
+        sound.Play(5);
+        ASSERT_TRUE(watch_.AwaitSilence(Patience));
+    }
+    // The resampler smooths the two edges over a few frames; the steady part is the note.
+    std::size_t steady = 0;
+    for (const std::int16_t sample : Captured()) {
+        if (sample > Level / 2) {
+            ++steady;
+            ASSERT_NEAR(sample, Level, Level / 8);
+        }
+    }
+    const std::size_t expected = SecondFrames / 4;
+    EXPECT_NEAR(static_cast<double>(steady), static_cast<double>(expected), 16.0)
+        << "stored as " << StoredFrames << " frames at " << StoredRate << " Hz";
 }
 
 }  // namespace

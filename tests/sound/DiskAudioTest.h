@@ -44,7 +44,8 @@ class DiskAudioTest : public ::testing::Test {
     // n * 4096 + 1 and up, and never to zero, which is what silence looks like.
     static std::vector<std::int16_t> Tone(NoteNumber note, std::size_t frames);
 
-    // Writes noteN.wav as 16-bit mono 44.1 kHz and remembers the samples for Heard.
+    // Writes noteN.wav as 16-bit mono at the device's rate, as the game's own notes are, and
+    // remembers the samples for Heard.
     void WriteNote(NoteNumber note, const std::vector<std::int16_t>& samples);
     // All seven notes, each a little longer than the one before so none is mistaken.
     void WriteAllNotes();

@@ -13,6 +13,7 @@
 
 #include "CanonicalWave.h"
 #include "engine/NoteNumber.h"
+#include "engine/sound/NoteDecoding.h"
 
 // The notes the build made, checked by measurement since nobody listens in a test run.
 namespace {
@@ -49,12 +50,16 @@ TEST_P(NoteFilesTest, IsAShortCleanSixteenBitMonoNote) {
     const CanonicalWave wave = ReadBuiltNote(GetParam());
     EXPECT_EQ(wave.FormatTag, 1);
     EXPECT_EQ(wave.Channels, 1);
-    EXPECT_EQ(wave.SampleRate, 44100U);
-    EXPECT_EQ(wave.ByteRate, 88200U);
+    // In the device's own format, so the player takes the samples as they stand in the file.
+    const auto rate = static_cast<std::uint32_t>(DeviceFormat().freq);
+    EXPECT_EQ(wave.SampleRate, rate);
+    EXPECT_EQ(wave.ByteRate, 2 * rate);
     EXPECT_EQ(wave.BlockAlign, 2);
     EXPECT_EQ(wave.BitsPerSample, 16);
-    ASSERT_GT(wave.Samples.size(), 44100U / 5);
-    EXPECT_LT(wave.Samples.size(), 44100U / 2);
+    EXPECT_EQ(static_cast<std::size_t>(wave.BitsPerSample / 8 * wave.Channels), DeviceFrameBytes());
+    ASSERT_GT(wave.Samples.size(), rate / 5);
+    EXPECT_LT(wave.Samples.size(), rate / 2);
+    EXPECT_NEAR(static_cast<double>(wave.Samples.size()) / rate, 0.45, 0.001) << "seconds";
 
     // A note that starts or stops away from zero is heard as a click.
     EXPECT_LE(std::abs(wave.Samples.front()), 16);
@@ -87,8 +92,11 @@ TEST(NoteScaleTest, EachNoteIsHigherThanTheOneBeforeAcrossAboutAnOctaveAndAHalf)
     for (std::size_t i = 1; i < crossings.size(); ++i) {
         EXPECT_GT(crossings[i], crossings[i - 1]) << "note " << i + 1 << " is not higher";
     }
-    // The lowest note sits near 523 Hz (C5), the highest near 1175 Hz (D6).
-    const double seconds = static_cast<double>(ReadBuiltNote(LowestNote).Samples.size()) / 44100;
+    // The lowest note sits near 523 Hz (C5), the highest near 1175 Hz (D6), counted in
+    // seconds of the rate the file says it holds.
+    const CanonicalWave lowest = ReadBuiltNote(LowestNote);
+    ASSERT_GT(lowest.SampleRate, 0U);
+    const double seconds = static_cast<double>(lowest.Samples.size()) / lowest.SampleRate;
     EXPECT_NEAR(crossings.front() / seconds, 523.0, 523.0 * 0.05);
     EXPECT_NEAR(crossings.back() / seconds, 1175.0, 1175.0 * 0.05);
 }

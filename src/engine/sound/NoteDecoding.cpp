@@ -5,12 +5,12 @@
 #include <memory>
 #include <new>
 
+#include "engine/sound/DeviceSampleRate.h"
 #include "engine/sound/SdlFunctions.h"
 
 namespace {
 
-constexpr int SampleRate = 44100;
-constexpr Uint16 DeviceSamples = 512;  // about 12 ms: a click is heard without a lag
+constexpr Uint16 DeviceSamples = 512;  // 10.7 ms: a click is heard without a lag
 
 // A note lasts well under a second. A longer one is refused before it is converted: at a low
 // sample rate a small file stands for hours of sound, and converting it would take gigabytes.
@@ -118,7 +118,7 @@ std::vector<std::uint8_t> DecodeNote(const SdlFunctions& sdl, const std::string&
 
 SDL_AudioSpec DeviceFormat() {
     SDL_AudioSpec format{};
-    format.freq = SampleRate;
+    format.freq = DeviceSampleRate;
     format.format = AUDIO_S16SYS;
     format.channels = 1;
     format.samples = DeviceSamples;
