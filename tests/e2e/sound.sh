@@ -72,36 +72,34 @@ e2e_pactl() {
     "${E2E_SOUND_ENV[@]}" pactl "$@" >/dev/null 2>&1
 }
 
-# e2e_streams_of PID -> the server's playback streams of process PID, one a line. A stream
-# made through the PulseAudio bridge names the process itself; one made through PipeWire's own
-# interface names only its client, and the client names the process.
-e2e_streams_of() {
+# e2e_streams_with_api PID -> the server's playback streams of process PID, one "ID API" a
+# line, API being the interface the stream came by: "pipewire-pulse" for the PulseAudio bridge
+# (which marks its streams so), "native" for PipeWire's own. A stream made through the bridge
+# names the process itself; one made through PipeWire's own interface names only its client,
+# and the client names the process.
+e2e_streams_with_api() {
     local clients
     clients=$("${E2E_SOUND_ENV[@]}" pactl list clients 2>/dev/null |
         awk -v pid="$1" '/^Client #/ { id = substr($2, 2) }
             $1 == "application.process.id" && $3 == "\"" pid "\"" { print id }')
     "${E2E_SOUND_ENV[@]}" pactl list sink-inputs 2>/dev/null |
         awk -v pid="$1" -v clients=" $(echo $clients) " '
-            /^Sink Input #/ { id = $3 }
-            $1 == "Client:" && index(clients, " " $2 " ") { print id }
-            $1 == "application.process.id" && $3 == "\"" pid "\"" { print id }' | sort -u
-}
-
-# e2e_stream_apis PID -> the interface each of PID's streams came by: "pipewire-pulse" for the
-# PulseAudio bridge (which marks its streams so), "native" for PipeWire's own; one a line.
-e2e_stream_apis() {
-    local clients
-    clients=$("${E2E_SOUND_ENV[@]}" pactl list clients 2>/dev/null |
-        awk -v pid="$1" '/^Client #/ { id = substr($2, 2) }
-            $1 == "application.process.id" && $3 == "\"" pid "\"" { print id }')
-    "${E2E_SOUND_ENV[@]}" pactl list sink-inputs 2>/dev/null |
-        awk -v pid="$1" -v clients=" $(echo $clients) " '
-            function flush() { if (mine) print api; mine = 0; api = "native" }
-            /^Sink Input #/ { flush() }
+            function flush() { if (mine) print id, api; mine = 0; api = "native" }
+            /^Sink Input #/ { flush(); id = substr($3, 2) }
             $1 == "Client:" && index(clients, " " $2 " ") { mine = 1 }
             $1 == "application.process.id" && $3 == "\"" pid "\"" { mine = 1 }
             $1 == "client.api" { api = $3; gsub(/"/, "", api) }
             END { flush() }' | sort -u
+}
+
+# e2e_streams_of PID -> the ids of PID's playback streams, one a line.
+e2e_streams_of() {
+    e2e_streams_with_api "$1" | cut -d ' ' -f 1
+}
+
+# e2e_stream_apis PID -> the interfaces PID's streams came by, one a line.
+e2e_stream_apis() {
+    e2e_streams_with_api "$1" | cut -d ' ' -f 2 | sort -u
 }
 
 e2e_has_stream() {
