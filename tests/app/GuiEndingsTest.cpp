@@ -13,16 +13,7 @@
 
 #include "app/PreparedGuiFixture.h"
 #include "dialogs/TOptionsDialog.h"
-
-namespace {
-bool leakCheckOff = false;
-}  // namespace
-
-// Asked by LeakSanitizer, in the builds that have it, as a process ends: a child that ends
-// through exit() with the main window still open leaves the window unfreed on purpose.
-extern "C" int __lsan_is_turned_off() {
-    return leakCheckOff ? 1 : 0;
-}
+#include "support/LeakCheckSwitch.h"
 
 namespace {
 // Sends QGuiApplication::commitDataRequest as the session manager's save request does. No
@@ -132,7 +123,7 @@ TEST_F(GuiEndingsTest, TheSessionManagersQuitRequestClosesTheGameAsExitDoes) {
                      dialogWasOpen ? 1 : 0, options->isVisible() ? 1 : 0, gui->isVisible() ? 1 : 0);
         World->SetRecords(6, 600);
         TearDown();
-        leakCheckOff = true;
+        TurnLeakCheckOff();
         std::exit(0);
     };
     EXPECT_EXIT(quitRequest(), testing::ExitedWithCode(0),
@@ -150,7 +141,7 @@ TEST_F(GuiEndingsTest, ExitWithTheWindowStillOpenSavesTheKeptSettings) {
         gui->show();
         gui->move(55, 44);
         QApplication::processEvents();
-        leakCheckOff = true;
+        TurnLeakCheckOff();
         std::exit(1);
     };
     EXPECT_EXIT(loseTheDisplay(), testing::ExitedWithCode(1), "the settings are saved in");
@@ -165,7 +156,7 @@ TEST_F(GuiEndingsTest, AnExitAfterTheCloseWritesNothingMore) {
     const auto closeThenExit = [this] {
         TearDown();
         std::ofstream(SettingsFilePath().toStdString(), std::ios::binary) << "changed since";
-        leakCheckOff = true;
+        TurnLeakCheckOff();
         std::exit(0);
     };
     EXPECT_EXIT(closeThenExit(), testing::ExitedWithCode(0),

@@ -15,16 +15,7 @@
 #include "app/SingleInstanceLock.h"
 #include "i18n/InstalledLanguage.h"
 #include "settings/TempFolder.h"
-
-namespace {
-bool leakCheckOff = false;
-}  // namespace
-
-// Asked by LeakSanitizer, in the builds that have it, as a process ends: a child that ends
-// through exit() leaves the application and the test's objects unfreed on purpose.
-extern "C" int __lsan_is_turned_off() {
-    return leakCheckOff ? 1 : 0;
-}
+#include "support/LeakCheckSwitch.h"
 
 namespace {
 
@@ -109,7 +100,7 @@ TEST(TerminalLines, TheLineAtExitIsWordedWhileTheTranslationsAreThere) {
             const InstalledLanguage german(QStringLiteral("de"));
             hook.emplace(kept);
         }
-        leakCheckOff = true;
+        TurnLeakCheckOff();
         std::exit(1);
     };
     EXPECT_EXIT(exitWithoutTheWindow(), testing::ExitedWithCode(1),
