@@ -2,10 +2,13 @@
 
 #include <QString>
 
+#include "app/IconFileEngine.h"
+
 QIcon ApplicationIcon() {
-    QIcon icon;
+    QList<IconFileEngine::Picture> pictures;
     for (const int size : {16, 32, 40, 48, 64, 96, 128, 256}) {
-        icon.addFile(QStringLiteral(":/images/icon-%1.png").arg(size), QSize(size, size));
+        pictures.append({size, QStringLiteral(":/images/icon-%1.png").arg(size)});
     }
-    return icon;
+    // The icon takes ownership of its engine.
+    return QIcon(new IconFileEngine(std::move(pictures)));
 }

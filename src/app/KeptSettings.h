@@ -1,6 +1,6 @@
 #pragma once
 
-#include <ostream>
+#include <optional>
 #include <string>
 
 #include "settings/StoredSettings.h"
@@ -18,8 +18,9 @@ class KeptSettings {
 
     // Writes what is kept; false when the file could not be written (it is then unchanged).
     bool Write() const;
-    // The same, saying in one line on `say` where and why a save could not be made.
-    bool WriteOrSay(std::ostream& say) const;
+    // The same; when the save could not be made, the one line that tells the player where
+    // and why.
+    std::optional<std::string> WriteOrExplain() const;
 
   private:
     std::string path_;

@@ -12,7 +12,6 @@
 #include <chrono>
 #include <cstdio>
 #include <exception>
-#include <iostream>
 #include <utility>
 
 #include "app/HelpPage.h"
@@ -404,7 +403,9 @@ void TGui::SaveSettings() {
     KeepSettings();
     // A failed save changes nothing on disk. The window is closing, so the one word about it
     // goes to the terminal, if any, rather than to a box nobody would see.
-    kept_.WriteOrSay(std::cerr);
+    if (const std::optional<std::string> problem = kept_.WriteOrExplain()) {
+        std::fprintf(stderr, "%s\n", problem->c_str());
+    }
 }
 
 void TGui::SaveNewRecord() {

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 
 #include "app/CommandLine.h"
@@ -25,12 +24,11 @@ std::string LockProblem(const TempFolder& folder) {
     return SingleInstanceLock("Lumabels", "", folder.Path().string()).Problem();
 }
 
-// A save that cannot be made: settings.ini is a folder.
+// A save that cannot be made (settings.ini is a folder), said as the terminal shows it.
 std::string SaveProblem(const std::string& path) {
     std::filesystem::create_directory(path);
-    std::ostringstream said;
-    KeptSettings(path).WriteOrSay(said);
-    return said.str();
+    const std::optional<std::string> problem = KeptSettings(path).WriteOrExplain();
+    return problem ? *problem + "\n" : std::string();
 }
 
 const std::string SettingsParagraph =
