@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 
 namespace {
@@ -54,4 +55,25 @@ TEST(ApplicationIcon, ADisabledIconLooksDisabled) {
     EXPECT_EQ(disabled.size(), QSize(32, 32));
     EXPECT_NE(disabled, Drawn(32));
     EXPECT_EQ(Given(icon, 32, QIcon::Active), Drawn(32));
+}
+
+TEST(ApplicationIcon, PaintedIntoARectangleItIsThePictureForThatSize) {
+    const QIcon icon = ApplicationIcon();
+    QImage canvas(48, 48, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter painter(&canvas);
+        icon.paint(&painter, QRect(0, 0, 48, 48));
+    }
+    EXPECT_EQ(canvas, Drawn(48));
+}
+
+TEST(ApplicationIcon, ACopyChangedApartKeepsEveryPicture) {
+    const QIcon icon = ApplicationIcon();
+    QIcon copy = icon;
+    // Adding to the copy makes it an icon of its own, with its own engine.
+    copy.addPixmap(QPixmap::fromImage(Drawn(16)), QIcon::Disabled);
+    EXPECT_EQ(Given(copy, 64), Drawn(64));
+    EXPECT_EQ(copy.availableSizes().size(), 8);
+    EXPECT_EQ(Given(icon, 64), Drawn(64));
 }
