@@ -9,9 +9,7 @@ e2e_begin "$@"
 e2e_start_game keyboard
 e2e_wait_title
 e2e_click_to_play
-e2e_menu_exit
-e2e_wait_exit "$E2E_PID" 20
-((E2E_EXIT_CODE == 0)) || e2e_fail "Game > Exit from the keyboard ended with status $E2E_EXIT_CODE"
+e2e_exit_by_menu "$E2E_PID" "from the keyboard"
 e2e_window_gone "$E2E_WIN" || e2e_fail "the window is still on the screen"
 
 # With the mouse: a click on the menu title opens the menu; Exit is its last item.

@@ -65,9 +65,7 @@ if held=$(e2e_hold_game held "$binary"); then
     fi
     e2e_start_watched after-held
     e2e_window_at "$E2E_WIN" 31 41 || e2e_fail "after the kill in the save the window is at $(e2e_window_pos "$E2E_WIN"), not 31,41"
-    e2e_menu_exit
-    e2e_wait_end "$E2E_PID" 20
-    [[ $E2E_ENDING == "exit 0" ]] || e2e_fail "the run after the kill in the save ended with $E2E_ENDING"
+    e2e_exit_by_menu "$E2E_PID" "the run after the kill in the save"
     e2e_expect_file "$file" "$prepared" "the run after the kill in the save did not save as usual"
     # A whole run adds no temporary file; it may clear away the one left before.
     left_after=$(e2e_temporaries "$folder")

@@ -260,11 +260,19 @@ e2e_expect_refused_beside() {
     [[ $E2E_ENDING == "exit 1" ]] || e2e_fail "a start beside the running game ended with $E2E_ENDING, not exit 1"
 }
 
-# e2e_exit_by_menu PID WHAT: Game > Exit ends the watched game PID with status 0.
+# e2e_exit_by_menu PID WHAT: Game > Exit ends the game PID, watched or a child of this test,
+# with status 0.
 e2e_exit_by_menu() {
+    local how
     e2e_menu_exit
-    e2e_wait_end "$1" 20
-    [[ $E2E_ENDING == "exit 0" ]] || e2e_fail "$2: Game > Exit ended the game with $E2E_ENDING"
+    if [[ -n ${E2E_STATUS_OF[$1]:-} ]]; then
+        e2e_wait_end "$1" 20
+        how=$E2E_ENDING
+    else
+        e2e_wait_exit "$1" 20
+        how="status $E2E_EXIT_CODE"
+    fi
+    ((E2E_EXIT_CODE == 0)) || e2e_fail "$2: Game > Exit ended the game with $how"
 }
 
 # --- input ----------------------------------------------------------------------------------

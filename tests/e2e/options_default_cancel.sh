@@ -50,9 +50,7 @@ for way in Cancel Escape close-button; do
     e2e_log "Default then $way: still on top, the game goes on"
 done
 
-e2e_menu_exit
-e2e_wait_exit "$E2E_PID" 20
-((E2E_EXIT_CODE == 0)) || e2e_fail "Game > Exit ended with status $E2E_EXIT_CODE"
+e2e_exit_by_menu "$E2E_PID" "after Default then Cancel, Escape or the close button"
 [[ $(head -n 3 "$file") == "$prepared" ]] || {
     cat "$file" >&2
     e2e_fail "Default then Cancel, Escape or the close button changed the options saved"
@@ -67,9 +65,7 @@ open_options_and_default
 e2e_key shift+Tab shift+Tab space
 e2e_wait_until 10 e2e_window_gone "$dialog" || e2e_fail "Default then OK did not close the dialog"
 e2e_wait_until 10 not_above || e2e_fail "Default then OK left the window on top"
-e2e_menu_exit
-e2e_wait_exit "$E2E_PID" 20
-((E2E_EXIT_CODE == 0)) || e2e_fail "Game > Exit ended with status $E2E_EXIT_CODE"
+e2e_exit_by_menu "$E2E_PID" "after Default then OK"
 [[ $(head -n 3 "$file") == "$defaults" ]] || {
     cat "$file" >&2
     e2e_fail "Default then OK did not save the defaults"

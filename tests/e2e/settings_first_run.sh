@@ -14,9 +14,7 @@ e2e_wait_title
 read -r left top < <(e2e_window_pos "$E2E_WIN")
 e2e_log "the window's outer top-left corner is at $left,$top"
 [[ ! -e $file ]] || e2e_fail "settings.ini exists while the first run is still going"
-e2e_menu_exit
-e2e_wait_exit "$E2E_PID" 20
-((E2E_EXIT_CODE == 0)) || e2e_fail "Game > Exit ended with status $E2E_EXIT_CODE"
+e2e_exit_by_menu "$E2E_PID" "the first run"
 e2e_expect_file "$file" \
     $'[Settings]\nPlayOptions=9,2,100,Results,1\nSystemOptions=1,0,1,0\n'"Others=0,0,$left,$top"$'\n' \
     "the first run did not write the defaults and the window's place"

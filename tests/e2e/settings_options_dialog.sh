@@ -58,9 +58,7 @@ e2e_log "the band's top was at row $before before F5 and is at row ${after:-none
 ((after <= before - 2 * E2E_BAND_CLIMB)) ||
     e2e_fail "after Escape the band is at row $after, not two ticks above row $before: the game did not go on where it stood"
 
-e2e_menu_exit
-e2e_wait_exit "$E2E_PID" 20
-((E2E_EXIT_CODE == 0)) || e2e_fail "Game > Exit ended with status $E2E_EXIT_CODE"
+e2e_exit_by_menu "$E2E_PID" "after the options were set"
 [[ $(head -n 3 "$file") == $'[Settings]\nPlayOptions=1,0,200,Results,0\nSystemOptions=1,0,1,0' ]] || {
     cat "$file" >&2
     e2e_fail "OK and Cancel without a change did not keep the options read from the file"

@@ -37,9 +37,7 @@ xdotool windowmove "$E2E_WIN" 150 120
 e2e_wait_until 10 e2e_window_at "$E2E_WIN" 150 120 || e2e_fail "the window did not move to 150,120"
 cmp -s "$file" "$E2E_WORK/prepared" || e2e_fail "settings.ini changed while the game ran"
 
-e2e_menu_exit
-e2e_wait_exit "$E2E_PID" 20
-((E2E_EXIT_CODE == 0)) || e2e_fail "Game > Exit ended with status $E2E_EXIT_CODE"
+e2e_exit_by_menu "$E2E_PID" "with the prepared settings"
 # Command substitution would drop the last line end: printf -v keeps every byte.
 printf -v expected '%s\r\n' \
     '; my notes' \

@@ -24,9 +24,7 @@ play() {
     e2e_click 200 150
     e2e_wait_results 15 || e2e_fail "$tag: no results within 15 s of the start"
     e2e_save_as "$E2E_SHOT" "$tag-results" >/dev/null
-    e2e_menu_exit
-    e2e_wait_exit "$E2E_PID" 20
-    ((E2E_EXIT_CODE == 0)) || e2e_fail "$tag: Game > Exit ended with status $E2E_EXIT_CODE"
+    e2e_exit_by_menu "$E2E_PID" "$tag"
 }
 
 # text_lines TAG: sets TEXT_LINES to the three lines of the results, "Y0 Y1 X0 X1" each, where

@@ -28,14 +28,10 @@ e2e_wait_same "$title" 5 || e2e_fail "the first copy's field changed"
 e2e_key space
 e2e_wait_fresh_band 10 || e2e_fail "the first copy did not start a game on Space"
 
-e2e_menu_exit
-e2e_wait_exit "$first" 20
-((E2E_EXIT_CODE == 0)) || e2e_fail "the first copy ended with status $E2E_EXIT_CODE"
+e2e_exit_by_menu "$first" "the first copy"
 
 # With the first copy gone the lock is free again.
 e2e_start_game third
 e2e_wait_title
-e2e_menu_exit
-e2e_wait_exit "$E2E_PID" 20
-((E2E_EXIT_CODE == 0)) || e2e_fail "the third copy ended with status $E2E_EXIT_CODE"
+e2e_exit_by_menu "$E2E_PID" "the third copy"
 e2e_log "pass"

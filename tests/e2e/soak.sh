@@ -143,9 +143,7 @@ e2e_log "VmRSS: at most $base kB in the first third; after it $count samples, at
 
 read -r -a stat <<<"$(sed 's/.*) //' "/proc/$game/stat")"
 e2e_log "the game used $(((stat[11] + stat[12]) / $(getconf CLK_TCK))) s of processor time in $seconds s"
-e2e_menu_exit
-e2e_wait_end "$game" 20
-[[ $E2E_ENDING == "exit 0" ]] || e2e_fail "Game > Exit after the soak ended with $E2E_ENDING"
+e2e_exit_by_menu "$game" "after the soak"
 why=$(e2e_settings_shape "$file") || e2e_fail "the settings saved after the soak: $why"
 [[ $(e2e_settings_key "$file" PlayOptions) == "16,16,1,Results,0" ]] ||
     e2e_fail "PlayOptions saved as $(e2e_settings_key "$file" PlayOptions)"

@@ -54,7 +54,5 @@ hold "the Help box" F1
 hold "the Options dialog" F5
 hold "the About box" alt+h a
 
-e2e_menu_exit
-e2e_wait_exit "$E2E_PID" 20
-((E2E_EXIT_CODE == 0)) || e2e_fail "Game > Exit ended with status $E2E_EXIT_CODE"
+e2e_exit_by_menu "$E2E_PID" "after the still screens"
 e2e_log "pass"

@@ -107,8 +107,6 @@ if grep -qE 'Withdrawn|Iconic' "$E2E_WORK/wm_state.log"; then
 fi
 e2e_log "Stay on Top off and on: the same window $main, never unmapped"
 
-e2e_menu_exit
-e2e_wait_exit "$E2E_PID" 10
-((E2E_EXIT_CODE == 0)) || e2e_fail "Game > Exit ended with $E2E_EXIT_CODE"
+e2e_exit_by_menu "$E2E_PID" "after the dialogs"
 grep -q '^SystemOptions=1,0,1,1$' "$(e2e_settings)" || e2e_fail "Stay on Top was not saved on"
 e2e_log "pass"

@@ -17,9 +17,7 @@ run_once() {
 }
 
 end_once() {
-    e2e_menu_exit
-    e2e_wait_exit "$E2E_PID" 10
-    ((E2E_EXIT_CODE == 0)) || e2e_fail "Game > Exit ended with $E2E_EXIT_CODE"
+    e2e_exit_by_menu "$E2E_PID" "a placement run"
 }
 
 # No file: the window manager's choice (openbox centres a new window on the 640 x 480 screen).
