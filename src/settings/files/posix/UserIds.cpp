@@ -1,4 +1,4 @@
-#include "settings/files/UserIds.h"
+#include "settings/files/posix/UserIds.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "settings/files/FileFacts.h"
+#include "settings/files/posix/FileFacts.h"
 
 #include <sys/stat.h>
 

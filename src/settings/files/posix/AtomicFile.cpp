@@ -14,8 +14,9 @@
 #include <optional>
 #include <string_view>
 
-#include "settings/files/FileFacts.h"
-#include "settings/files/UserIds.h"
+#include "settings/files/posix/FileCalls.h"
+#include "settings/files/posix/FileFacts.h"
+#include "settings/files/posix/UserIds.h"
 
 namespace {
 
@@ -31,12 +32,6 @@ std::string FolderOf(const std::string& path) {
         return ".";
     }
     return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-mode_t NewFileMode() {
-    const mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
 }
 
 // Closes the descriptor however the read ends.
@@ -186,12 +181,12 @@ WriteOutcome WriteAndRename(const SaveTarget& target, const std::string& content
         return ok;
     };
     errno = 0;
-    const mode_t mode = target.Existing ? target.Existing->Mode : NewFileMode();
-    // The owner first: changing it clears the set-id bits that the mode then puts back.
-    bool ok = !target.Existing ||
-              step(calls.ChangeOwner(fd, target.Existing->Owner, target.Existing->Group) == 0);
-    ok = ok && step(calls.ChangeMode(fd, mode) == 0) && step(WriteAll(calls, fd, contents)) &&
-         step(calls.Sync(fd) == 0);
+    // A new file keeps the mode it was made with; a replacement takes the old file's owner
+    // first, as changing the owner clears the set-id bits that the mode then puts back.
+    const auto& existing = target.Existing;
+    bool ok = !existing || (step(calls.ChangeOwner(fd, existing->Owner, existing->Group) == 0) &&
+                            step(calls.ChangeMode(fd, existing->Mode) == 0));
+    ok = ok && step(WriteAll(calls, fd, contents)) && step(calls.Sync(fd) == 0);
     ok = step(calls.Close(fd) == 0) && ok;
     ok = ok && step(calls.Rename(temporary, target.Path) == 0);
     if (!ok) {
