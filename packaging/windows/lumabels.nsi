@@ -1,15 +1,16 @@
-; The Windows edition's installer, made by scripts/windows with Debian's makensis:
+; The Windows edition's installer, made by make_packages.sh with Debian's makensis:
 ;
-;   makensis -DVERSION=1.2.3 -DSTAGE=<folder of the portable tree> -DOUTFILE=<setup.exe> lumabels.nsi
+;   makensis -DVERSION=1.2.3 -DSTAGE=<the portable tree> -DICON=<.ico> -DOUTFILE=<setup.exe> lumabels.nsi
 ;
 ; It installs the portable tree (lumabels.exe, sound\, help\, LICENSE.txt) into Program Files,
-; adds a Start-menu entry for everyone and an uninstaller. The game finds its folder read-only
-; there and keeps the player's settings in %APPDATA%\Lumabels, which the uninstaller leaves alone.
+; adds a Start-menu entry for everyone and an uninstaller. Started from Program Files, the game
+; keeps the player's settings in %APPDATA%\Lumabels, which the uninstaller leaves alone.
 
-Unicode true
+; A 64-bit installer for the 64-bit game: it also runs where only 64-bit programs do (Wine
+; without its 32-bit half, as in the tests here).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 !include "MUI2.nsh"
-!include "x64.nsh"
 
 Name "Lumabels"
 OutFile "${OUTFILE}"
@@ -24,8 +25,8 @@ VIAddVersionKey "FileDescription" "Lumabels ${VERSION} setup"
 VIAddVersionKey "LegalCopyright" "MIT License"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Lumabels"
-!define MUI_ICON "${STAGE}\..\lumabels.ico"
-!define MUI_UNICON "${STAGE}\..\lumabels.ico"
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\lumabels.exe"
 
 !insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE.txt"
@@ -35,18 +36,6 @@ VIAddVersionKey "LegalCopyright" "MIT License"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
-
-Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP "Lumabels needs 64-bit Windows." /SD IDOK
-    Abort
-  ${EndIf}
-  SetRegView 64
-FunctionEnd
-
-Function un.onInit
-  SetRegView 64
-FunctionEnd
 
 Section
   SetOutPath "$INSTDIR"
