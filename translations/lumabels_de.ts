@@ -105,13 +105,19 @@ neben dem Programm, wenn dieser Benutzer dort schreiben darf.
 </context>
 <context>
     <name>ResultLines</name>
-    <message>
-        <source>Last : %1 pt. %2 sec.</source>
-        <translation>Letztes Spiel: %1 Pkt. %2 Sek.</translation>
+    <message numerus="yes">
+        <source>Last : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>Letztes Spiel: %n Punkt, %1 Sek.</numerusform>
+            <numerusform>Letztes Spiel: %n Punkte, %1 Sek.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Record : %1 pt. %2 sec.</source>
-        <translation>Rekord: %1 Pkt. %2 Sek.</translation>
+    <message numerus="yes">
+        <source>Record : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>Rekord: %n Punkt, %1 Sek.</numerusform>
+            <numerusform>Rekord: %n Punkte, %1 Sek.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

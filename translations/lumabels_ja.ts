@@ -105,13 +105,17 @@ beside the program when this user may write there.
 </context>
 <context>
     <name>ResultLines</name>
-    <message>
-        <source>Last : %1 pt. %2 sec.</source>
-        <translation>今回 : %1 点 %2 秒</translation>
+    <message numerus="yes">
+        <source>Last : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>今回：%n点　%1秒</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Record : %1 pt. %2 sec.</source>
-        <translation>最高記録 : %1 点 %2 秒</translation>
+    <message numerus="yes">
+        <source>Record : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>最高記録：%n点　%1秒</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -105,13 +105,19 @@ do programa quando este usuário pode gravar lá.
 </context>
 <context>
     <name>ResultLines</name>
-    <message>
-        <source>Last : %1 pt. %2 sec.</source>
-        <translation>Último jogo: %1 pts. %2 s</translation>
+    <message numerus="yes">
+        <source>Last : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>Último jogo: %n ponto, %1 s</numerusform>
+            <numerusform>Último jogo: %n pontos, %1 s</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Record : %1 pt. %2 sec.</source>
-        <translation>Recorde: %1 pts. %2 s</translation>
+    <message numerus="yes">
+        <source>Record : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>Recorde: %n ponto, %1 s</numerusform>
+            <numerusform>Recorde: %n pontos, %1 s</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -103,13 +103,17 @@ beside the program when this user may write there.
 </context>
 <context>
     <name>ResultLines</name>
-    <message>
-        <source>Last : %1 pt. %2 sec.</source>
-        <translation>本局：%1 分 %2 秒</translation>
+    <message numerus="yes">
+        <source>Last : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>本局：得分 %n，用时 %1 秒</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Record : %1 pt. %2 sec.</source>
-        <translation>纪录：%1 分 %2 秒</translation>
+    <message numerus="yes">
+        <source>Record : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>纪录：得分 %n，用时 %1 秒</numerusform>
+        </translation>
     </message>
 </context>
 <context>
