@@ -254,7 +254,7 @@ Sure?</source>
     </message>
     <message>
         <source>Title screen. Space, Enter or a click starts a game.</source>
-        <translation>Заставка. Пробел, Enter или щелчок начинают игру.</translation>
+        <translation>Титульный экран. Пробел, Enter или щелчок начинают игру.</translation>
     </message>
     <message>
         <source>Playing, score %1</source>
@@ -266,7 +266,7 @@ Sure?</source>
     </message>
     <message>
         <source>Results screen. Space or Enter starts a new game.</source>
-        <translation>Результаты. Пробел или Enter начинают новую игру.</translation>
+        <translation>Экран результатов. Пробел или Enter начинают новую игру.</translation>
     </message>
     <message>
         <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
