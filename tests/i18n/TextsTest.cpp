@@ -17,14 +17,14 @@
 #include <optional>
 
 #include "GameVersion.h"
-#include "qt/process/CommandLine.h"
-#include "qt/window/FieldPainter.h"
 #include "app/GuiFixture.h"
-#include "qt/process/PlatformStartGuard.h"
+#include "i18n/InstalledLanguage.h"
 #include "qt/desktop/ResultsHeading.h"
 #include "qt/dialogs/TAboutDialog.h"
 #include "qt/dialogs/TOptionsDialog.h"
-#include "i18n/InstalledLanguage.h"
+#include "qt/process/CommandLine.h"
+#include "qt/process/PlatformStartGuard.h"
+#include "qt/window/FieldPainter.h"
 #include "settings/CurrentPlayOptions.h"
 #include "support/AppPatternProbe.h"
 
