@@ -10,11 +10,11 @@
 #include <QStyleOptionComboBox>
 #include <map>
 
+#include "i18n/InstalledLanguage.h"
 #include "qt/dialogs/TAboutDialog.h"
 #include "qt/dialogs/TOptionsDialog.h"
 #include "qt/dialogs/TemplateScale.h"
 #include "qt/dialogs/TitledGroupBox.h"
-#include "i18n/InstalledLanguage.h"
 
 // Run at 96 and at 120 dots per inch (QT_FONT_DPI), in every shipped language: no text of the
 // two dialogs may be cut, and English keeps the template's geometry.
@@ -42,7 +42,11 @@ QRect TextArea(const QWidget& control) {
         if (button->autoDefault() || button->isDefault()) {
             option.features |= QStyleOptionButton::AutoDefaultButton;
         }
-        return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        // A button's text keeps the style's margin on either side.
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
+        return button->style()
+            ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+            .adjusted(margin / 2, 0, margin / 2 - margin, 0);
     }
     if (const auto* combo = qobject_cast<const QComboBox*>(&control)) {
         QStyleOptionComboBox option;
