@@ -10,10 +10,8 @@
 #include "settings/files/windows/FileCalls.h"
 
 // Reads the hand-made settings files the fuzzer starts from with our reader and with Windows'
-// own (GetPrivateProfileStringA, as Wine implements it), for every section and key name that
-// appears in them, in their own case and in capitals. The A call keeps the files' bytes as the
-// game does; the W call differs only in converting them from the code page, which Wine does
-// the same way for both.
+// own (GetPrivateProfileStringW, as Wine implements it), for every section and key name that
+// appears in them, in their own case and in capitals.
 
 namespace {
 
@@ -59,13 +57,35 @@ void CollectNames(const std::string& bytes, std::set<std::string>& sections,
     }
 }
 
-std::string Theirs(const std::string& path, const std::string& section, const std::string& key) {
-    std::string value(ProfileDocument::MaxValueLength + 1, '\0');
+std::wstring Wide(const std::string& text, UINT codePage) {
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                            static_cast<int>(wide.size()))));
+    return wide;
+}
+
+std::string Narrow(const std::wstring& wide, UINT codePage) {
+    std::string text(wide.size() * 4, '\0');
+    text.resize(static_cast<std::size_t>(
+        WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
+                            static_cast<int>(text.size()), nullptr, nullptr)));
+    return text;
+}
+
+// Windows' reader takes a file with the UTF-8 mark as UTF-8 and any other (without a UTF-16
+// mark) as text in the ANSI code page; names go in and the value comes back in that encoding,
+// so its answer and ours compare byte for byte.
+std::string Theirs(const std::string& bytes, const std::wstring& path, const std::string& section,
+                   const std::string& key) {
+    const UINT codePage = bytes.starts_with("\xEF\xBB\xBF") ? CP_UTF8 : CP_ACP;
+    std::wstring value(ProfileDocument::MaxValueLength + 1, L'\0');
     const DWORD length =
-        GetPrivateProfileStringA(section.c_str(), key.c_str(), Missing.c_str(), value.data(),
+        GetPrivateProfileStringW(Wide(section, codePage).c_str(), Wide(key, codePage).c_str(),
+                                 Wide(Missing, codePage).c_str(), value.data(),
                                  static_cast<DWORD>(value.size()), path.c_str());
     value.resize(length);
-    return value;
+    return Narrow(value, codePage);
 }
 
 std::string Shown(const std::string& value) {
@@ -117,7 +137,7 @@ TEST(PrivateProfile, OurReaderDiffersFromWinesOnlyWhereKnown) {
         for (const std::string& section : sections) {
             for (const std::string& key : keys) {
                 const std::string mine = ours.Get(section, key).value_or(Missing);
-                const std::string theirs = Theirs(entry.path().string(), section, key);
+                const std::string theirs = Theirs(bytes, entry.path().wstring(), section, key);
                 if (mine == theirs) {
                     continue;
                 }
