@@ -17,14 +17,14 @@
 #include <optional>
 
 #include "GameVersion.h"
-#include "qt/process/CommandLine.h"
-#include "qt/window/FieldPainter.h"
 #include "app/GuiFixture.h"
-#include "qt/process/PlatformStartGuard.h"
+#include "i18n/InstalledLanguage.h"
 #include "qt/desktop/ResultsHeading.h"
 #include "qt/dialogs/TAboutDialog.h"
 #include "qt/dialogs/TOptionsDialog.h"
-#include "i18n/InstalledLanguage.h"
+#include "qt/process/CommandLine.h"
+#include "qt/process/PlatformStartGuard.h"
+#include "qt/window/FieldPainter.h"
 #include "settings/CurrentPlayOptions.h"
 
 namespace {
@@ -99,7 +99,7 @@ class TextsTest : public GuiFixture {
     }
 
     std::array<QString, 5> Results() {
-        gui->SetState(TGui::stPlaying);
+        TGuiProbe::SetState(*gui, TGui::stPlaying);
         World->SetRecords(57, 8430);
         return FieldPainter::ResultTexts(*World, CurrentPlayOptions);
     }
