@@ -76,6 +76,10 @@ oder, bei einer tragbaren Kopie (sound/ oder help/ neben dem Programm), in setti
 neben dem Programm, wenn dieser Benutzer dort schreiben darf.
 </translation>
     </message>
+    <message>
+        <source>lumabels: unknown argument: %1</source>
+        <translation>lumabels: unbekanntes Argument: %1</translation>
+    </message>
 </context>
 <context>
     <name>KeptSettings</name>

@@ -356,11 +356,11 @@ TEST(ResultsHeadingTest, TheOptionsDialogShowsTheTranslatedDefaultAndKeepsTypedH
     dialog.findChild<QPushButton*>(QStringLiteral("Button3"))->click();
     EXPECT_EQ(edit->text(), QStringLiteral("Résultats"));
     dialog.show();
-    dialog.done(TOptionsDialog::ResultOk);
+    dialog.done(ModalResult::Ok);
     EXPECT_EQ(dialog.GetPlayOptions().Message, "Results");
     // A heading the player typed is kept as typed.
     dialog.show();
     edit->setText(QStringLiteral("Bravo !"));
-    dialog.done(TOptionsDialog::ResultOk);
+    dialog.done(ModalResult::Ok);
     EXPECT_EQ(dialog.GetPlayOptions().Message, "Bravo !");
 }
