@@ -45,9 +45,13 @@ int TextAreaWidth(const QWidget& control) {
     if (const auto* combo = qobject_cast<const QComboBox*>(&control)) {
         QStyleOptionComboBox option;
         option.initFrom(combo);
+        // The style draws the item one pixel in from the field's left edge and cuts it at the
+        // right one.
         return combo->style()
-            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
-            .width();
+                   ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
+                                    combo)
+                   .width() -
+               1;
     }
     if (const auto* group = qobject_cast<const TitledGroupBox*>(&control)) {
         // The title and its gaps, with a blank's width of frame on either side.
