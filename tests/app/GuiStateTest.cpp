@@ -2,10 +2,9 @@
 
 #include "app/GuiFixture.h"
 #include "engine/Geometry.h"
+#include "qt/window/FieldPalette.h"
 
-namespace {
-constexpr QRgb Sky = 0x000080;
-}
+using FieldPalette::Sky;
 
 using GuiStateTest = GuiFixture;
 
