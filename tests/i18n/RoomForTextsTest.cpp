@@ -6,6 +6,9 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QXmlStreamReader>
 #include <functional>
 #include <map>
@@ -59,8 +62,13 @@ QImage Picture(QWidget& control) {
     return picture;
 }
 
-// How many pixels the text changes when the control, drawn at `size`, shows it.
-int TextInk(QWidget& control, const ShownText& shown, QSize size) {
+// The pixels the text changes when the control, drawn at `size`, shows it.
+struct Ink {
+    int Pixels = 0;
+    QRect Box;  // around them
+};
+
+Ink TextInk(QWidget& control, const ShownText& shown, QSize size) {
     const QSize before = control.size();
     control.resize(size);
     shown.Show(shown.Text);
@@ -69,13 +77,31 @@ int TextInk(QWidget& control, const ShownText& shown, QSize size) {
     const QImage without = Picture(control);
     shown.Show(shown.Text);
     control.resize(before);
-    int ink = 0;
+    Ink ink;
     for (int y = 0; y < with.height(); ++y) {
         for (int x = 0; x < with.width(); ++x) {
-            ink += with.pixel(x, y) != without.pixel(x, y) ? 1 : 0;
+            if (with.pixel(x, y) != without.pixel(x, y)) {
+                ++ink.Pixels;
+                ink.Box |= QRect(x, y, 1, 1);
+            }
         }
     }
     return ink;
+}
+
+// Where the button's style lets its text go, less the style's own margin, half on either
+// side, so that the text keeps clear of the bevel.
+QRect ButtonTextArea(const QPushButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    if (button.autoDefault() || button.isDefault()) {
+        option.features |= QStyleOptionButton::AutoDefaultButton;
+    }
+    const int margin = button.style()->pixelMetric(QStyle::PM_ButtonMargin, &option, &button);
+    return button.style()
+        ->subElementRect(QStyle::SE_PushButtonContents, &option, &button)
+        .adjusted(margin / 2, 0, margin / 2 - margin, 0);
 }
 
 void ExpectWhole(QWidget& control, const std::string& where) {
@@ -88,9 +114,14 @@ void ExpectWhole(QWidget& control, const std::string& where) {
         }
         const std::string name = where + " " + control.objectName().toStdString() + ": \"" +
                                  shown.Text.toStdString() + "\"";
-        const int ink = TextInk(control, shown, control.size());
-        EXPECT_GT(ink, 0) << name << " does not show";
-        EXPECT_EQ(ink, TextInk(control, shown, room)) << name << " is cut";
+        const Ink ink = TextInk(control, shown, control.size());
+        EXPECT_GT(ink.Pixels, 0) << name << " does not show";
+        EXPECT_EQ(ink.Pixels, TextInk(control, shown, room).Pixels) << name << " is cut";
+        if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
+            const QRect area = ButtonTextArea(*button);
+            EXPECT_GE(ink.Box.left(), area.left()) << name << " touches the bevel";
+            EXPECT_LE(ink.Box.right(), area.right()) << name << " touches the bevel";
+        }
     }
 }
 

@@ -18,8 +18,8 @@ metainfo=$prefix/share/metainfo/$INST_APP_ID.metainfo.xml
 # The first line of --help, which each translation words its own way.
 declare -A usage=(
     [de]='Aufruf: lumabels' [fr]=$'Usage\xc2\xa0: lumabels' [es]='Uso: lumabels' [it]='Uso: lumabels'
-    [pt_BR]='Uso: lumabels' [ru]='Использование: lumabels' [ja]='使い方: lumabels'
-    [zh_CN]='用法: lumabels'
+    [pt_BR]='Uso: lumabels' [ru]='Использование: lumabels' [ja]='使い方：lumabels'
+    [zh_CN]='用法：lumabels'
 )
 english=$(env -u LANGUAGE LC_ALL=C "$prefix/bin/lumabels" --help | head -n 1)
 [[ $english == "Usage: lumabels [--help | --version] [Qt options such as -platform NAME, -style NAME]" ]] ||

@@ -38,9 +38,11 @@ int TextAreaWidth(const QWidget& control) {
         if (button->autoDefault() || button->isDefault()) {
             option.features |= QStyleOptionButton::AutoDefaultButton;
         }
+        // Less the style's own margin, so a long translation keeps clear of the bevel.
         return button->style()
-            ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
-            .width();
+                   ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                   .width() -
+               button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
     }
     if (const auto* combo = qobject_cast<const QComboBox*>(&control)) {
         QStyleOptionComboBox option;

@@ -34,6 +34,12 @@ constexpr int PuffCount = 3;
 constexpr int PuffSpacing = 24;
 constexpr int PuffWidth = 32;
 
+// The count that picks a points text's plural form. Qt writes only counts of 0 or more in for
+// "%n"; a negative record (from a settings file edited by hand) is written in by ResultLines.
+int PluralCount(std::int32_t points) {
+    return points >= 0 ? points : -1;
+}
+
 // The sprite stands 18 px above its lumabel's top, centred on the character's x.
 constexpr int CharacterOffsetX = 11;
 constexpr int CharacterOffsetY = 18;
@@ -134,10 +140,13 @@ void FieldPainter::DrawPlayfield(const AppPattern& world) {
 std::array<QString, 5> FieldPainter::ResultTexts(const AppPattern& world,
                                                  const AppPlayOptions& options) {
     const std::string decimalPoint = QLocale().decimalPoint().toStdString();
-    const std::string last =
-        QCoreApplication::translate("ResultLines", "Last : %1 pt. %2 sec.").toStdString();
+    const std::string last = QCoreApplication::translate("ResultLines", "Last : %n pt. %1 sec.",
+                                                         nullptr, PluralCount(world.GetScore()))
+                                 .toStdString();
     const std::string record =
-        QCoreApplication::translate("ResultLines", "Record : %1 pt. %2 sec.").toStdString();
+        QCoreApplication::translate("ResultLines", "Record : %n pt. %1 sec.", nullptr,
+                                    PluralCount(world.GetRecordScore()))
+            .toStdString();
     const auto lines =
         ResultLines(std::string(), world.GetScore(), world.GetPlayTime(), world.GetRecordScore(),
                     world.GetRecordTime(), decimalPoint, ResultWords{last, record});
