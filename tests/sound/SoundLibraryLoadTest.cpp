@@ -36,14 +36,14 @@ class SoundLibraryLoadTest : public ::testing::Test {
         ASSERT_FALSE(SdlIsLoaded()) << "something else in this program loaded SDL";
     }
 
-    AppPlayOptions options_;
+    AppPlayOptions options;
 };
 
 TEST_F(SoundLibraryLoadTest, NothingLoadsSdlBeforeADeviceIsToOpen) {
-    AppSound sound(LUMABELS_NOTE_DIR, options_);
+    AppSound sound(LUMABELS_NOTE_DIR, options);
     ASSERT_TRUE(AppSoundProbe::HasSound(sound));
     EXPECT_FALSE(SdlIsLoaded()) << "reading the notes loaded SDL";
-    options_.SoundOn = false;
+    options.SoundOn = false;
     sound.Hold();
     sound.Play(1);
     sound.Release();
@@ -52,7 +52,7 @@ TEST_F(SoundLibraryLoadTest, NothingLoadsSdlBeforeADeviceIsToOpen) {
 }
 
 TEST_F(SoundLibraryLoadTest, APlayerWithoutItsNotesNeverLoadsSdl) {
-    AppSound sound("/nonexistent-folder/", options_);
+    AppSound sound("/nonexistent-folder/", options);
     sound.Hold();
     sound.Release();
     sound.Play(1);
@@ -108,7 +108,7 @@ TEST(SoundLibraryName, IsAFileThatAPackageTheGameDependsOnInstalls) {
 
 // Last: once loaded, SDL stays in this process.
 TEST_F(SoundLibraryLoadTest, TheFirstDeviceLoadsSdlAndItStaysForTheNextGame) {
-    AppSound sound(LUMABELS_NOTE_DIR, options_);
+    AppSound sound(LUMABELS_NOTE_DIR, options);
     sound.Hold();
     ASSERT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
     EXPECT_TRUE(SdlIsLoaded());
