@@ -88,11 +88,3 @@ int NeededTextWidth(const QWidget& control) {
 int MissingWidth(const QWidget& control) {
     return std::max(0, NeededTextWidth(control) - TextAreaWidth(control));
 }
-
-int WidenToFit(QWidget& control) {
-    const int growth = MissingWidth(control);
-    if (growth > 0) {
-        control.resize(control.width() + growth, control.height());
-    }
-    return growth;
-}

@@ -9,5 +9,3 @@ class QWidget;
 // shows whole: 0 when it fits already.
 int MissingWidth(const QWidget& control);
 
-// Makes the control wider by its missing width, keeping its left edge; returns the growth.
-int WidenToFit(QWidget& control);
