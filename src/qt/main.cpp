@@ -36,6 +36,14 @@ void CloseTheGame() {
     }
 }
 
+// The forms' program-wide pointers, cleared before the main window goes, or once it has gone
+// with an exception, so that nothing finds a form that is no more.
+void ForgetTheForms() {
+    AboutDialog = nullptr;
+    OptionsDialog = nullptr;
+    Gui = nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -88,13 +96,13 @@ int main(int argc, char** argv) {
         AboutDialog = new TAboutDialog(gui.get());
         gui->show();
         exitCode = LumabelsApplication::exec();
-        AboutDialog = nullptr;
-        OptionsDialog = nullptr;
-        Gui = nullptr;
+        ForgetTheForms();
         gui.reset();
     } catch (const std::exception& error) {
+        ForgetTheForms();
         LumabelsApplication::ShowException(QString::fromUtf8(error.what()));
     } catch (...) {
+        ForgetTheForms();
         LumabelsApplication::ShowException(QString());
     }
     closer->SaveFinished();
