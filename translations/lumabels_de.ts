@@ -77,6 +77,10 @@ bei einer portablen Kopie (sound/ oder help/ neben dem Programm) aber in setting
 neben dem Programm, wenn dieser Benutzer dort schreiben darf.
 </translation>
     </message>
+    <message>
+        <source>lumabels: unknown argument: %1</source>
+        <translation>lumabels: unbekanntes Argument: %1</translation>
+    </message>
 </context>
 <context>
     <name>KeptSettings</name>

@@ -76,6 +76,10 @@ o, en una copia portátil (sound/ o help/ junto al programa), en settings.ini ju
 programa si este usuario puede escribir allí.
 </translation>
     </message>
+    <message>
+        <source>lumabels: unknown argument: %1</source>
+        <translation>lumabels: argumento desconocido: %1</translation>
+    </message>
 </context>
 <context>
     <name>KeptSettings</name>

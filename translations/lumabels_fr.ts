@@ -76,6 +76,10 @@ ou, pour une copie portable (sound/ ou help/ à côté du programme), dans setti
 à côté du programme si cet utilisateur peut y écrire.
 </translation>
     </message>
+    <message>
+        <source>lumabels: unknown argument: %1</source>
+        <translation>lumabels&#xa0;: argument inconnu&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>KeptSettings</name>

@@ -77,6 +77,10 @@ oppure, per una copia portatile (sound/ o help/ accanto al programma), in settin
 accanto al programma se questo utente può scriverci.
 </translation>
     </message>
+    <message>
+        <source>lumabels: unknown argument: %1</source>
+        <translation>lumabels: argomento sconosciuto: %1</translation>
+    </message>
 </context>
 <context>
     <name>KeptSettings</name>

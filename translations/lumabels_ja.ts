@@ -76,6 +76,10 @@ beside the program when this user may write there.
 書き込めるときはプログラムと同じ場所の settings.ini に保存されます。
 </translation>
     </message>
+    <message>
+        <source>lumabels: unknown argument: %1</source>
+        <translation>lumabels: 不明な引数: %1</translation>
+    </message>
 </context>
 <context>
     <name>KeptSettings</name>

@@ -76,6 +76,10 @@ ou, em uma cópia portátil (sound/ ou help/ ao lado do programa), em settings.i
 do programa quando este usuário pode gravar lá.
 </translation>
     </message>
+    <message>
+        <source>lumabels: unknown argument: %1</source>
+        <translation>lumabels: argumento desconhecido: %1</translation>
+    </message>
 </context>
 <context>
     <name>KeptSettings</name>

@@ -76,6 +76,10 @@ beside the program when this user may write there.
 с программой, если этот пользователь может туда писать.
 </translation>
     </message>
+    <message>
+        <source>lumabels: unknown argument: %1</source>
+        <translation>lumabels: неизвестный аргумент: %1</translation>
+    </message>
 </context>
 <context>
     <name>KeptSettings</name>

@@ -74,6 +74,10 @@ beside the program when this user may write there.
 便携版（程序旁有 sound/ 或 help/）在当前用户可写入时，保存在程序旁的 settings.ini 中。
 </translation>
     </message>
+    <message>
+        <source>lumabels: unknown argument: %1</source>
+        <translation>lumabels: 无法识别的参数: %1</translation>
+    </message>
 </context>
 <context>
     <name>KeptSettings</name>

@@ -100,7 +100,7 @@ class TextsTest : public GuiFixture {
     }
 
     std::array<QString, 5> Results() {
-        gui->SetState(TGui::stPlaying);
+        TGuiProbe::SetState(*gui, TGui::stPlaying);
         World->SetRecords(57, 8430);
         return FieldPainter::ResultTexts(*World, CurrentPlayOptions);
     }
@@ -258,7 +258,7 @@ TEST_F(TextsTest, EveryLanguageWritesPointsInThePluralFormOfTheirCount) {
         ASSERT_TRUE(words.contains(language)) << language.toStdString();
         const InstalledLanguage installed(language);
         for (const auto& [count, word] : words.at(language)) {
-            gui->SetState(TGui::stPlaying);
+            TGuiProbe::SetState(*gui, TGui::stPlaying);
             AppPatternProbe::SetScore(*World, count);
             World->SetRecords(count, 8430);
             const std::array<QString, 5> results =
@@ -391,11 +391,11 @@ TEST(ResultsHeadingTest, TheOptionsDialogShowsTheTranslatedDefaultAndKeepsTypedH
     dialog.findChild<QPushButton*>(QStringLiteral("Button3"))->click();
     EXPECT_EQ(edit->text(), QStringLiteral("Résultats"));
     dialog.show();
-    dialog.done(TOptionsDialog::ResultOk);
+    dialog.done(ModalResult::Ok);
     EXPECT_EQ(dialog.GetPlayOptions().Message, "Results");
     // A heading the player typed is kept as typed.
     dialog.show();
     edit->setText(QStringLiteral("Bravo !"));
-    dialog.done(TOptionsDialog::ResultOk);
+    dialog.done(ModalResult::Ok);
     EXPECT_EQ(dialog.GetPlayOptions().Message, "Bravo !");
 }

@@ -47,9 +47,13 @@ int TextAreaWidth(const QWidget& control) {
     if (const auto* combo = qobject_cast<const QComboBox*>(&control)) {
         QStyleOptionComboBox option;
         option.initFrom(combo);
+        // The style draws the item one pixel in from the field's left edge and cuts it at the
+        // right one.
         return combo->style()
-            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
-            .width();
+                   ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
+                                    combo)
+                   .width() -
+               1;
     }
     if (const auto* group = qobject_cast<const TitledGroupBox*>(&control)) {
         // The title and its gaps, with a blank's width of frame on either side.
@@ -83,12 +87,4 @@ int NeededTextWidth(const QWidget& control) {
 
 int MissingWidth(const QWidget& control) {
     return std::max(0, NeededTextWidth(control) - TextAreaWidth(control));
-}
-
-int WidenToFit(QWidget& control) {
-    const int growth = MissingWidth(control);
-    if (growth > 0) {
-        control.resize(control.width() + growth, control.height());
-    }
-    return growth;
 }

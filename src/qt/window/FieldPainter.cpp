@@ -10,6 +10,7 @@
 #include "engine/RandomSource.h"
 #include "qt/desktop/ResultsHeading.h"
 #include "qt/window/CellHeightFont.h"
+#include "qt/window/FieldPalette.h"
 #include "qt/window/ResultLines.h"
 #include "qt/window/ToQRect.h"
 #include "settings/AppPlayOptions.h"
@@ -21,17 +22,12 @@ constexpr QRect FieldArea = ToQRect(FieldRect);
 constexpr int FieldWidth = FieldArea.width();
 constexpr int FieldHeight = FieldArea.height();
 
-const QColor SkyColor(0, 0, 128);
-const QColor CloudColor(255, 255, 255);
-const QColor TitleColor(240, 240, 240);
-const QColor OutlineColor(0, 0, 64);
-const QColor ResultsColor(255, 255, 255);
-
-// Top stripe first.
-const std::array<QColor, AppLumabel::StripeCount> BandColors{
-    QColor(255, 0, 0), QColor(255, 128, 0), QColor(255, 255, 0),
-    QColor(0, 255, 0), QColor(0, 128, 255), QColor(128, 128, 255),
-};
+const QColor SkyColor(FieldPalette::Sky);
+const QColor CloudColor(FieldPalette::Cloud);
+const QColor TitleColor(FieldPalette::Title);
+const QColor OutlineColor(FieldPalette::ResultsOutline);
+const QColor ResultsColor(FieldPalette::Results);
+static_assert(FieldPalette::Stripes.size() == AppLumabel::StripeCount);
 
 // A cloud is three overlapping circles, 32 wide and 24 apart.
 constexpr int PuffCount = 3;
@@ -131,7 +127,7 @@ void FieldPainter::DrawPlayfield(const AppPattern& world) {
         for (int k = 0; k < AppLumabel::StripeCount; ++k) {
             painter.fillRect(QRect(box.left(), box.top() + AppLumabel::StripeHeight * k,
                                    box.width(), AppLumabel::StripeHeight),
-                             BandColors[static_cast<std::size_t>(k)]);
+                             QColor(FieldPalette::Stripes[static_cast<std::size_t>(k)]));
         }
         if (j == carrier) {
             const bool blink = random_.Next() % BlinkOneIn == 0;
