@@ -53,6 +53,7 @@ TGui::TGui(const TickCounter& ticks)
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::TGui>()),
       ticks_(ticks),
+      playClock_(ticks),
       kept_(SettingsPath),
       destroyWatch_(*this, [this] { OnWindowDestroyedOutside(); }) {
     ui_->setupUi(this);
@@ -86,7 +87,7 @@ TGui::TGui(const TickCounter& ticks)
     setWindowTitle(QString::fromStdString(TitleText));
     CreateBackBuffer(devicePixelRatioF());
     World = std::make_unique<AppPattern>(
-        PatternServices{CurrentPlayOptions, notes_, ProcessRandom(), ticks_});
+        PatternServices{CurrentPlayOptions, notes_, ProcessRandom(), playClock_});
     NotePlayer = std::make_unique<AppSound>(SoundDir, CurrentPlayOptions);
     connect(ui_->Field, &PlayfieldView::PixelRatioChanged, this, &TGui::OnPixelRatioChanged);
     ui_->Field->setFocus();
@@ -285,6 +286,7 @@ bool TGui::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TGui::OnWindowShownOrHidden() {
+    playClock_.SetRunning(!UserInterfaceBusy());
     if (ticksParked_) {
         ResumeTicks();
     } else {

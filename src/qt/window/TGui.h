@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "engine/PlayClock.h"
 #include "qt/process/KeptSettings.h"
 #include "qt/process/SaveAtExit.h"
 #include "qt/process/WindowDestroyWatch.h"
@@ -101,6 +102,9 @@ class TGui : public QMainWindow {
     std::int32_t ShiftCount = 0;
 
     const TickCounter& ticks_;
+    // The world's clock: it stops while a menu or a dialog holds the game, so a game's time
+    // is the time it was played.
+    PlayClock playClock_;
     QMenu* PopupMenu1 = nullptr;
     std::unique_ptr<FieldPainter> painter_;
     NotePlayerOutput notes_;
