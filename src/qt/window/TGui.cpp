@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QMenu>
@@ -40,6 +41,10 @@ constexpr std::chrono::milliseconds DeviceGrace(500);
 
 const char* const HelpCaption = QT_TRANSLATE_NOOP("TGui", "Help");
 const char* const HelpText = QT_TRANSLATE_NOOP("TGui", "Opening HTML help file.\n\nSure?");
+const char* const HelpFailedText =
+    QT_TRANSLATE_NOOP("TGui",
+                      "No browser could be started to show the help page. You can open it "
+                      "yourself:\n\n%1");
 const char* const TipsCaption = QT_TRANSLATE_NOOP("TGui", "Tips");
 const char* const TipsText =
     QT_TRANSLATE_NOOP("TGui",
@@ -553,7 +558,16 @@ void TGui::Help_MItemClick(QObject* sender) {
                 LocalizedHelpPath(HelpPath, PlayerLanguage(), [](const std::string& path) {
                     return QFileInfo::exists(QString::fromStdString(path));
                 });
-            QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(page)));
+            const QString path = QString::fromStdString(page);
+            if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+                // No browser took the page: the player can still open it by its path.
+                QMessageBox failed(QMessageBox::Warning, tr(HelpCaption),
+                                   tr(HelpFailedText).arg(QDir::toNativeSeparators(path)),
+                                   QMessageBox::Ok, this);
+                failed.setObjectName(QStringLiteral("HelpFailedBox"));
+                failed.setTextInteractionFlags(Qt::TextSelectableByMouse);
+                failed.exec();
+            }
         }
     } else if (sender == ui_->Help_Tips_MItem) {
         QMessageBox box(QMessageBox::Information, tr(TipsCaption), tr(TipsText), QMessageBox::Ok,
