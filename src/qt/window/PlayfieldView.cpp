@@ -17,13 +17,25 @@ PlayfieldView::PlayfieldView(QWidget* parent) : QWidget(parent) {
 }
 
 void PlayfieldView::Announce(const QString& name, const QString& description) {
-    setAccessibleDescription(description);
-    setAccessibleName(name);
-    // Qt 6.4 stores the texts without telling assistive technology of the change.
-    QAccessibleEvent described(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&described);
-    QAccessibleEvent named(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
+    // A screen reader speaks every event it hears: each text is told once, and only when it
+    // changed. Qt 6.4 stores the texts without telling assistive technology of the change.
+    if (description != accessibleDescription()) {
+        setAccessibleDescription(description);
+        Tell(QAccessible::DescriptionChanged);
+    }
+    if (name != accessibleName()) {
+        setAccessibleName(name);
+        Tell(QAccessible::NameChanged);
+    }
+}
+
+void PlayfieldView::Alert() {
+    Tell(QAccessible::Alert);
+}
+
+void PlayfieldView::Tell(QAccessible::Event type) {
+    QAccessibleEvent event(this, type);
+    QAccessible::updateAccessibility(&event);
 }
 
 void PlayfieldView::paintEvent(QPaintEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QWidget>
 
 class QImage;
@@ -16,6 +17,8 @@ class PlayfieldView : public QWidget {
     // Tells assistive technology what the field shows: `name` is the screen's text (the
     // title, the score, the results), `description` what the player can do there.
     void Announce(const QString& name, const QString& description);
+    // Tells assistive technology that what the field now shows is news to speak at once.
+    void Alert();
 
   signals:
     void KeyDown(int key);
@@ -34,5 +37,7 @@ class PlayfieldView : public QWidget {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
+    void Tell(QAccessible::Event type);
+
     const QImage* backBuffer_ = nullptr;
 };

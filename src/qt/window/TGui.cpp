@@ -154,8 +154,8 @@ void TGui::SetState(GameState state) {
     State = state;
     switch (State) {
         case stReset:
-            SetState(stTitle);
-            break;
+            SetState(stTitle);  // which tells a screen reader of the title screen
+            return;
         case stTitle:
             DrawTitle(true);
             break;
@@ -188,9 +188,12 @@ void TGui::AnnounceScreen() {
         case stResults: {
             const std::array<QString, 5> lines =
                 FieldPainter::ResultTexts(*World, CurrentPlayOptions);
-            ui_->Field->Announce(
-                lines[0] + QLatin1Char('\n') + lines[2] + QLatin1Char('\n') + lines[4],
-                tr("Results screen. Space or Enter starts a new game."));
+            QString name = lines[0] + QLatin1Char('\n') + lines[2] + QLatin1Char('\n') + lines[4];
+            if (GameSetRecord()) {
+                name += QLatin1Char('\n') + tr("A new record!");
+            }
+            ui_->Field->Announce(name, tr("Results screen. Space or Enter starts a new game."));
+            ui_->Field->Alert();
             break;
         }
         default:
@@ -415,11 +418,17 @@ void TGui::SaveSettings() {
     }
 }
 
+bool TGui::GameSetRecord() const {
+    // The kept settings hold the records as they were before the game: they are kept afresh
+    // whenever the records change, and a game's end is kept by SaveNewRecord, after this.
+    const StoredSettings& kept = kept_.Latest();
+    return World->GetRecordScore() != kept.RecordScore || World->GetRecordTime() != kept.RecordTime;
+}
+
 void TGui::SaveNewRecord() {
     // Written at once, so that even a power cut keeps the record; the file is the one a
     // close at this moment would write. A failure here is said by the save at the close.
-    const StoredSettings& kept = kept_.Latest();
-    if (World->GetRecordScore() != kept.RecordScore || World->GetRecordTime() != kept.RecordTime) {
+    if (GameSetRecord()) {
         KeepSettings();
         kept_.Write();
     }

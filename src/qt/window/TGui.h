@@ -93,6 +93,7 @@ class TGui : public QMainWindow {
     StoredSettings CurrentSettings() const;
     void KeepSettings();
     void SaveNewRecord();
+    bool GameSetRecord() const;
     void OnWindowDestroyedOutside();
 
     std::unique_ptr<Ui::TGui> ui_;
