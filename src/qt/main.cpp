@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <memory>
 #include <optional>
@@ -10,6 +11,7 @@
 #include "qt/desktop/TerminalText.h"
 #include "qt/dialogs/TAboutDialog.h"
 #include "qt/dialogs/TOptionsDialog.h"
+#include "qt/process/ComeForwardSocket.h"
 #include "qt/process/CommandLine.h"
 #include "qt/process/PlatformStartGuard.h"
 #include "qt/process/ProgramGlobals.h"
@@ -36,6 +38,37 @@ void CloseTheGame() {
     }
 }
 
+// What the desktop gave this start to let its window take the focus: a Wayland activation
+// token, or an X11 startup id; "" when started without one.
+std::string ActivationToken() {
+    for (const char* name : {"XDG_ACTIVATION_TOKEN", "DESKTOP_STARTUP_ID"}) {
+        if (const char* value = std::getenv(name); value != nullptr && *value != '\0') {
+            return value;
+        }
+    }
+    return {};
+}
+
+// A second start asked for the game: its window, or the dialog open over it, comes to the
+// front and takes the focus, as far as the window manager or compositor allows.
+void BringForward(const std::string& token) {
+    if (Gui == nullptr) {
+        return;
+    }
+    if (!token.empty() && QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
+        // Qt hands the compositor the token it finds here when it asks for the focus.
+        qputenv("XDG_ACTIVATION_TOKEN", QByteArray::fromStdString(token));
+    }
+    if (Gui->isMinimized()) {
+        Gui->showNormal();
+    }
+    QWidget* front = QApplication::activeModalWidget() != nullptr
+                         ? QApplication::activeModalWidget()
+                         : static_cast<QWidget*>(Gui);
+    front->raise();
+    front->activateWindow();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -59,6 +92,10 @@ int main(int argc, char** argv) {
     // a copy started at that moment cannot read a file that is about to change.
     const SingleInstanceLock lock(TitleText);
     if (!lock.IsHeld()) {
+        if (lock.Problem().empty()) {
+            // Another copy runs: it is asked to come forward, and this one ends.
+            ComeForwardSocket::Ask(ComeForwardSocket::PathBeside(lock.Path()), ActivationToken());
+        }
         std::fputs(lock.Problem().c_str(), stderr);
         return 1;
     }
@@ -86,6 +123,7 @@ int main(int argc, char** argv) {
         auto about = std::make_unique<TAboutDialog>(gui.get());
         AboutDialog = about.get();
         gui->show();
+        const ComeForwardSocket forward(ComeForwardSocket::PathBeside(lock.Path()), &BringForward);
         exitCode = LumabelsApplication::exec();
         // The forms go in the reverse order of their making.
         AboutDialog = nullptr;
