@@ -17,15 +17,13 @@ PlayfieldView::PlayfieldView(QWidget* parent) : QWidget(parent) {
 }
 
 void PlayfieldView::Announce(const QString& name, const QString& description) {
-    // A screen reader speaks every event it hears: each text is told once, and only when it
-    // changed. Qt 6.4 stores the texts without telling assistive technology of the change.
+    // A screen reader speaks every change it hears of: each text is set only when it changed.
+    // Qt's setters tell assistive technology themselves, so no event of ours is added.
     if (description != accessibleDescription()) {
         setAccessibleDescription(description);
-        Tell(QAccessible::DescriptionChanged);
     }
     if (name != accessibleName()) {
         setAccessibleName(name);
-        Tell(QAccessible::NameChanged);
     }
 }
 
