@@ -77,13 +77,12 @@ ComeForwardSocket::ComeForwardSocket(const std::string& path,
     if (IsOwnSocket(path_)) {
         unlink(path_.c_str());
     }
-    const mode_t oldMask = umask(0077);
-    const bool bound = bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
-    umask(oldMask);
-    if (!bound) {
+    if (bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
         close(fd);
         return;
     }
+    // The folder is the user's own already; the socket is too, for a folder shared by mistake.
+    chmod(path_.c_str(), 0600);
     fd_ = fd;
     notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { Receive(); });
