@@ -28,11 +28,7 @@ void PlayfieldView::Announce(const QString& name, const QString& description) {
 }
 
 void PlayfieldView::Alert() {
-    Tell(QAccessible::Alert);
-}
-
-void PlayfieldView::Tell(QAccessible::Event type) {
-    QAccessibleEvent event(this, type);
+    QAccessibleEvent event(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&event);
 }
 

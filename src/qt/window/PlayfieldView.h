@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QAccessible>
 #include <QWidget>
 
 class QImage;
@@ -37,7 +36,5 @@ class PlayfieldView : public QWidget {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
-    void Tell(QAccessible::Event type);
-
     const QImage* backBuffer_ = nullptr;
 };
