@@ -38,15 +38,11 @@ void CloseTheGame() {
     }
 }
 
-// What the desktop gave this start to let its window take the focus: a Wayland activation
-// token, or an X11 startup id; "" when started without one.
+// The Wayland activation token the desktop gave this start, "" without one: the running copy
+// takes the focus with it, where the compositor offers activation.
 std::string ActivationToken() {
-    for (const char* name : {"XDG_ACTIVATION_TOKEN", "DESKTOP_STARTUP_ID"}) {
-        if (const char* value = std::getenv(name); value != nullptr && *value != '\0') {
-            return value;
-        }
-    }
-    return {};
+    const char* token = std::getenv("XDG_ACTIVATION_TOKEN");
+    return token != nullptr ? token : "";
 }
 
 // A second start asked for the game: its window, or the dialog open over it, comes to the
