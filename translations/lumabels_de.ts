@@ -185,10 +185,6 @@ neben dem Programm, wenn dieser Benutzer dort schreiben darf.
         <translation>OK</translation>
     </message>
     <message>
-        <source>Lumabels for Win32</source>
-        <translation>Lumabels für Win32</translation>
-    </message>
-    <message>
         <source>Copyright (c) 2026 the Lumabels developers. Free software under the MIT License.</source>
         <translation>Copyright (c) 2026 die Lumabels-Entwickler. Freie Software unter der MIT-Lizenz.</translation>
     </message>
@@ -199,6 +195,10 @@ neben dem Programm, wenn dieser Benutzer dort schreiben darf.
     <message>
         <source>%1 %2. %3</source>
         <translation>%1 %2. %3</translation>
+    </message>
+    <message>
+        <source>Lumabels for Linux</source>
+        <translation>Lumabels für Linux</translation>
     </message>
 </context>
 <context>
@@ -275,6 +275,18 @@ Während des Spiels wirkt [Umschalt] wie ein Klick mit der linken Maustaste.</tr
         <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
         <translation>Lumabels: Ein anderes Programm hat das Fenster des Spiels zerstört; das Spiel wird beendet</translation>
     </message>
+    <message>
+        <source>No browser could be started to show the help page. You can open it yourself:
+
+%1</source>
+        <translation>Es konnte kein Browser gestartet werden, um die Hilfeseite anzuzeigen. Sie können sie selbst öffnen:
+
+%1</translation>
+    </message>
+    <message>
+        <source>A new record!</source>
+        <translation>Neuer Rekord!</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -341,6 +353,66 @@ Während des Spiels wirkt [Umschalt] wie ein Klick mit der linken Maustaste.</tr
     <message>
         <source>Stay on &amp;Top</source>
         <translation>Immer im &amp;Vordergrund</translation>
+    </message>
+    <message>
+        <source>How many lumabels are in play at once, from %1 to %2. A text that is not a number counts as the default, %3.</source>
+        <translation>Wie viele Lumabels gleichzeitig im Spiel sind, von %1 bis %2. Ein Text, der keine Zahl ist, gilt als der Standardwert %3.</translation>
+    </message>
+    <message>
+        <source>How many clouds are on the field at once, from %1 to %2. A text that is not a number counts as the default, %3.</source>
+        <translation>Wie viele Wolken gleichzeitig am Himmel sind, von %1 bis %2. Ein Text, der keine Zahl ist, gilt als der Standardwert %3.</translation>
+    </message>
+    <message>
+        <source>The time between two steps of the game in milliseconds, from %1 to %2: larger is slower. A text that is not a number counts as the default, %3.</source>
+        <translation>Die Zeit zwischen zwei Spielschritten in Millisekunden, von %1 bis %2: Je größer, desto langsamer. Ein Text, der keine Zahl ist, gilt als der Standardwert %3.</translation>
+    </message>
+    <message>
+        <source>The heading of the results screen.</source>
+        <translation>Die Überschrift des Ergebnisbildschirms.</translation>
+    </message>
+    <message>
+        <source>Plays a note for every point scored.</source>
+        <translation>Spielt für jeden Punkt einen Ton.</translation>
+    </message>
+    <message>
+        <source>Sets the numbers of lumabels and clouds together.</source>
+        <translation>Setzt die Anzahl der Lumabels und der Wolken zusammen.</translation>
+    </message>
+    <message>
+        <source>Leaves the numbers as they are.</source>
+        <translation>Lässt die Anzahlen, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>Sets Lumabels to %1 and Clouds to %2.</source>
+        <translation>Setzt Lumabels auf %1 und Wolken auf %2.</translation>
+    </message>
+    <message>
+        <source>At start, the best score and the best time are taken from the last run.</source>
+        <translation>Beim Start werden die beste Punktzahl und die beste Zeit vom letzten Mal übernommen.</translation>
+    </message>
+    <message>
+        <source>On OK, the best score and the best time go back to 0.</source>
+        <translation>Bei OK werden die beste Punktzahl und die beste Zeit auf 0 zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>At start, the window opens where it was when the game last closed.</source>
+        <translation>Beim Start öffnet sich das Fenster dort, wo es beim letzten Beenden war.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s window stays above other windows.</source>
+        <translation>Das Spielfenster bleibt über allen anderen Fenstern.</translation>
+    </message>
+    <message>
+        <source>Takes the options; a game under way ends.</source>
+        <translation>Übernimmt die Optionen; ein laufendes Spiel endet.</translation>
+    </message>
+    <message>
+        <source>Closes the dialog and changes nothing.</source>
+        <translation>Schließt den Dialog, ohne etwas zu ändern.</translation>
+    </message>
+    <message>
+        <source>Puts every option in the dialog back to its default.</source>
+        <translation>Setzt alle Optionen im Dialog auf ihre Standardwerte zurück.</translation>
     </message>
 </context>
 </TS>

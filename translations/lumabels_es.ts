@@ -184,10 +184,6 @@ programa si este usuario puede escribir allí.
         <translation>Aceptar</translation>
     </message>
     <message>
-        <source>Lumabels for Win32</source>
-        <translation>Lumabels para Win32</translation>
-    </message>
-    <message>
         <source>Copyright (c) 2026 the Lumabels developers. Free software under the MIT License.</source>
         <translation>Copyright (c) 2026 los desarrolladores de Lumabels. Software libre bajo la licencia MIT.</translation>
     </message>
@@ -198,6 +194,10 @@ programa si este usuario puede escribir allí.
     <message>
         <source>%1 %2. %3</source>
         <translation>%1 %2. %3</translation>
+    </message>
+    <message>
+        <source>Lumabels for Linux</source>
+        <translation>Lumabels para Linux</translation>
     </message>
 </context>
 <context>
@@ -274,6 +274,18 @@ Durante la partida, [Mayús] funciona como un clic con el botón izquierdo del r
         <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
         <translation>Lumabels: otro programa destruyó la ventana del juego; se cierra</translation>
     </message>
+    <message>
+        <source>No browser could be started to show the help page. You can open it yourself:
+
+%1</source>
+        <translation>No se pudo abrir ningún navegador para mostrar la página de ayuda. Puede abrirla usted mismo:
+
+%1</translation>
+    </message>
+    <message>
+        <source>A new record!</source>
+        <translation>¡Nuevo récord!</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -340,6 +352,66 @@ Durante la partida, [Mayús] funciona como un clic con el botón izquierdo del r
     <message>
         <source>Stay on &amp;Top</source>
         <translation>Siempre &amp;encima</translation>
+    </message>
+    <message>
+        <source>How many lumabels are in play at once, from %1 to %2. A text that is not a number counts as the default, %3.</source>
+        <translation>Cuántos lumabels hay en juego a la vez, de %1 a %2. Un texto que no sea un número cuenta como el valor predeterminado, %3.</translation>
+    </message>
+    <message>
+        <source>How many clouds are on the field at once, from %1 to %2. A text that is not a number counts as the default, %3.</source>
+        <translation>Cuántas nubes hay en el cielo a la vez, de %1 a %2. Un texto que no sea un número cuenta como el valor predeterminado, %3.</translation>
+    </message>
+    <message>
+        <source>The time between two steps of the game in milliseconds, from %1 to %2: larger is slower. A text that is not a number counts as the default, %3.</source>
+        <translation>El tiempo entre dos pasos del juego en milisegundos, de %1 a %2: cuanto mayor, más lento. Un texto que no sea un número cuenta como el valor predeterminado, %3.</translation>
+    </message>
+    <message>
+        <source>The heading of the results screen.</source>
+        <translation>El título de la pantalla de resultados.</translation>
+    </message>
+    <message>
+        <source>Plays a note for every point scored.</source>
+        <translation>Reproduce una nota por cada punto conseguido.</translation>
+    </message>
+    <message>
+        <source>Sets the numbers of lumabels and clouds together.</source>
+        <translation>Fija a la vez el número de lumabels y el de nubes.</translation>
+    </message>
+    <message>
+        <source>Leaves the numbers as they are.</source>
+        <translation>Deja los números como están.</translation>
+    </message>
+    <message>
+        <source>Sets Lumabels to %1 and Clouds to %2.</source>
+        <translation>Pone Lumabels en %1 y Nubes en %2.</translation>
+    </message>
+    <message>
+        <source>At start, the best score and the best time are taken from the last run.</source>
+        <translation>Al iniciar, se recuperan la mejor puntuación y el mejor tiempo de la última vez.</translation>
+    </message>
+    <message>
+        <source>On OK, the best score and the best time go back to 0.</source>
+        <translation>Al pulsar Aceptar, la mejor puntuación y el mejor tiempo vuelven a 0.</translation>
+    </message>
+    <message>
+        <source>At start, the window opens where it was when the game last closed.</source>
+        <translation>Al iniciar, la ventana se abre donde estaba la última vez que se cerró el juego.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s window stays above other windows.</source>
+        <translation>La ventana del juego se mantiene por encima de las demás ventanas.</translation>
+    </message>
+    <message>
+        <source>Takes the options; a game under way ends.</source>
+        <translation>Aplica las opciones; la partida en curso termina.</translation>
+    </message>
+    <message>
+        <source>Closes the dialog and changes nothing.</source>
+        <translation>Cierra el diálogo sin cambiar nada.</translation>
+    </message>
+    <message>
+        <source>Puts every option in the dialog back to its default.</source>
+        <translation>Devuelve todas las opciones del diálogo a su valor predeterminado.</translation>
     </message>
 </context>
 </TS>

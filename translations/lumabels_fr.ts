@@ -184,10 +184,6 @@ ou, pour une copie portable (sound/ ou help/ à côté du programme), dans setti
         <translation>OK</translation>
     </message>
     <message>
-        <source>Lumabels for Win32</source>
-        <translation>Lumabels pour Win32</translation>
-    </message>
-    <message>
         <source>Copyright (c) 2026 the Lumabels developers. Free software under the MIT License.</source>
         <translation>Copyright (c) 2026 les développeurs de Lumabels. Logiciel libre sous licence MIT.</translation>
     </message>
@@ -198,6 +194,10 @@ ou, pour une copie portable (sound/ ou help/ à côté du programme), dans setti
     <message>
         <source>%1 %2. %3</source>
         <translation>%1 %2. %3</translation>
+    </message>
+    <message>
+        <source>Lumabels for Linux</source>
+        <translation>Lumabels pour Linux</translation>
     </message>
 </context>
 <context>
@@ -274,6 +274,18 @@ Pendant la partie, [Maj] agit comme un clic gauche de la souris.</translation>
         <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
         <translation>Lumabels&#xa0;: un autre programme a détruit la fenêtre du jeu&#xa0;; fermeture</translation>
     </message>
+    <message>
+        <source>No browser could be started to show the help page. You can open it yourself:
+
+%1</source>
+        <translation>Aucun navigateur n’a pu être lancé pour afficher la page d’aide. Vous pouvez l’ouvrir vous-même :
+
+%1</translation>
+    </message>
+    <message>
+        <source>A new record!</source>
+        <translation>Nouveau record !</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -340,6 +352,66 @@ Pendant la partie, [Maj] agit comme un clic gauche de la souris.</translation>
     <message>
         <source>Stay on &amp;Top</source>
         <translation>&amp;Toujours au premier plan</translation>
+    </message>
+    <message>
+        <source>How many lumabels are in play at once, from %1 to %2. A text that is not a number counts as the default, %3.</source>
+        <translation>Nombre de lumabels en jeu à la fois, de %1 à %2. Un texte qui n’est pas un nombre compte comme la valeur par défaut, %3.</translation>
+    </message>
+    <message>
+        <source>How many clouds are on the field at once, from %1 to %2. A text that is not a number counts as the default, %3.</source>
+        <translation>Nombre de nuages dans le ciel à la fois, de %1 à %2. Un texte qui n’est pas un nombre compte comme la valeur par défaut, %3.</translation>
+    </message>
+    <message>
+        <source>The time between two steps of the game in milliseconds, from %1 to %2: larger is slower. A text that is not a number counts as the default, %3.</source>
+        <translation>Le temps entre deux pas du jeu, en millisecondes, de %1 à %2 : plus il est grand, plus le jeu est lent. Un texte qui n’est pas un nombre compte comme la valeur par défaut, %3.</translation>
+    </message>
+    <message>
+        <source>The heading of the results screen.</source>
+        <translation>Le titre de l’écran des résultats.</translation>
+    </message>
+    <message>
+        <source>Plays a note for every point scored.</source>
+        <translation>Joue une note à chaque point marqué.</translation>
+    </message>
+    <message>
+        <source>Sets the numbers of lumabels and clouds together.</source>
+        <translation>Règle ensemble le nombre de lumabels et de nuages.</translation>
+    </message>
+    <message>
+        <source>Leaves the numbers as they are.</source>
+        <translation>Laisse les nombres tels quels.</translation>
+    </message>
+    <message>
+        <source>Sets Lumabels to %1 and Clouds to %2.</source>
+        <translation>Met Lumabels à %1 et Nuages à %2.</translation>
+    </message>
+    <message>
+        <source>At start, the best score and the best time are taken from the last run.</source>
+        <translation>Au démarrage, le meilleur score et le meilleur temps de la dernière fois sont repris.</translation>
+    </message>
+    <message>
+        <source>On OK, the best score and the best time go back to 0.</source>
+        <translation>Avec OK, le meilleur score et le meilleur temps reviennent à 0.</translation>
+    </message>
+    <message>
+        <source>At start, the window opens where it was when the game last closed.</source>
+        <translation>Au démarrage, la fenêtre s’ouvre là où elle était à la dernière fermeture du jeu.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s window stays above other windows.</source>
+        <translation>La fenêtre du jeu reste au-dessus des autres fenêtres.</translation>
+    </message>
+    <message>
+        <source>Takes the options; a game under way ends.</source>
+        <translation>Applique les options ; une partie en cours se termine.</translation>
+    </message>
+    <message>
+        <source>Closes the dialog and changes nothing.</source>
+        <translation>Ferme la boîte de dialogue sans rien changer.</translation>
+    </message>
+    <message>
+        <source>Puts every option in the dialog back to its default.</source>
+        <translation>Remet toutes les options de la boîte de dialogue à leur valeur par défaut.</translation>
     </message>
 </context>
 </TS>

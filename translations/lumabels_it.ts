@@ -185,10 +185,6 @@ accanto al programma se questo utente può scriverci.
         <translation>OK</translation>
     </message>
     <message>
-        <source>Lumabels for Win32</source>
-        <translation>Lumabels per Win32</translation>
-    </message>
-    <message>
         <source>Copyright (c) 2026 the Lumabels developers. Free software under the MIT License.</source>
         <translation>Copyright (c) 2026 gli sviluppatori di Lumabels. Software libero con licenza MIT.</translation>
     </message>
@@ -199,6 +195,10 @@ accanto al programma se questo utente può scriverci.
     <message>
         <source>%1 %2. %3</source>
         <translation>%1 %2. %3</translation>
+    </message>
+    <message>
+        <source>Lumabels for Linux</source>
+        <translation>Lumabels per Linux</translation>
     </message>
 </context>
 <context>
@@ -275,6 +275,18 @@ Durante la partita [Maiusc] funziona come un clic con il tasto sinistro del mous
         <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
         <translation>Lumabels: un altro programma ha distrutto la finestra del gioco; chiusura in corso</translation>
     </message>
+    <message>
+        <source>No browser could be started to show the help page. You can open it yourself:
+
+%1</source>
+        <translation>Non è stato possibile avviare un browser per mostrare la pagina della guida. È possibile aprirla direttamente:
+
+%1</translation>
+    </message>
+    <message>
+        <source>A new record!</source>
+        <translation>Nuovo record!</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -341,6 +353,66 @@ Durante la partita [Maiusc] funziona come un clic con il tasto sinistro del mous
     <message>
         <source>Stay on &amp;Top</source>
         <translation>Sempre in pr&amp;imo piano</translation>
+    </message>
+    <message>
+        <source>How many lumabels are in play at once, from %1 to %2. A text that is not a number counts as the default, %3.</source>
+        <translation>Quanti lumabel sono in gioco contemporaneamente, da %1 a %2. Un testo che non è un numero vale come il valore predefinito, %3.</translation>
+    </message>
+    <message>
+        <source>How many clouds are on the field at once, from %1 to %2. A text that is not a number counts as the default, %3.</source>
+        <translation>Quante nuvole ci sono in cielo contemporaneamente, da %1 a %2. Un testo che non è un numero vale come il valore predefinito, %3.</translation>
+    </message>
+    <message>
+        <source>The time between two steps of the game in milliseconds, from %1 to %2: larger is slower. A text that is not a number counts as the default, %3.</source>
+        <translation>Il tempo tra due passi del gioco in millisecondi, da %1 a %2: più è alto, più il gioco è lento. Un testo che non è un numero vale come il valore predefinito, %3.</translation>
+    </message>
+    <message>
+        <source>The heading of the results screen.</source>
+        <translation>Il titolo della schermata dei risultati.</translation>
+    </message>
+    <message>
+        <source>Plays a note for every point scored.</source>
+        <translation>Suona una nota per ogni punto segnato.</translation>
+    </message>
+    <message>
+        <source>Sets the numbers of lumabels and clouds together.</source>
+        <translation>Imposta insieme il numero di lumabel e di nuvole.</translation>
+    </message>
+    <message>
+        <source>Leaves the numbers as they are.</source>
+        <translation>Lascia i numeri come sono.</translation>
+    </message>
+    <message>
+        <source>Sets Lumabels to %1 and Clouds to %2.</source>
+        <translation>Imposta Lumabel a %1 e Nuvole a %2.</translation>
+    </message>
+    <message>
+        <source>At start, the best score and the best time are taken from the last run.</source>
+        <translation>All’avvio, il miglior punteggio e il miglior tempo vengono ripresi dall’ultima volta.</translation>
+    </message>
+    <message>
+        <source>On OK, the best score and the best time go back to 0.</source>
+        <translation>Con OK, il miglior punteggio e il miglior tempo tornano a 0.</translation>
+    </message>
+    <message>
+        <source>At start, the window opens where it was when the game last closed.</source>
+        <translation>All’avvio, la finestra si apre dove si trovava all’ultima chiusura del gioco.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s window stays above other windows.</source>
+        <translation>La finestra del gioco resta sopra le altre finestre.</translation>
+    </message>
+    <message>
+        <source>Takes the options; a game under way ends.</source>
+        <translation>Applica le opzioni; una partita in corso termina.</translation>
+    </message>
+    <message>
+        <source>Closes the dialog and changes nothing.</source>
+        <translation>Chiude la finestra di dialogo senza cambiare nulla.</translation>
+    </message>
+    <message>
+        <source>Puts every option in the dialog back to its default.</source>
+        <translation>Riporta tutte le opzioni della finestra di dialogo al valore predefinito.</translation>
     </message>
 </context>
 </TS>

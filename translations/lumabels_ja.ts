@@ -182,10 +182,6 @@ beside the program when this user may write there.
         <translation>OK</translation>
     </message>
     <message>
-        <source>Lumabels for Win32</source>
-        <translation>Win32 版 Lumabels</translation>
-    </message>
-    <message>
         <source>Copyright (c) 2026 the Lumabels developers. Free software under the MIT License.</source>
         <translation>Copyright (c) 2026 Lumabels 開発者。MIT ライセンスのフリーソフトウェアです。</translation>
     </message>
@@ -196,6 +192,10 @@ beside the program when this user may write there.
     <message>
         <source>%1 %2. %3</source>
         <translation>%1 %2。%3</translation>
+    </message>
+    <message>
+        <source>Lumabels for Linux</source>
+        <translation>Linux 版 Lumabels</translation>
     </message>
 </context>
 <context>
@@ -272,6 +272,18 @@ Sure?</source>
         <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
         <translation>Lumabels: 別のプログラムがゲームのウィンドウを破棄しました。終了します。</translation>
     </message>
+    <message>
+        <source>No browser could be started to show the help page. You can open it yourself:
+
+%1</source>
+        <translation>ヘルプページを表示するブラウザーを起動できませんでした。次のファイルをご自分で開いてください。
+
+%1</translation>
+    </message>
+    <message>
+        <source>A new record!</source>
+        <translation>新記録！</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -338,6 +350,66 @@ Sure?</source>
     <message>
         <source>Stay on &amp;Top</source>
         <translation>常に手前に表示する(&amp;T)</translation>
+    </message>
+    <message>
+        <source>How many lumabels are in play at once, from %1 to %2. A text that is not a number counts as the default, %3.</source>
+        <translation>同時に出るルマベルの数です（%1～%2）。数字以外の文字は既定値の %3 とみなします。</translation>
+    </message>
+    <message>
+        <source>How many clouds are on the field at once, from %1 to %2. A text that is not a number counts as the default, %3.</source>
+        <translation>同時に出る雲の数です（%1～%2）。数字以外の文字は既定値の %3 とみなします。</translation>
+    </message>
+    <message>
+        <source>The time between two steps of the game in milliseconds, from %1 to %2: larger is slower. A text that is not a number counts as the default, %3.</source>
+        <translation>ゲームが 1 歩進む間隔をミリ秒で指定します（%1～%2）。大きいほど遅くなります。数字以外の文字は既定値の %3 とみなします。</translation>
+    </message>
+    <message>
+        <source>The heading of the results screen.</source>
+        <translation>結果画面の見出しです。</translation>
+    </message>
+    <message>
+        <source>Plays a note for every point scored.</source>
+        <translation>得点するたびに音を鳴らします。</translation>
+    </message>
+    <message>
+        <source>Sets the numbers of lumabels and clouds together.</source>
+        <translation>ルマベルの数と雲の数をまとめて設定します。</translation>
+    </message>
+    <message>
+        <source>Leaves the numbers as they are.</source>
+        <translation>数を変えません。</translation>
+    </message>
+    <message>
+        <source>Sets Lumabels to %1 and Clouds to %2.</source>
+        <translation>ルマベルの数を %1、雲の数を %2 にします。</translation>
+    </message>
+    <message>
+        <source>At start, the best score and the best time are taken from the last run.</source>
+        <translation>起動時に、前回の最高得点と最長時間を読み込みます。</translation>
+    </message>
+    <message>
+        <source>On OK, the best score and the best time go back to 0.</source>
+        <translation>OK を押すと、最高得点と最長時間を 0 に戻します。</translation>
+    </message>
+    <message>
+        <source>At start, the window opens where it was when the game last closed.</source>
+        <translation>起動時に、前回ゲームを終了したときの位置にウィンドウを開きます。</translation>
+    </message>
+    <message>
+        <source>The game&apos;s window stays above other windows.</source>
+        <translation>ゲームのウィンドウをほかのウィンドウより常に手前に表示します。</translation>
+    </message>
+    <message>
+        <source>Takes the options; a game under way ends.</source>
+        <translation>オプションを適用します。プレイ中のゲームは終了します。</translation>
+    </message>
+    <message>
+        <source>Closes the dialog and changes nothing.</source>
+        <translation>何も変更せずにダイアログを閉じます。</translation>
+    </message>
+    <message>
+        <source>Puts every option in the dialog back to its default.</source>
+        <translation>ダイアログのすべてのオプションを既定値に戻します。</translation>
     </message>
 </context>
 </TS>

@@ -184,10 +184,6 @@ do programa quando este usuário pode gravar lá.
         <translation>OK</translation>
     </message>
     <message>
-        <source>Lumabels for Win32</source>
-        <translation>Lumabels para Win32</translation>
-    </message>
-    <message>
         <source>Copyright (c) 2026 the Lumabels developers. Free software under the MIT License.</source>
         <translation>Copyright (c) 2026 os desenvolvedores do Lumabels. Software livre sob a licença MIT.</translation>
     </message>
@@ -198,6 +194,10 @@ do programa quando este usuário pode gravar lá.
     <message>
         <source>%1 %2. %3</source>
         <translation>%1 %2. %3</translation>
+    </message>
+    <message>
+        <source>Lumabels for Linux</source>
+        <translation>Lumabels para Linux</translation>
     </message>
 </context>
 <context>
@@ -274,6 +274,18 @@ Durante o jogo, [Shift] funciona como um clique com o botão esquerdo do mouse.<
         <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
         <translation>Lumabels: outro programa destruiu a janela do jogo; fechando</translation>
     </message>
+    <message>
+        <source>No browser could be started to show the help page. You can open it yourself:
+
+%1</source>
+        <translation>Não foi possível abrir um navegador para mostrar a página de ajuda. Você pode abri-la por conta própria:
+
+%1</translation>
+    </message>
+    <message>
+        <source>A new record!</source>
+        <translation>Novo recorde!</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -340,6 +352,66 @@ Durante o jogo, [Shift] funciona como um clique com o botão esquerdo do mouse.<
     <message>
         <source>Stay on &amp;Top</source>
         <translation>Sempre na &amp;frente</translation>
+    </message>
+    <message>
+        <source>How many lumabels are in play at once, from %1 to %2. A text that is not a number counts as the default, %3.</source>
+        <translation>Quantos lumabels ficam em jogo ao mesmo tempo, de %1 a %2. Um texto que não seja número vale como o padrão, %3.</translation>
+    </message>
+    <message>
+        <source>How many clouds are on the field at once, from %1 to %2. A text that is not a number counts as the default, %3.</source>
+        <translation>Quantas nuvens ficam no céu ao mesmo tempo, de %1 a %2. Um texto que não seja número vale como o padrão, %3.</translation>
+    </message>
+    <message>
+        <source>The time between two steps of the game in milliseconds, from %1 to %2: larger is slower. A text that is not a number counts as the default, %3.</source>
+        <translation>O tempo entre dois passos do jogo em milissegundos, de %1 a %2: quanto maior, mais lento. Um texto que não seja número vale como o padrão, %3.</translation>
+    </message>
+    <message>
+        <source>The heading of the results screen.</source>
+        <translation>O título da tela de resultados.</translation>
+    </message>
+    <message>
+        <source>Plays a note for every point scored.</source>
+        <translation>Toca uma nota a cada ponto marcado.</translation>
+    </message>
+    <message>
+        <source>Sets the numbers of lumabels and clouds together.</source>
+        <translation>Define juntos o número de lumabels e o de nuvens.</translation>
+    </message>
+    <message>
+        <source>Leaves the numbers as they are.</source>
+        <translation>Deixa os números como estão.</translation>
+    </message>
+    <message>
+        <source>Sets Lumabels to %1 and Clouds to %2.</source>
+        <translation>Define Lumabels como %1 e Nuvens como %2.</translation>
+    </message>
+    <message>
+        <source>At start, the best score and the best time are taken from the last run.</source>
+        <translation>Ao iniciar, a melhor pontuação e o melhor tempo da última vez são recuperados.</translation>
+    </message>
+    <message>
+        <source>On OK, the best score and the best time go back to 0.</source>
+        <translation>Ao clicar em OK, a melhor pontuação e o melhor tempo voltam a 0.</translation>
+    </message>
+    <message>
+        <source>At start, the window opens where it was when the game last closed.</source>
+        <translation>Ao iniciar, a janela abre onde estava quando o jogo foi fechado pela última vez.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s window stays above other windows.</source>
+        <translation>A janela do jogo fica acima das outras janelas.</translation>
+    </message>
+    <message>
+        <source>Takes the options; a game under way ends.</source>
+        <translation>Aplica as opções; um jogo em andamento termina.</translation>
+    </message>
+    <message>
+        <source>Closes the dialog and changes nothing.</source>
+        <translation>Fecha a caixa de diálogo sem mudar nada.</translation>
+    </message>
+    <message>
+        <source>Puts every option in the dialog back to its default.</source>
+        <translation>Volta todas as opções da caixa de diálogo ao padrão.</translation>
     </message>
 </context>
 </TS>

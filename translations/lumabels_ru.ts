@@ -186,10 +186,6 @@ beside the program when this user may write there.
         <translation>ОК</translation>
     </message>
     <message>
-        <source>Lumabels for Win32</source>
-        <translation>Lumabels для Win32</translation>
-    </message>
-    <message>
         <source>Copyright (c) 2026 the Lumabels developers. Free software under the MIT License.</source>
         <translation>Copyright (c) 2026 разработчики Lumabels. Свободная программа под лицензией MIT.</translation>
     </message>
@@ -200,6 +196,10 @@ beside the program when this user may write there.
     <message>
         <source>%1 %2. %3</source>
         <translation>%1 %2. %3</translation>
+    </message>
+    <message>
+        <source>Lumabels for Linux</source>
+        <translation>Lumabels для Linux</translation>
     </message>
 </context>
 <context>
@@ -276,6 +276,18 @@ Sure?</source>
         <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
         <translation>Lumabels: другая программа уничтожила окно игры; завершение работы</translation>
     </message>
+    <message>
+        <source>No browser could be started to show the help page. You can open it yourself:
+
+%1</source>
+        <translation>Не удалось запустить браузер, чтобы показать страницу справки. Её можно открыть вручную:
+
+%1</translation>
+    </message>
+    <message>
+        <source>A new record!</source>
+        <translation>Новый рекорд!</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -342,6 +354,66 @@ Sure?</source>
     <message>
         <source>Stay on &amp;Top</source>
         <translation>Всегда &amp;наверху</translation>
+    </message>
+    <message>
+        <source>How many lumabels are in play at once, from %1 to %2. A text that is not a number counts as the default, %3.</source>
+        <translation>Сколько люмабелей одновременно в игре: от %1 до %2. Текст, который не является числом, считается значением по умолчанию — %3.</translation>
+    </message>
+    <message>
+        <source>How many clouds are on the field at once, from %1 to %2. A text that is not a number counts as the default, %3.</source>
+        <translation>Сколько облаков одновременно на небе: от %1 до %2. Текст, который не является числом, считается значением по умолчанию — %3.</translation>
+    </message>
+    <message>
+        <source>The time between two steps of the game in milliseconds, from %1 to %2: larger is slower. A text that is not a number counts as the default, %3.</source>
+        <translation>Время между двумя шагами игры в миллисекундах: от %1 до %2; чем больше, тем медленнее. Текст, который не является числом, считается значением по умолчанию — %3.</translation>
+    </message>
+    <message>
+        <source>The heading of the results screen.</source>
+        <translation>Заголовок экрана результатов.</translation>
+    </message>
+    <message>
+        <source>Plays a note for every point scored.</source>
+        <translation>Играет ноту за каждое заработанное очко.</translation>
+    </message>
+    <message>
+        <source>Sets the numbers of lumabels and clouds together.</source>
+        <translation>Задаёт сразу число люмабелей и число облаков.</translation>
+    </message>
+    <message>
+        <source>Leaves the numbers as they are.</source>
+        <translation>Оставляет числа как есть.</translation>
+    </message>
+    <message>
+        <source>Sets Lumabels to %1 and Clouds to %2.</source>
+        <translation>Люмабели: %1, облака: %2.</translation>
+    </message>
+    <message>
+        <source>At start, the best score and the best time are taken from the last run.</source>
+        <translation>При запуске лучший счёт и лучшее время берутся с прошлого раза.</translation>
+    </message>
+    <message>
+        <source>On OK, the best score and the best time go back to 0.</source>
+        <translation>По нажатию «ОК» лучший счёт и лучшее время сбрасываются в 0.</translation>
+    </message>
+    <message>
+        <source>At start, the window opens where it was when the game last closed.</source>
+        <translation>При запуске окно открывается там, где было при последнем закрытии игры.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s window stays above other windows.</source>
+        <translation>Окно игры остаётся поверх других окон.</translation>
+    </message>
+    <message>
+        <source>Takes the options; a game under way ends.</source>
+        <translation>Применяет параметры; текущая игра завершается.</translation>
+    </message>
+    <message>
+        <source>Closes the dialog and changes nothing.</source>
+        <translation>Закрывает диалог, ничего не меняя.</translation>
+    </message>
+    <message>
+        <source>Puts every option in the dialog back to its default.</source>
+        <translation>Возвращает всем параметрам диалога значения по умолчанию.</translation>
     </message>
 </context>
 </TS>

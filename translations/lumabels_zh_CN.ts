@@ -180,10 +180,6 @@ beside the program when this user may write there.
         <translation>确定</translation>
     </message>
     <message>
-        <source>Lumabels for Win32</source>
-        <translation>适用于 Win32 的 Lumabels</translation>
-    </message>
-    <message>
         <source>Copyright (c) 2026 the Lumabels developers. Free software under the MIT License.</source>
         <translation>Copyright (c) 2026 Lumabels 开发者。基于 MIT 许可证发布的自由软件。</translation>
     </message>
@@ -194,6 +190,10 @@ beside the program when this user may write there.
     <message>
         <source>%1 %2. %3</source>
         <translation>%1，%2。%3</translation>
+    </message>
+    <message>
+        <source>Lumabels for Linux</source>
+        <translation>适用于 Linux 的 Lumabels</translation>
     </message>
 </context>
 <context>
@@ -270,6 +270,18 @@ Sure?</source>
         <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
         <translation>Lumabels: 另一个程序销毁了游戏窗口；正在关闭</translation>
     </message>
+    <message>
+        <source>No browser could be started to show the help page. You can open it yourself:
+
+%1</source>
+        <translation>无法启动浏览器来显示帮助页面。您可以自行打开：
+
+%1</translation>
+    </message>
+    <message>
+        <source>A new record!</source>
+        <translation>新纪录！</translation>
+    </message>
 </context>
 <context>
     <name>TOptionsDialog</name>
@@ -336,6 +348,66 @@ Sure?</source>
     <message>
         <source>Stay on &amp;Top</source>
         <translation>总在最前(&amp;T)</translation>
+    </message>
+    <message>
+        <source>How many lumabels are in play at once, from %1 to %2. A text that is not a number counts as the default, %3.</source>
+        <translation>同时在场的光带数，范围为 %1 到 %2。输入的不是数字时，按默认值 %3 处理。</translation>
+    </message>
+    <message>
+        <source>How many clouds are on the field at once, from %1 to %2. A text that is not a number counts as the default, %3.</source>
+        <translation>同时出现的云朵数，范围为 %1 到 %2。输入的不是数字时，按默认值 %3 处理。</translation>
+    </message>
+    <message>
+        <source>The time between two steps of the game in milliseconds, from %1 to %2: larger is slower. A text that is not a number counts as the default, %3.</source>
+        <translation>游戏每走一步的间隔（毫秒），范围为 %1 到 %2，数值越大越慢。输入的不是数字时，按默认值 %3 处理。</translation>
+    </message>
+    <message>
+        <source>The heading of the results screen.</source>
+        <translation>结果画面的标题。</translation>
+    </message>
+    <message>
+        <source>Plays a note for every point scored.</source>
+        <translation>每得一分播放一个音符。</translation>
+    </message>
+    <message>
+        <source>Sets the numbers of lumabels and clouds together.</source>
+        <translation>同时设置光带数和云朵数。</translation>
+    </message>
+    <message>
+        <source>Leaves the numbers as they are.</source>
+        <translation>保持数目不变。</translation>
+    </message>
+    <message>
+        <source>Sets Lumabels to %1 and Clouds to %2.</source>
+        <translation>光带数设为 %1，云朵数设为 %2。</translation>
+    </message>
+    <message>
+        <source>At start, the best score and the best time are taken from the last run.</source>
+        <translation>启动时读取上次的最高分和最长时间。</translation>
+    </message>
+    <message>
+        <source>On OK, the best score and the best time go back to 0.</source>
+        <translation>按“确定”后，最高分和最长时间归零。</translation>
+    </message>
+    <message>
+        <source>At start, the window opens where it was when the game last closed.</source>
+        <translation>启动时，窗口出现在上次关闭游戏时的位置。</translation>
+    </message>
+    <message>
+        <source>The game&apos;s window stays above other windows.</source>
+        <translation>游戏窗口始终显示在其他窗口之上。</translation>
+    </message>
+    <message>
+        <source>Takes the options; a game under way ends.</source>
+        <translation>应用这些选项；正在进行的游戏将结束。</translation>
+    </message>
+    <message>
+        <source>Closes the dialog and changes nothing.</source>
+        <translation>关闭对话框，不做任何更改。</translation>
+    </message>
+    <message>
+        <source>Puts every option in the dialog back to its default.</source>
+        <translation>将对话框中的所有选项恢复为默认值。</translation>
     </message>
 </context>
 </TS>

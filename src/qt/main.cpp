@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <memory>
 #include <optional>
@@ -10,6 +11,7 @@
 #include "qt/desktop/TerminalText.h"
 #include "qt/dialogs/TAboutDialog.h"
 #include "qt/dialogs/TOptionsDialog.h"
+#include "qt/process/ComeForwardSocket.h"
 #include "qt/process/CommandLine.h"
 #include "qt/process/PlatformStartGuard.h"
 #include "qt/process/ProgramGlobals.h"
@@ -44,6 +46,33 @@ void ForgetTheForms() {
     Gui = nullptr;
 }
 
+// The Wayland activation token the desktop gave this start, "" without one: the running copy
+// takes the focus with it, where the compositor offers activation.
+std::string ActivationToken() {
+    const char* token = std::getenv("XDG_ACTIVATION_TOKEN");
+    return token != nullptr ? token : "";
+}
+
+// A second start asked for the game: its window, or the dialog open over it, comes to the
+// front and takes the focus, as far as the window manager or compositor allows.
+void BringForward(const std::string& token) {
+    if (Gui == nullptr) {
+        return;
+    }
+    if (!token.empty() && QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
+        // Qt hands the compositor the token it finds here when it asks for the focus.
+        qputenv("XDG_ACTIVATION_TOKEN", QByteArray::fromStdString(token));
+    }
+    if (Gui->isMinimized()) {
+        Gui->showNormal();
+    }
+    QWidget* front = QApplication::activeModalWidget() != nullptr
+                         ? QApplication::activeModalWidget()
+                         : static_cast<QWidget*>(Gui);
+    front->raise();
+    front->activateWindow();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -64,6 +93,10 @@ int main(int argc, char** argv) {
     // a copy started at that moment cannot read a file that is about to change.
     const SingleInstanceLock lock(TitleText);
     if (!lock.IsHeld()) {
+        if (lock.Problem().empty()) {
+            // Another copy runs: it is asked to come forward, and this one ends.
+            ComeForwardSocket::Ask(ComeForwardSocket::PathBeside(lock.Path()), ActivationToken());
+        }
         std::fputs(lock.Problem().c_str(), stderr);
         return 1;
     }
@@ -95,6 +128,7 @@ int main(int argc, char** argv) {
         OptionsDialog = new TOptionsDialog(gui.get());
         AboutDialog = new TAboutDialog(gui.get());
         gui->show();
+        const ComeForwardSocket forward(ComeForwardSocket::PathBeside(lock.Path()), &BringForward);
         exitCode = LumabelsApplication::exec();
         ForgetTheForms();
         gui.reset();

@@ -56,7 +56,7 @@ TEST_F(AboutDialogTest, LaysItselfOutAroundItsText) {
     ASSERT_TRUE(label && image && bevel && button);
     ASSERT_EQ(QFontMetrics(dialog.font()).height(), 14) << "the figures are for 14 px text";
     EXPECT_EQ(label->text(),
-              QString("Lumabels for Win32 Version %1. ").arg(GameVersion) + TAboutDialog::Notice);
+              QString("Lumabels for Linux Version %1. ").arg(GameVersion) + TAboutDialog::Notice);
     EXPECT_TRUE(label->font().bold());
     EXPECT_TRUE(label->wordWrap());
     EXPECT_EQ(dialog.windowTitle(), "About");
@@ -88,7 +88,7 @@ TEST_F(AboutDialogTest, ShowsTheVersionAsThreeDottedNumbers) {
     const auto* label = dialog.findChild<QLabel*>("Label1");
     ASSERT_TRUE(label);
     const QRegularExpression shape(QStringLiteral(
-        "^Lumabels for Win32 Version [0-9]+\\.[0-9]+\\.[0-9]+\\. Copyright \\(c\\) 2026 "));
+        "^Lumabels for Linux Version [0-9]+\\.[0-9]+\\.[0-9]+\\. Copyright \\(c\\) 2026 "));
     EXPECT_TRUE(shape.match(label->text()).hasMatch()) << label->text().toStdString();
 }
 

@@ -212,6 +212,31 @@ TEST_F(GuiInputTest, HelpOpensThePageOnlyAfterOk) {
     QDesktopServices::unsetUrlHandler("file");
 }
 
+// The offscreen platform has no desktop services: no viewer takes the page, as on a desktop
+// with no browser, and the player is told where the page is.
+TEST_F(GuiInputTest, HelpThatNoBrowserTakesNamesThePage) {
+    QString text;
+    QString caption;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    WhileModal([&] {
+        auto* sure = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(sure, nullptr);
+        // The box that follows, if any, opens once this one has closed.
+        WhileModal([&] {
+            if (const auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                text = box->text();
+                caption = box->windowTitle();
+                icon = box->icon();
+            }
+        });
+        sure->button(QMessageBox::Ok)->click();
+    });
+    Action("Help_Help_MItem")->trigger();
+    EXPECT_EQ(caption, "Help");
+    EXPECT_EQ(icon, QMessageBox::Warning);
+    EXPECT_TRUE(text.endsWith(QString::fromStdString(HelpPath))) << text.toStdString();
+}
+
 TEST_F(GuiInputTest, TipsShowsTheInformationBox) {
     QString text;
     WhileModal([&] {

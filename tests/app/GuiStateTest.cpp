@@ -1,3 +1,4 @@
+#include <QMenu>
 #include <QMessageBox>
 
 #include "app/GuiFixture.h"
@@ -79,6 +80,41 @@ TEST_F(GuiStateTest, TheGameStandsStillWhileAMessageBoxIsOpen) {
     Action("Help_Tips_MItem")->trigger();
     EXPECT_TRUE(sawModal);
     EXPECT_EQ(topInside, 204);
+}
+
+// A game's time is the time it ran: 10 s under the Game menu, 10 s under the popup and 10 s
+// in a message box are left out; a minimised game runs on, and its time counts. The clock
+// moves only when the test moves it, so the test steps the game itself and hands the window
+// only its queued calls, never a tick message, whose pacing wait would never end.
+TEST_F(GuiStateTest, TimeHeldByAMenuOrABoxIsLeftOutOfTheGameTime) {
+    const auto settle = [] { QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall); };
+    const auto heldTenSeconds = [&] {
+        settle();
+        ticks.now_ += 10000;
+    };
+    ticks.Set(1000, 0);
+    Action("Game_New_MItem")->trigger();
+    TGuiProbe::Tick(*gui);
+    QMenu* gameMenu = gui->findChild<QMenu*>("Game_MItem");
+    gameMenu->popup(QPoint(10, 10));
+    heldTenSeconds();
+    gameMenu->hide();
+    settle();
+    WhileModal(heldTenSeconds);
+    TGuiProbe::PopupMenu1(*gui)->exec(QPoint(10, 10));
+    settle();
+    WhileModal(heldTenSeconds);
+    Action("Help_Tips_MItem")->trigger();
+    settle();
+    gui->showMinimized();
+    settle();
+    ticks.now_ += 7777;
+    for (int step = 0; step < 100 && TGuiProbe::State(*gui) == TGui::stPlaying; ++step) {
+        TGuiProbe::Tick(*gui);
+    }
+    ASSERT_EQ(TGuiProbe::State(*gui), TGui::stResults);
+    EXPECT_EQ(World->GetPlayTime(), 7770) << "cut to whole tens, the held time left out";
+    EXPECT_EQ(World->GetRecordTime(), 7770);
 }
 
 TEST_F(GuiStateTest, TheLoopStepsOncePerTickMessageAndStopsInTheClosingState) {

@@ -18,6 +18,7 @@
 #include <cmath>
 #include <functional>
 #include <ostream>
+#include <tuple>
 #include <utility>
 
 #include "qt/dialogs/TOptionsDialog.h"
@@ -211,6 +212,46 @@ TEST_F(OptionsDialogTest, LabelsNameTheControlsTheirMnemonicsFocus) {
         EXPECT_EQ(label->buddy()->objectName(), expected[n - 1].second);
         EXPECT_TRUE(label->alignment() & Qt::AlignVCenter) << n;
     }
+}
+
+// Each control, and the label that names it, explains itself in a tooltip and the same
+// words on Shift+F1; a number names its range and the default a text that is no number gives.
+TEST_F(OptionsDialogTest, EveryControlSaysWhatItMeans) {
+    for (QWidget* control : dialog.findChildren<QWidget*>()) {
+        const QString name = control->objectName();
+        if (!name.contains(QLatin1String("Edit")) && !name.contains(QLatin1String("Box")) &&
+            !name.startsWith(QLatin1String("Button")) && !name.contains(QLatin1String("Label"))) {
+            continue;
+        }
+        if (qobject_cast<QGroupBox*>(control) != nullptr) {
+            continue;
+        }
+        EXPECT_FALSE(control->toolTip().isEmpty()) << name.toStdString();
+        EXPECT_EQ(control->whatsThis(), control->toolTip()) << name.toStdString();
+    }
+    using Play = AppPlayOptions;
+    const std::tuple<int, int, int, int> numbers[] = {
+        {1, Play::MinNumLumabels, Play::MaxNumLumabels, Play::DefaultNumLumabels},
+        {2, Play::MinNumClouds, Play::MaxNumClouds, Play::DefaultNumClouds},
+        {3, Play::MinInterval, Play::MaxInterval, Play::DefaultInterval}};
+    for (const auto& [edit, low, high, fallback] : numbers) {
+        const QString tip = Edit(edit)->toolTip();
+        EXPECT_TRUE(tip.contains(QString("from %1 to %2").arg(low).arg(high))) << tip.toStdString();
+        EXPECT_TRUE(tip.endsWith(
+            QString("A text that is not a number counts as the default, %1.").arg(fallback)))
+            << tip.toStdString();
+    }
+    EXPECT_TRUE(Edit(3)->toolTip().contains("milliseconds"));
+    EXPECT_EQ(Find<QLabel>("Group1_Label3")->toolTip(), Edit(3)->toolTip());
+    QStringList presets;
+    for (int row = 0; row < Combo()->count(); ++row) {
+        presets << Combo()->itemData(row, Qt::ToolTipRole).toString();
+    }
+    EXPECT_EQ(
+        presets,
+        QStringList({"Leaves the numbers as they are.", "Sets Lumabels to 9 and Clouds to 2.",
+                     "Sets Lumabels to 12 and Clouds to 0.", "Sets Lumabels to 1 and Clouds to 6.",
+                     "Sets Lumabels to 6 and Clouds to 1."}));
 }
 
 TEST_F(OptionsDialogTest, CheckBoxCaptionsCarryTheirMnemonics) {

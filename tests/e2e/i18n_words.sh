@@ -83,9 +83,35 @@ e2e_key Escape
 e2e_wait_until 10 e2e_window_gone "$E2E_DIALOG" || e2e_fail "Escape did not close the dialog"
 [[ $mode == ja ]] && e2e_activate || e2e_focus
 
+# In English, a screen reader listens to the field while a game is played to its end.
+if [[ $mode == c ]]; then
+    /usr/bin/python3 "$(dirname "$0")/a11y_events.py" "$E2E_GAME_PID" "$E2E_WORK/events.txt" \
+        "$E2E_WORK/events.stop" >"$E2E_WORK/events.out" 2>&1 &
+    listener=$!
+    E2E_ALIVE[$listener]=1
+    e2e_wait_until 10 grep -q listening "$E2E_WORK/events.out" || e2e_fail "the listener did not start"
+    # A look at the tree goes through the game after the bus has told it of the listener.
+    a11y_expect canvas "Lumabels" "the title screen"
+fi
+
 # A game left alone ends on the results: heading, last game and record, in that order.
 e2e_key space
 e2e_wait_results 20 || e2e_fail "the game did not end on the results screen"
-a11y_expect canvas "${results[0]} \\| ${results[1]} \\| ${results[2]}" "the results screen"
+a11y_expect canvas "${results[0]} \\| ${results[1]} \\| ${results[2]}.*" "the results screen"
 e2e_log "results: $(grep '^canvas' "$E2E_WORK/tree.txt" | cut -f2)"
+
+# Each change was told once: the game's start, and its end with the record it set.
+if [[ $mode == c ]]; then
+    e2e_wait_until 10 grep -q $'^name\tResults' "$E2E_WORK/events.txt" ||
+        e2e_fail "the end of the game was not told; heard: $(cat "$E2E_WORK/events.txt")"
+    touch "$E2E_WORK/events.stop"
+    e2e_wait_exit "$listener" 10
+    told() { grep -cE "^$1"$'\t'"$2\$" "$E2E_WORK/events.txt" || true; }
+    [[ $(told name "Playing, score 0") == 1 &&
+        $(told description "Click a band that overlaps hers, or a cloud\. Shift clicks at the pointer\.") == 1 &&
+        $(told name "${results[0]} \\| ${results[1]} \\| ${results[2]} \\| A new record!") == 1 &&
+        $(told description "Results screen\. Space or Enter starts a new game\.") == 1 ]] ||
+        e2e_fail "not each change told once; heard: $(cat "$E2E_WORK/events.txt")"
+    e2e_log "told once each: $(tr '\t\n' ': ' <"$E2E_WORK/events.txt")"
+fi
 e2e_log "pass"

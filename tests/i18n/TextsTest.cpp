@@ -171,7 +171,7 @@ TEST_F(TextsTest, EnglishIsExactlyTheProgramsOwnTexts) {
     const TAboutDialog about;
     const Texts expectedAbout = {
         {"About", "About"},
-        {"Label1", QString("Lumabels for Win32 Version %1. Copyright (c) 2026 the Lumabels "
+        {"Label1", QString("Lumabels for Linux Version %1. Copyright (c) 2026 the Lumabels "
                            "developers. Free software under the MIT License.")
                        .arg(GameVersion)},
         {"Button1", "OK"},
@@ -233,7 +233,7 @@ TEST_F(TextsTest, JapaneseShowsJapaneseWords) {
               QStringLiteral("常に手前に表示する(&T)"));
     const TAboutDialog about;
     EXPECT_TRUE(AboutTexts(about).at("Label1").startsWith(
-        QStringLiteral("Win32 版 Lumabels バージョン %1。").arg(GameVersion)));
+        QStringLiteral("Linux 版 Lumabels バージョン %1。").arg(GameVersion)));
     const std::array<QString, 5> results = Results();
     EXPECT_EQ(results[2], QStringLiteral("今回：0点　0秒"));
 }

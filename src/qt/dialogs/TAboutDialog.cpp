@@ -18,7 +18,7 @@
 TAboutDialog* AboutDialog = nullptr;
 
 const char* const TAboutDialog::ProductLine =
-    QT_TRANSLATE_NOOP("TAboutDialog", "Lumabels for Win32");
+    QT_TRANSLATE_NOOP("TAboutDialog", "Lumabels for Linux");
 const char* const TAboutDialog::Notice = QT_TRANSLATE_NOOP(
     "TAboutDialog",
     "Copyright (c) 2026 the Lumabels developers. Free software under the MIT License.");

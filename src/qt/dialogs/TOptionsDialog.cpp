@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "qt/desktop/ResultsHeading.h"
+#include "qt/dialogs/ExplainOptions.h"
 #include "qt/dialogs/FocusFrameStyle.h"
 #include "qt/dialogs/TemplateScale.h"
 #include "qt/dialogs/TextRoom.h"
@@ -55,6 +56,7 @@ TOptionsDialog::TOptionsDialog(QWidget* parent)
     ui_->setupUi(this);
     ScaleTemplate();
     FillPresetList();
+    ExplainOptions(*ui_);
     MakeRoomForTexts();
     FocusFrameStyle::UseFor({ui_->Button1, ui_->Button2, ui_->Button3}, this);
     SetDefaults();

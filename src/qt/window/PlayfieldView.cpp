@@ -17,13 +17,19 @@ PlayfieldView::PlayfieldView(QWidget* parent) : QWidget(parent) {
 }
 
 void PlayfieldView::Announce(const QString& name, const QString& description) {
-    setAccessibleDescription(description);
-    setAccessibleName(name);
-    // Qt 6.4 stores the texts without telling assistive technology of the change.
-    QAccessibleEvent described(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&described);
-    QAccessibleEvent named(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
+    // A screen reader speaks every change it hears of: each text is set only when it changed.
+    // Qt's setters tell assistive technology themselves, so no event of ours is added.
+    if (description != accessibleDescription()) {
+        setAccessibleDescription(description);
+    }
+    if (name != accessibleName()) {
+        setAccessibleName(name);
+    }
+}
+
+void PlayfieldView::Alert() {
+    QAccessibleEvent event(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&event);
 }
 
 void PlayfieldView::paintEvent(QPaintEvent* event) {

@@ -16,6 +16,8 @@ class PlayfieldView : public QWidget {
     // Tells assistive technology what the field shows: `name` is the screen's text (the
     // title, the score, the results), `description` what the player can do there.
     void Announce(const QString& name, const QString& description);
+    // Tells assistive technology that what the field now shows is news to speak at once.
+    void Alert();
 
   signals:
     void KeyDown(int key);

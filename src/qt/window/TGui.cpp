@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QMenu>
@@ -40,6 +41,10 @@ constexpr std::chrono::milliseconds DeviceGrace(500);
 
 const char* const HelpCaption = QT_TRANSLATE_NOOP("TGui", "Help");
 const char* const HelpText = QT_TRANSLATE_NOOP("TGui", "Opening HTML help file.\n\nSure?");
+const char* const HelpFailedText =
+    QT_TRANSLATE_NOOP("TGui",
+                      "No browser could be started to show the help page. You can open it "
+                      "yourself:\n\n%1");
 const char* const TipsCaption = QT_TRANSLATE_NOOP("TGui", "Tips");
 const char* const TipsText =
     QT_TRANSLATE_NOOP("TGui",
@@ -53,6 +58,7 @@ TGui::TGui(const TickCounter& ticks)
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::TGui>()),
       ticks_(ticks),
+      playClock_(ticks),
       kept_(SettingsPath),
       destroyWatch_(*this, [this] { OnWindowDestroyedOutside(); }) {
     ui_->setupUi(this);
@@ -86,7 +92,7 @@ TGui::TGui(const TickCounter& ticks)
     setWindowTitle(QString::fromStdString(TitleText));
     CreateBackBuffer(devicePixelRatioF());
     World = std::make_unique<AppPattern>(
-        PatternServices{CurrentPlayOptions, notes_, ProcessRandom(), ticks_});
+        PatternServices{CurrentPlayOptions, notes_, ProcessRandom(), playClock_});
     NotePlayer = std::make_unique<AppSound>(SoundDir, CurrentPlayOptions);
     connect(ui_->Field, &PlayfieldView::PixelRatioChanged, this, &TGui::OnPixelRatioChanged);
     ui_->Field->setFocus();
@@ -148,8 +154,8 @@ void TGui::SetState(GameState state) {
     State = state;
     switch (State) {
         case stReset:
-            SetState(stTitle);
-            break;
+            SetState(stTitle);  // which tells a screen reader of the title screen
+            return;
         case stTitle:
             DrawTitle(true);
             break;
@@ -182,9 +188,12 @@ void TGui::AnnounceScreen() {
         case stResults: {
             const std::array<QString, 5> lines =
                 FieldPainter::ResultTexts(*World, CurrentPlayOptions);
-            ui_->Field->Announce(
-                lines[0] + QLatin1Char('\n') + lines[2] + QLatin1Char('\n') + lines[4],
-                tr("Results screen. Space or Enter starts a new game."));
+            QString name = lines[0] + QLatin1Char('\n') + lines[2] + QLatin1Char('\n') + lines[4];
+            if (GameSetRecord()) {
+                name += QLatin1Char('\n') + tr("A new record!");
+            }
+            ui_->Field->Announce(name, tr("Results screen. Space or Enter starts a new game."));
+            ui_->Field->Alert();
             break;
         }
         default:
@@ -285,6 +294,7 @@ bool TGui::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TGui::OnWindowShownOrHidden() {
+    playClock_.SetRunning(!UserInterfaceBusy());
     if (ticksParked_) {
         ResumeTicks();
     } else {
@@ -408,11 +418,17 @@ void TGui::SaveSettings() {
     }
 }
 
+bool TGui::GameSetRecord() const {
+    // The kept settings hold the records as they were before the game: they are kept afresh
+    // whenever the records change, and a game's end is kept by SaveNewRecord, after this.
+    const StoredSettings& kept = kept_.Latest();
+    return World->GetRecordScore() != kept.RecordScore || World->GetRecordTime() != kept.RecordTime;
+}
+
 void TGui::SaveNewRecord() {
     // Written at once, so that even a power cut keeps the record; the file is the one a
     // close at this moment would write. A failure here is said by the save at the close.
-    const StoredSettings& kept = kept_.Latest();
-    if (World->GetRecordScore() != kept.RecordScore || World->GetRecordTime() != kept.RecordTime) {
+    if (GameSetRecord()) {
         KeepSettings();
         kept_.Write();
     }
@@ -551,7 +567,16 @@ void TGui::Help_MItemClick(QObject* sender) {
                 LocalizedHelpPath(HelpPath, PlayerLanguage(), [](const std::string& path) {
                     return QFileInfo::exists(QString::fromStdString(path));
                 });
-            QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(page)));
+            const QString path = QString::fromStdString(page);
+            if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+                // No browser took the page: the player can still open it by its path.
+                QMessageBox failed(QMessageBox::Warning, tr(HelpCaption),
+                                   tr(HelpFailedText).arg(QDir::toNativeSeparators(path)),
+                                   QMessageBox::Ok, this);
+                failed.setObjectName(QStringLiteral("HelpFailedBox"));
+                failed.setTextInteractionFlags(Qt::TextSelectableByMouse);
+                failed.exec();
+            }
         }
     } else if (sender == ui_->Help_Tips_MItem) {
         QMessageBox box(QMessageBox::Information, tr(TipsCaption), tr(TipsText), QMessageBox::Ok,

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "engine/PlayClock.h"
 #include "qt/process/KeptSettings.h"
 #include "qt/process/SaveAtExit.h"
 #include "qt/process/WindowDestroyWatch.h"
@@ -91,6 +92,7 @@ class TGui : public QMainWindow {
     StoredSettings CurrentSettings() const;
     void KeepSettings();
     void SaveNewRecord();
+    bool GameSetRecord() const;
     void OnWindowDestroyedOutside();
 
     std::unique_ptr<Ui::TGui> ui_;
@@ -100,6 +102,9 @@ class TGui : public QMainWindow {
     std::int32_t ShiftCount = 0;
 
     const TickCounter& ticks_;
+    // The world's clock: it stops while a menu or a dialog holds the game, so a game's time
+    // is the time it was played.
+    PlayClock playClock_;
     QMenu* PopupMenu1 = nullptr;
     std::unique_ptr<FieldPainter> painter_;
     NotePlayerOutput notes_;
