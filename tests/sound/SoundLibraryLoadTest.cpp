@@ -1,6 +1,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 
 #include "engine/sound/AppSound.h"
@@ -57,13 +58,12 @@ TEST_F(SoundLibraryLoadTest, APlayerWithoutItsNotesNeverLoadsSdl) {
 // Last: once loaded, SDL stays in this process.
 TEST_F(SoundLibraryLoadTest, TheFirstDeviceLoadsSdlAndItStaysForTheNextGame) {
     AppSound sound(LUMABELS_NOTE_DIR, options_);
-    sound.Hold();
-    ASSERT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
+    ASSERT_TRUE(AppSoundProbe::OpenDevice(sound, std::chrono::seconds(20)));
     EXPECT_TRUE(SdlIsLoaded());
-    sound.Release();
     EXPECT_TRUE(sound.CloseIfIdle());
     EXPECT_TRUE(SdlIsLoaded());
     sound.Play(3);
+    ASSERT_TRUE(AppSoundProbe::AwaitDevice(sound, std::chrono::seconds(20)));
     EXPECT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
 }
 
