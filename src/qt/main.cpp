@@ -14,6 +14,7 @@
 #include "qt/process/PlatformStartGuard.h"
 #include "qt/process/ProgramGlobals.h"
 #include "qt/process/SignalCloser.h"
+#include "qt/process/SilentServices.h"
 #include "qt/process/SingleInstanceLock.h"
 #include "qt/window/TGui.h"
 
@@ -69,6 +70,7 @@ int main(int argc, char** argv) {
     // the application is taken down, after the save, still finds the closer there.
     std::optional<SignalCloser> closer;
     std::unique_ptr<LumabelsApplication> app;
+    DoWithoutSilentServices();
     {
         const PlatformStartGuard guard;
         app = std::make_unique<LumabelsApplication>(argc, argv);
