@@ -11,6 +11,7 @@
 #include "qt/dialogs/TAboutDialog.h"
 #include "qt/dialogs/TOptionsDialog.h"
 #include "qt/process/CommandLine.h"
+#include "qt/process/OpenClosedStandardStreams.h"
 #include "qt/process/PlatformStartGuard.h"
 #include "qt/process/ProgramGlobals.h"
 #include "qt/process/SignalCloser.h"
@@ -40,6 +41,7 @@ void CloseTheGame() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    OpenClosedStandardStreams();
     // Chosen before anything is said, so the usage and error lines speak the player's language.
     const std::unique_ptr<GameTranslations> translations = PlayerTranslations();
     UseTerminalTranslations(translations.get());
