@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<LumabelsApplication> app;
     DoWithoutSilentServices();
     {
-        const PlatformStartGuard guard;
+        const PlatformStartGuard guard(argc, argv);
         app = std::make_unique<LumabelsApplication>(argc, argv);
     }
     translations->Install();
