@@ -189,13 +189,10 @@ TEST(ProgramPaths, AHomeFolderOfAnotherUsersIsLeftForTheUsersOwn) {
                   "/root/.config/lumabels/settings.ini")
             << xdg;
     }
-    // Another user's configuration folder under a home of one's own is not used either.
-    m.Folder("/root", Root, 0, 0700);
-    m.Env("HOME", "/root");
-    m.Env("XDG_CONFIG_HOME", "/home/player/.config");
-    paths = ResolveProgramPaths("/usr/bin/", m);
-    EXPECT_EQ(paths.SettingsPath, "/root/.config/lumabels/settings.ini");
-    EXPECT_EQ(paths.ForeignHome, "");
+    // A configuration folder elsewhere is the user's choice, as ever.
+    m.Env("XDG_CONFIG_HOME", "/srv/config");
+    EXPECT_EQ(ResolveProgramPaths("/usr/bin/", m).SettingsPath,
+              "/srv/config/lumabels/settings.ini");
 
     // The player in their own home, and a home not there at all, stay as they are.
     m.RunAs(Player, PlayerGroup);

@@ -51,7 +51,7 @@ bool IsInside(const std::string& path, const std::string& folder) {
 std::string UserConfigFile(const PathFacts& facts, ProgramPaths& paths) {
     const std::string home = HomeFolder(facts, paths);
     const std::string xdg = facts.Environment("XDG_CONFIG_HOME");
-    if (IsAbsolute(xdg) && !IsForeignFolder(xdg, facts) && !IsInside(xdg, paths.ForeignHome)) {
+    if (IsAbsolute(xdg) && !IsInside(xdg, paths.ForeignHome)) {
         return WithoutTrailingSlashes(xdg) + "/" + ConfigName;
     }
     if (home.empty()) {

@@ -25,8 +25,8 @@ struct ProgramPaths {
 //   executable, root included: $XDG_CONFIG_HOME/lumabels/settings.ini when that variable is an
 //   absolute path, else <home>/.config/lumabels/settings.ini, with the home folder from $HOME
 //   when absolute, else from the password database. A $HOME that is another user's folder is
-//   not used, nor an $XDG_CONFIG_HOME that is another user's or lies in that $HOME: the game
-//   makes and writes nothing there, and takes the home folder from the password database.
+//   not used, nor an $XDG_CONFIG_HOME that lies in it: the game makes and writes nothing
+//   there, and takes the home folder from the password database.
 // - A portable copy (sound/ or help/ beside the executable) keeps them in settings.ini beside
 //   the executable when, by owner and mode bits, this user may make files in that folder and
 //   settings.ini there is missing, or a regular file they may replace, or a symbolic link of
