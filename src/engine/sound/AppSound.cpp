@@ -104,8 +104,15 @@ void AppSound::Release() {
 
 bool AppSound::CloseIfIdle() {
     const SoundDevice* device = Device();
-    if (held_ || device == nullptr) {
-        return device == nullptr && (opener_ == nullptr || !opener_->IsOpening());
+    if (held_) {
+        return device == nullptr;
+    }
+    if (device == nullptr) {
+        // One still opening, for a note or a game gone by, is closed once it is there.
+        if (opener_ != nullptr) {
+            opener_->Close();
+        }
+        return true;
     }
     {
         const DeviceLock lock(*device);

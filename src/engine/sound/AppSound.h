@@ -62,7 +62,8 @@ class AppSound {
     void Release();
     bool IsHeld() const { return held_; }
     // Closes the device, and with it SDL's audio subsystem, when nobody holds it and no note
-    // sounds. True when no device is open afterwards, nor opening.
+    // sounds; one still opening is closed once it is there. True when no device is open
+    // afterwards.
     bool CloseIfIdle();
     // How long the note that sounds has left to play; zero when none sounds.
     std::chrono::milliseconds TimeLeft() const;

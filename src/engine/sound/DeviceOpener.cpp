@@ -75,9 +75,10 @@ void DeviceOpener::Line::OpenOne(std::unique_lock<std::mutex>& lock) {
     auto opened = std::make_unique<SoundDevice>(library->Functions(), callback, userdata);
     lock.lock();
     inSdl = Call::None;
-    wanted = false;
+    // Given up on while it opened (Close): nobody has a use for it any more.
+    const bool stillWanted = std::exchange(wanted, false);
     const NoteNumber note = std::exchange(lateNote, 0);
-    if (quit || !opened->IsOpen()) {
+    if (quit || !stillWanted || !opened->IsOpen()) {
         failed = !opened->IsOpen();
         closing = std::move(opened);
         return;
@@ -135,11 +136,6 @@ const SoundDevice* DeviceOpener::DeviceFor(NoteNumber note) {
 const SoundDevice* DeviceOpener::Device() const {
     const std::lock_guard lock(line_->mutex);
     return line_->device.get();
-}
-
-bool DeviceOpener::IsOpening() const {
-    const std::lock_guard lock(line_->mutex);
-    return line_->wanted && line_->device == nullptr;
 }
 
 void DeviceOpener::ForgetLateNote() {

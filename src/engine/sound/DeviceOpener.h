@@ -45,10 +45,10 @@ class DeviceOpener {
     const SoundDevice* DeviceFor(NoteNumber note);
     // The open device, started; null while none is open. Never waits for the opening.
     const SoundDevice* Device() const;
-    bool IsOpening() const;
     // A note asked for by OpenFor will not start after all.
     void ForgetLateNote();
-    // Stops the callback at once and closes the device on the opener's thread.
+    // Stops the callback at once and closes the device on the opener's thread; a device still
+    // opening is closed as soon as it is there.
     void Close();
     // True once the opener's thread has nothing left to do; false when timeout passes first.
     bool AwaitSettled(std::chrono::milliseconds timeout) const;
