@@ -1,19 +1,20 @@
 #include "qt/process/DestroyedDialogCloser.h"
 
-#include <xcb/xcb.h>
-
 #include <QApplication>
 #include <QDialog>
 #include <QMetaObject>
 #include <QPointer>
 #include <QWindow>
 
+#include "qt/process/DestroyedWindow.h"
+
 namespace {
 
 QDialog* VisibleDialogWithWindow(WId window) {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         auto* dialog = qobject_cast<QDialog*>(widget);
-        if (dialog != nullptr && dialog->isVisible() && dialog->internalWinId() == window) {
+        if (dialog != nullptr && dialog->isVisible() && window != 0 &&
+            dialog->internalWinId() == window) {
             return dialog;
         }
     }
@@ -34,15 +35,8 @@ DestroyedDialogCloser::~DestroyedDialogCloser() {
 
 bool DestroyedDialogCloser::nativeEventFilter(const QByteArray& eventType, void* message,
                                               qintptr* /*result*/) {
-    if (eventType != "xcb_generic_event_t") {
-        return false;
-    }
-    const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    if ((event->response_type & 0x7F) != XCB_DESTROY_NOTIFY) {
-        return false;
-    }
-    const auto* notice = static_cast<const xcb_destroy_notify_event_t*>(message);
-    QDialog* const dialog = VisibleDialogWithWindow(notice->window);
+    const std::optional<WId> destroyed = DestroyedWindow(eventType, message);
+    QDialog* const dialog = destroyed ? VisibleDialogWithWindow(*destroyed) : nullptr;
     if (dialog == nullptr) {
         return false;
     }
