@@ -54,6 +54,9 @@ void DeviceOpener::Line::Run() {
             settled.notify_all();
         }
     }
+    // SDL keeps an error buffer for each thread that calls it, freed only on request for a
+    // thread it did not start.
+    library->Functions().TLSCleanup();
     done = true;
     settled.notify_all();
 }
