@@ -45,7 +45,7 @@ class DeviceOpener {
     const SoundDevice* DeviceFor(NoteNumber note);
     // The open device, started; null while none is open. Never waits for the opening.
     const SoundDevice* Device() const;
-    // A note asked for by OpenFor will not start after all.
+    // A note asked for by DeviceFor will not start after all.
     void ForgetLateNote();
     // Stops the callback at once and closes the device on the opener's thread; a device still
     // opening is closed as soon as it is there.
