@@ -107,6 +107,17 @@ neben dem Programm, wenn dieser Benutzer dort schreiben darf.
         <source>lumabels: cannot start: no X display (%1) and no Wayland display (%2) could be opened with the platform QT_QPA_PLATFORM=%3</source>
         <translation>lumabels: Start nicht möglich: Weder eine X-Anzeige (%1) noch eine Wayland-Anzeige (%2) konnte mit der Plattform QT_QPA_PLATFORM=%3 geöffnet werden</translation>
     </message>
+    <message>
+        <source>lumabels: cannot start: the platform %1 could not be started</source>
+        <translation>lumabels: Start nicht möglich: Die Plattform %1 ließ sich nicht starten</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramGlobals</name>
+    <message>
+        <source>lumabels: %1 is another user&apos;s home folder, so the game keeps nothing there and uses %2 instead</source>
+        <translation>lumabels: %1 ist der persönliche Ordner eines anderen Benutzers; das Spiel legt dort nichts ab und verwendet stattdessen %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultLines</name>

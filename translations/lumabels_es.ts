@@ -106,6 +106,17 @@ programa si este usuario puede escribir allí.
         <source>lumabels: cannot start: no X display (%1) and no Wayland display (%2) could be opened with the platform QT_QPA_PLATFORM=%3</source>
         <translation>lumabels: no se puede iniciar: no se pudo abrir ninguna pantalla X (%1) ni Wayland (%2) con la plataforma QT_QPA_PLATFORM=%3</translation>
     </message>
+    <message>
+        <source>lumabels: cannot start: the platform %1 could not be started</source>
+        <translation>lumabels: no se puede iniciar: no se pudo arrancar la plataforma %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramGlobals</name>
+    <message>
+        <source>lumabels: %1 is another user&apos;s home folder, so the game keeps nothing there and uses %2 instead</source>
+        <translation>lumabels: %1 es la carpeta personal de otro usuario, así que el juego no guarda nada allí y usa %2 en su lugar</translation>
+    </message>
 </context>
 <context>
     <name>ResultLines</name>

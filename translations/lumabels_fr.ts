@@ -106,6 +106,17 @@ ou, pour une copie portable (sound/ ou help/ à côté du programme), dans setti
         <source>lumabels: cannot start: no X display (%1) and no Wayland display (%2) could be opened with the platform QT_QPA_PLATFORM=%3</source>
         <translation>lumabels&#xa0;: démarrage impossible&#xa0;: aucun affichage X (%1) ni aucun affichage Wayland (%2) n’a pu être ouvert avec la plateforme QT_QPA_PLATFORM=%3</translation>
     </message>
+    <message>
+        <source>lumabels: cannot start: the platform %1 could not be started</source>
+        <translation>lumabels&#xa0;: démarrage impossible&#xa0;: la plateforme %1 n’a pas pu être lancée</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramGlobals</name>
+    <message>
+        <source>lumabels: %1 is another user&apos;s home folder, so the game keeps nothing there and uses %2 instead</source>
+        <translation>lumabels&#xa0;: %1 est le dossier personnel d’un autre utilisateur&#xa0;; le jeu n’y écrit rien et utilise %2 à la place</translation>
+    </message>
 </context>
 <context>
     <name>ResultLines</name>

@@ -107,6 +107,17 @@ accanto al programma se questo utente può scriverci.
         <source>lumabels: cannot start: no X display (%1) and no Wayland display (%2) could be opened with the platform QT_QPA_PLATFORM=%3</source>
         <translation>lumabels: impossibile avviare: non è stato possibile aprire né uno schermo X (%1) né uno schermo Wayland (%2) con la piattaforma QT_QPA_PLATFORM=%3</translation>
     </message>
+    <message>
+        <source>lumabels: cannot start: the platform %1 could not be started</source>
+        <translation>lumabels: impossibile avviare: non è stato possibile avviare la piattaforma %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramGlobals</name>
+    <message>
+        <source>lumabels: %1 is another user&apos;s home folder, so the game keeps nothing there and uses %2 instead</source>
+        <translation>lumabels: %1 è la cartella home di un altro utente, quindi il gioco non vi salva nulla e usa invece %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultLines</name>

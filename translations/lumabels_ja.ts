@@ -106,6 +106,17 @@ beside the program when this user may write there.
         <source>lumabels: cannot start: no X display (%1) and no Wayland display (%2) could be opened with the platform QT_QPA_PLATFORM=%3</source>
         <translation>lumabels: 起動できません：プラットフォーム QT_QPA_PLATFORM=%3 では X ディスプレイ（%1）も Wayland ディスプレイ（%2）も開けませんでした</translation>
     </message>
+    <message>
+        <source>lumabels: cannot start: the platform %1 could not be started</source>
+        <translation>lumabels: 起動できません: プラットフォーム %1 を開始できませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramGlobals</name>
+    <message>
+        <source>lumabels: %1 is another user&apos;s home folder, so the game keeps nothing there and uses %2 instead</source>
+        <translation>lumabels: %1 は別のユーザーのホームフォルダーなので、ゲームはそこに何も保存せず、代わりに %2 を使います</translation>
+    </message>
 </context>
 <context>
     <name>ResultLines</name>

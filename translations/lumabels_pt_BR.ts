@@ -106,6 +106,17 @@ do programa quando este usuário pode gravar lá.
         <source>lumabels: cannot start: no X display (%1) and no Wayland display (%2) could be opened with the platform QT_QPA_PLATFORM=%3</source>
         <translation>lumabels: não foi possível iniciar: nenhuma tela X (%1) nem tela Wayland (%2) pôde ser aberta com a plataforma QT_QPA_PLATFORM=%3</translation>
     </message>
+    <message>
+        <source>lumabels: cannot start: the platform %1 could not be started</source>
+        <translation>lumabels: não foi possível iniciar: a plataforma %1 não pôde ser iniciada</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramGlobals</name>
+    <message>
+        <source>lumabels: %1 is another user&apos;s home folder, so the game keeps nothing there and uses %2 instead</source>
+        <translation>lumabels: %1 é a pasta pessoal de outro usuário, então o jogo não guarda nada lá e usa %2 no lugar</translation>
+    </message>
 </context>
 <context>
     <name>ResultLines</name>

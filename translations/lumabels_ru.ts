@@ -106,6 +106,17 @@ beside the program when this user may write there.
         <source>lumabels: cannot start: no X display (%1) and no Wayland display (%2) could be opened with the platform QT_QPA_PLATFORM=%3</source>
         <translation>lumabels: запуск невозможен: не удалось открыть ни дисплей X (%1), ни дисплей Wayland (%2) с платформой QT_QPA_PLATFORM=%3</translation>
     </message>
+    <message>
+        <source>lumabels: cannot start: the platform %1 could not be started</source>
+        <translation>lumabels: запуск невозможен: не удалось запустить платформу %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramGlobals</name>
+    <message>
+        <source>lumabels: %1 is another user&apos;s home folder, so the game keeps nothing there and uses %2 instead</source>
+        <translation>lumabels: %1 — домашняя папка другого пользователя, поэтому игра ничего там не сохраняет и использует вместо неё %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultLines</name>

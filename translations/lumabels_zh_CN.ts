@@ -104,6 +104,17 @@ beside the program when this user may write there.
         <source>lumabels: cannot start: no X display (%1) and no Wayland display (%2) could be opened with the platform QT_QPA_PLATFORM=%3</source>
         <translation>lumabels: 无法启动：使用平台 QT_QPA_PLATFORM=%3 时，既无法打开 X 显示（%1），也无法打开 Wayland 显示（%2）</translation>
     </message>
+    <message>
+        <source>lumabels: cannot start: the platform %1 could not be started</source>
+        <translation>lumabels: 无法启动: 无法启动平台 %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramGlobals</name>
+    <message>
+        <source>lumabels: %1 is another user&apos;s home folder, so the game keeps nothing there and uses %2 instead</source>
+        <translation>lumabels: %1 是其他用户的主文件夹，游戏不会在那里保存任何内容，而是改用 %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultLines</name>

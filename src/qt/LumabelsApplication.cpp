@@ -7,6 +7,7 @@
 #include "GameVersion.h"
 #include "qt/desktop/ApplicationIcon.h"
 #include "qt/process/ProgramGlobals.h"
+#include "qt/process/SessionManagerLoss.h"
 #include "qt/window/TGui.h"
 
 LumabelsApplication::LumabelsApplication(int& argc, char** argv) : QApplication(argc, argv) {
@@ -16,8 +17,12 @@ LumabelsApplication::LumabelsApplication(int& argc, char** argv) : QApplication(
     // Lets a Wayland compositor match the window to the installed desktop entry and icon.
     setDesktopFileName(QStringLiteral("io.github.lumabels.Lumabels"));
     setWindowIcon(ApplicationIcon());
+    // The menu bar belongs in the window. Offered to a desktop's global menu, it would first
+    // ask the session bus whether one is there, and wait as long as the bus takes to answer.
+    setAttribute(Qt::AA_DontUseNativeMenuBar);
     // The game keeps no state for a session to bring back, and a restart would hand it
     // options of the session manager's that it does not take: the next login starts without it.
+    SurviveSessionManagerLoss();
     connect(this, &QGuiApplication::saveStateRequest, this, [](QSessionManager& manager) {
         manager.setRestartHint(QSessionManager::RestartNever);
     });

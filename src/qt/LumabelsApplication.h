@@ -2,8 +2,11 @@
 
 #include <QApplication>
 
+#include "qt/process/DestroyedDialogCloser.h"
+
 // The application object. An exception that escapes an event handler is shown in a message
-// box and the program goes on, instead of ending it.
+// box and the program goes on, instead of ending it; a dialog whose window another program
+// destroyed is closed.
 class LumabelsApplication : public QApplication {
     Q_OBJECT
 
@@ -13,4 +16,7 @@ class LumabelsApplication : public QApplication {
     bool notify(QObject* receiver, QEvent* event) override;
 
     static void ShowException(const QString& message);
+
+  private:
+    DestroyedDialogCloser dialogCloser_;
 };

@@ -13,9 +13,11 @@
 #include "qt/dialogs/TOptionsDialog.h"
 #include "qt/process/ComeForwardSocket.h"
 #include "qt/process/CommandLine.h"
+#include "qt/process/OpenClosedStandardStreams.h"
 #include "qt/process/PlatformStartGuard.h"
 #include "qt/process/ProgramGlobals.h"
 #include "qt/process/SignalCloser.h"
+#include "qt/process/SilentServices.h"
 #include "qt/process/SingleInstanceLock.h"
 #include "qt/window/TGui.h"
 
@@ -76,6 +78,7 @@ void BringForward(const std::string& token) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    OpenClosedStandardStreams();
     // Chosen before anything is said, so the usage and error lines speak the player's language.
     const std::unique_ptr<GameTranslations> translations = PlayerTranslations();
     UseTerminalTranslations(translations.get());
@@ -107,8 +110,9 @@ int main(int argc, char** argv) {
     // the application is taken down, after the save, still finds the closer there.
     std::optional<SignalCloser> closer;
     std::unique_ptr<LumabelsApplication> app;
+    DoWithoutSilentServices();
     {
-        const PlatformStartGuard guard;
+        const PlatformStartGuard guard(argc, argv);
         app = std::make_unique<LumabelsApplication>(argc, argv);
     }
     // Qt has taken its own options out of argv; whatever is left the game does not know.

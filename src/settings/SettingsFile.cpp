@@ -1,5 +1,6 @@
 #include "settings/SettingsFile.h"
 
+#include <algorithm>
 #include <exception>
 #include <filesystem>
 #include <string_view>
@@ -39,9 +40,28 @@ std::string FlagText(bool flag) {
     return flag ? "1" : "0";
 }
 
-// A byte-order mark of UTF-16 (or UTF-32, which starts the same way) in either byte order.
+// UTF-16 text in either byte order: a byte-order mark (UTF-32's starts the same way), or,
+// without one, the tell of the ASCII lines the file must hold: in each pair of bytes that
+// starts the file, the same one of the two is NUL and the other is not. 8-bit text has no
+// NUL at all in its first line.
 bool IsUtf16(std::string_view bytes) {
-    return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        return true;
+    }
+    constexpr std::size_t PairsLookedAt = 32;
+    const std::size_t pairs = std::min(bytes.size() / 2, PairsLookedAt);
+    if (pairs < 2) {
+        return false;
+    }
+    bool little = true;
+    bool big = true;
+    for (std::size_t i = 0; i < pairs; ++i) {
+        const bool firstNul = bytes[2 * i] == '\0';
+        const bool secondNul = bytes[2 * i + 1] == '\0';
+        little = little && !firstNul && secondNul;
+        big = big && firstNul && !secondNul;
+    }
+    return little || big;
 }
 
 }  // namespace
@@ -137,6 +157,12 @@ WriteOutcome SettingsFile::Write(const std::string& path, const StoredSettings& 
         }
         ProfileDocument document(std::move(old.Bytes));
         Store(document, settings);
+        // A file the next start would refuse as too large would cost every setting from then
+        // on: the limit holds for what is written as for what is read.
+        if (document.Bytes().size() > MaxBytes) {
+            return WriteOutcome::Refused("it would grow past " + std::to_string(MaxBytes / 1024) +
+                                         " KiB, more than the game reads, so left as it is");
+        }
         // The user's configuration folder may not have a folder for us yet. The path is UTF-8,
         // which std::filesystem takes as such only from char8_t text (on Windows, narrow text
         // is in the system's code page).

@@ -17,11 +17,12 @@ class SettingsFile {
   public:
     static constexpr const char* Section = "Settings";
     // The game's own file is a few hundred bytes. A file past this is not one it wrote: it is
-    // neither read nor replaced.
+    // neither read nor replaced; nor is a save made that would take the file past it.
     static constexpr std::size_t MaxBytes = 1024 * 1024;
 
     // Reads the file at `path`. The position defaults to where the window is now. A file
-    // that cannot be read (too big, UTF-16 text, not a regular file) gives the defaults.
+    // that cannot be read (too big, UTF-16 text with or without a byte-order mark, not a regular
+    // file) gives the defaults.
     static StoredSettings Read(const std::string& path, std::int32_t left, std::int32_t top,
                                FileCalls& calls = SystemFileCalls());
     // The same, but while `path` does not exist yet, the values come from `fallback`, when
@@ -30,7 +31,8 @@ class SettingsFile {
                                          std::int32_t left, std::int32_t top);
 
     // Writes the three keys in one safe replace of the file, keeping every other line of it.
-    // Refused, with the reason, when the file could not be written; it is then as it was.
+    // Refused, with the reason, when the file could not be written or would grow past
+    // MaxBytes; it is then as it was.
     static WriteOutcome Write(const std::string& path, const StoredSettings& settings,
                               FileCalls& calls = SystemFileCalls());
 

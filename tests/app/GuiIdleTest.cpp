@@ -144,6 +144,7 @@ TEST_F(GuiIdleTest, TheSoundDeviceIsHeldOnlyWhileTheGameIsPlayed) {
 
     Action("Game_New_MItem")->trigger();
     EXPECT_TRUE(NotePlayer->IsHeld());
+    ASSERT_TRUE(AppSoundProbe::AwaitDevice(*NotePlayer, std::chrono::seconds(20)));
     EXPECT_TRUE(AppSoundProbe::IsDeviceOpen(*NotePlayer))
         << "a game began without its sound device";
 
@@ -168,5 +169,6 @@ TEST_F(GuiIdleTest, WithSoundOffNoDeviceOpensForPlay) {
     quiet.SoundOn = false;
     ApplyPlayOptions(quiet);
     Action("Game_New_MItem")->trigger();
+    ASSERT_TRUE(AppSoundProbe::AwaitDevice(*NotePlayer, std::chrono::seconds(20)));
     EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(*NotePlayer));
 }

@@ -171,6 +171,41 @@ TEST(ProgramPaths, WithoutHomeTheHomeFolderComesFromThePasswordDatabase) {
     EXPECT_EQ(ResolveProgramPaths("/usr/bin/", m).SettingsPath, "/.config/lumabels/settings.ini");
 }
 
+TEST(ProgramPaths, AHomeFolderOfAnotherUsersIsLeftForTheUsersOwn) {
+    // Root started with the player's environment (sudo -E).
+    Machine m = Installed();
+    m.Folder("/home/player", Player, PlayerGroup, 0755);
+    m.Folder("/home/player/.config", Player, PlayerGroup, 0755);
+    m.RunAs(Root, 0);
+    m.PasswordHomeIs("/root");
+    ProgramPaths paths = ResolveProgramPaths("/usr/bin/", m);
+    EXPECT_EQ(paths.SettingsPath, "/root/.config/lumabels/settings.ini");
+    EXPECT_EQ(paths.ForeignHome, "/home/player");
+    EXPECT_EQ(paths.OwnHome, "/root");
+    // Nor its configuration folder, whether it is there already or not yet.
+    for (const char* xdg : {"/home/player/.config", "/home/player/.new-config"}) {
+        m.Env("XDG_CONFIG_HOME", xdg);
+        EXPECT_EQ(ResolveProgramPaths("/usr/bin/", m).SettingsPath,
+                  "/root/.config/lumabels/settings.ini")
+            << xdg;
+    }
+    // A configuration folder elsewhere is the user's choice, as ever.
+    m.Env("XDG_CONFIG_HOME", "/srv/config");
+    EXPECT_EQ(ResolveProgramPaths("/usr/bin/", m).SettingsPath,
+              "/srv/config/lumabels/settings.ini");
+
+    // The player in their own home, and a home not there at all, stay as they are.
+    m.RunAs(Player, PlayerGroup);
+    m.Env("HOME", "/home/player");
+    m.Unset("XDG_CONFIG_HOME");
+    paths = ResolveProgramPaths("/usr/bin/", m);
+    EXPECT_EQ(paths.SettingsPath, UserFile);
+    EXPECT_EQ(paths.ForeignHome, "");
+    m.Env("HOME", "/home/nobody-here");
+    EXPECT_EQ(ResolveProgramPaths("/usr/bin/", m).SettingsPath,
+              "/home/nobody-here/.config/lumabels/settings.ini");
+}
+
 TEST(ProgramPaths, AWritableSettingsFileInAReadOnlyFolderIsOnlyRead) {
     // The safe save needs a new file in the folder, so the file cannot be saved there.
     Machine m = Portable(0555);

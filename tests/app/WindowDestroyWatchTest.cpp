@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 #include <xcb/xcb.h>
 
+#include <QCoreApplication>
 #include <QWidget>
 
+#include "qt/dialogs/ModalResult.h"
+#include "qt/dialogs/TOptionsDialog.h"
+#include "qt/process/DestroyedDialogCloser.h"
 #include "qt/process/WindowDestroyWatch.h"
 
 namespace {
@@ -43,4 +47,33 @@ TEST(WindowDestroyWatch, AWindowWithoutANativeWindowIsNeverTakenForTheDestroyedO
     xcb_destroy_notify_event_t notice = DestroyNotice(0);
     watch.nativeEventFilter("xcb_generic_event_t", &notice, nullptr);
     EXPECT_EQ(told, 0);
+}
+
+// A dialog destroyed by another program counts as closed: Options as cancelled. It is shown
+// again in a window of its own, not the dead one.
+TEST(DestroyedDialogCloser, TheDialogWhoseWindowWasDestroyedIsCancelledAndShowsAgain) {
+    DestroyedDialogCloser closer;
+    TOptionsDialog dialog;
+    int result = -1;
+    QObject::connect(&dialog, &QDialog::finished, [&result](int value) { result = value; });
+    dialog.show();
+    const WId id = dialog.winId();
+    ASSERT_NE(id, 0U);
+    const QByteArray x11("xcb_generic_event_t");
+
+    xcb_destroy_notify_event_t other = DestroyNotice(id + 1);
+    closer.nativeEventFilter(x11, &other, nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dialog.isVisible()) << "another window's end closed the dialog";
+
+    xcb_destroy_notify_event_t mine = DestroyNotice(id);
+    EXPECT_FALSE(closer.nativeEventFilter(x11, &mine, nullptr));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(result, ModalResult::Cancel);
+    EXPECT_EQ(dialog.internalWinId(), 0U) << "the dead window was kept for the next show";
+
+    dialog.show();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_NE(dialog.winId(), 0U);
 }

@@ -65,12 +65,14 @@ as_player() {
     e2e_wrap_game "wrap-$tag" "$binary" "$@"
 }
 
-# as_self TAG BINARY [ENV ARGUMENT]...: a wrapper that runs BINARY as the test's own user.
+# as_self TAG BINARY [ENV ARGUMENT]...: a wrapper that runs BINARY as the test's own user,
+# with a home of that user's own: the game keeps nothing in a home that is another user's.
+# $XDG_CONFIG_HOME still names the player's folder, as the cases below expect.
 as_self() {
     local tag=$1 binary=$2
     shift 2
     E2E_PLAYER=()
-    e2e_wrap_game "wrap-$tag" "$binary" XDG_RUNTIME_DIR="$W/runtime-self" "$@"
+    e2e_wrap_game "wrap-$tag" "$binary" XDG_RUNTIME_DIR="$W/runtime-self" HOME="$W/home-self" "$@"
 }
 
 # at_file_place TAG: the window came up where the prepared file puts it.
@@ -104,7 +106,7 @@ unchanged() {
 fresh_config() {
     rm -rf "$W/home/.config"
 }
-mkdir -m 700 "$W/runtime-self"
+mkdir -m 700 "$W/runtime-self" "$W/home-self"
 
 # --- an installed game, run by the test's own user (root included) ---------------------------
 prefix=$W/installed/usr

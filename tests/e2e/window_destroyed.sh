@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Another program destroys the game's main window (as `xdotool windowclose` does). Qt takes no
-# notice of it by itself; the game must not go on running without a window, holding the lock:
-# it saves, says so on stderr and exits with status 1. settings.ini holds the options read and
+# Another program destroys a window of the game's (as `xdotool windowclose` does); Qt takes no
+# notice of it by itself. A dialog destroyed during play (Options, Tips, About, the Help box)
+# counts as closed, Options as cancelled: the game goes on, and Options opens again as usual.
+# The main window destroyed: the game must not go on running without a window, holding the
+# lock: it saves, says so on stderr and exits with status 1. settings.ini holds the options read and
 # the place the window had been moved to, and the next start takes the lock at once and comes
 # up at that place.
 set -euo pipefail
@@ -14,6 +16,27 @@ printf '%s' "$prepared" >"$file"
 
 e2e_start_watched destroyed
 e2e_click_to_play
+
+# destroy_dialog NAME KEY...: the keys open the dialog NAME during play; another program
+# destroys it, and the game goes on.
+destroy_dialog() {
+    local name=$1
+    shift
+    e2e_focus
+    e2e_key "$@"
+    e2e_wait_until 10 e2e_named_window "^$name\$" || e2e_fail "$* did not open $name"
+    xdotool windowclose "$E2E_NAMED"
+    e2e_wait_ticks 2 10 || e2e_fail "the game stood still after $name was destroyed: $(e2e_ticks_report)"
+    e2e_log "$name destroyed by another program: the game goes on"
+}
+destroy_dialog Options F5
+destroy_dialog Tips alt+h t
+destroy_dialog About alt+h a
+destroy_dialog Help F1
+e2e_open_options
+e2e_close_options Escape
+e2e_log "Options opens and closes again after its window was destroyed"
+
 e2e_move_window 77 55
 xdotool windowclose "$E2E_WIN"
 e2e_log "destroyed window $E2E_WIN during play"

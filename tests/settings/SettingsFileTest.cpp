@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <new>
+#include <utility>
 
 #include "settings/SettingsFile.h"
 #include "settings/TempFolder.h"
@@ -246,7 +247,30 @@ TEST(SettingsFile, UsesAFileUpToTheSizeLimit) {
     const std::string path = folder.File("settings.ini");
     WriteLargeFile(path, SettingsFile::MaxBytes);
     EXPECT_TRUE(HasPreparedValues(SettingsFile::Read(path, 1, 2)));
-    EXPECT_TRUE(SettingsFile::Write(path, StoredSettings{}));
+}
+
+TEST(SettingsFile, SavesUpToTheSizeLimitAndNotAByteBeyond) {
+    TempFolder folder;
+    const std::string path = folder.File("settings.ini");
+    const std::string section = "[Settings]\n";
+    // What the save adds to a section without the three keys.
+    const std::size_t growth = Stored(StoredSettings{}, section).size() - section.size();
+    for (const std::size_t after : {SettingsFile::MaxBytes, SettingsFile::MaxBytes + 1}) {
+        const std::string before =
+            std::string(after - growth - section.size() - 1, ';') + "\n" + section;
+        TempFolder::Write(path, before);
+        const WriteOutcome outcome = SettingsFile::Write(path, StoredSettings{});
+        if (after == SettingsFile::MaxBytes) {
+            EXPECT_TRUE(outcome) << outcome.Problem();
+            EXPECT_EQ(TempFolder::Contents(path).size(), SettingsFile::MaxBytes);
+        } else {
+            EXPECT_FALSE(outcome) << "a save took the file past the limit";
+            EXPECT_NE(outcome.Problem().find("grow past 1024 KiB"), std::string::npos)
+                << outcome.Problem();
+            EXPECT_TRUE(TempFolder::Contents(path) == before);
+        }
+        EXPECT_EQ(folder.EntryCount(), 1U);
+    }
 }
 
 TEST(SettingsFile, LeavesALargerFileAloneAndUsesTheDefaults) {
@@ -266,9 +290,11 @@ TEST(SettingsFile, LeavesALargerFileAloneAndUsesTheDefaults) {
 TEST(SettingsFile, LeavesUtf16TextByteForByteAndUsesTheDefaults) {
     TempFolder folder;
     const std::string path = folder.File("settings.ini");
-    // "[Settings]" and the rest in UTF-16, little and big endian.
-    for (const bool little : {true, false}) {
-        std::string text = little ? "\xFF\xFE" : "\xFE\xFF";
+    // "[Settings]" and the rest in UTF-16, little and big endian, with a byte-order mark and
+    // without.
+    for (const auto& [little, mark] : {std::pair{true, true}, std::pair{false, true},
+                                       std::pair{true, false}, std::pair{false, false}}) {
+        std::string text = !mark ? "" : little ? "\xFF\xFE" : "\xFE\xFF";
         for (const char c : Prepared) {
             text += little ? std::string{c, '\0'} : std::string{'\0', c};
         }

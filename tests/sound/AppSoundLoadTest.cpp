@@ -81,8 +81,8 @@ TEST_P(DamagedNoteFileTest, OnlyThatNoteIsSilent) {
     {
         AppSound sound(SoundDir(), options, &watch);
         ASSERT_TRUE(AppSoundProbe::HasSound(sound));
+        ASSERT_TRUE(AppSoundProbe::OpenDevice(sound, Patience));
         sound.Play(3);
-        ASSERT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
         ASSERT_TRUE(watch.AwaitSilence(Patience));
         sound.Play(4);
         EXPECT_TRUE(watch.AwaitSilence(milliseconds(0)));
@@ -198,6 +198,7 @@ TEST_F(AppSoundLoadTest, ANoteOfUpToFiveSecondsPlaysAndALongerOneIsRefused) {
     WriteFile("note6.wav", LongNote(8000, 5, 1));
     AppSound sound(SoundDir(), options, &watch);
     ASSERT_TRUE(AppSoundProbe::HasSound(sound));
+    ASSERT_TRUE(AppSoundProbe::OpenDevice(sound, Patience));
     sound.Play(6);
     EXPECT_TRUE(watch.AwaitSilence(milliseconds(0))) << "the note over five seconds sounds";
     sound.Play(2);
@@ -212,6 +213,7 @@ TEST_F(AppSoundLoadTest, ALowSampleRateCannotMakeASmallFileHoursLong) {
     WriteFile("note5.wav", LongNote(100, 600, 0));
     AppSound sound(SoundDir(), options, &watch);
     ASSERT_TRUE(AppSoundProbe::HasSound(sound));
+    ASSERT_TRUE(AppSoundProbe::OpenDevice(sound, Patience));
     sound.Play(5);
     EXPECT_TRUE(watch.AwaitSilence(milliseconds(0)));
     sound.Play(4);
@@ -249,8 +251,9 @@ TEST_F(AppSoundLoadTest, AFifoOrADeviceInPlaceOfANoteNeverHoldsUpTheStart) {
             std::filesystem::remove(note7);
             std::filesystem::create_symlink(device, note7);
         }
-        auto loading = std::async(
-            std::launch::async, [this] { return std::make_unique<AppSound>(SoundDir(), options); });
+        auto loading = std::async(std::launch::async, [this] {
+            return std::make_unique<AppSound>(SoundDir(), options);
+        });
         if (loading.wait_for(Patience) != std::future_status::ready) {
             // Let the stuck start go, so the test can end and report.
             close(open(fifo.c_str(), O_WRONLY | O_NONBLOCK));

@@ -36,10 +36,10 @@ class AppSoundPlayTest : public DiskAudioTest {
 TEST_F(AppSoundPlayTest, EachNumberPlaysExactlyItsOwnFile) {
     {
         AppSound sound(SoundDir(), options, &watch);
+        ASSERT_TRUE(AppSoundProbe::OpenDevice(sound, Patience));
         ASSERT_TRUE(AppSoundProbe::HasSound(sound));
         for (const NoteNumber note : {3, 1, 7, 2, 4, 5, 6}) {
             sound.Play(note);
-            ASSERT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
             ASSERT_TRUE(watch.AwaitSilence(Patience));
         }
     }
@@ -56,6 +56,7 @@ TEST_F(AppSoundPlayTest, ANewNoteCutsOffTheSoundingOne) {
     WriteNote(1, Tone(1, LongNoteFrames));
     {
         AppSound sound(SoundDir(), options, &watch);
+        ASSERT_TRUE(AppSoundProbe::OpenDevice(sound, Patience));
         sound.Play(1);
         ASSERT_TRUE(watch.AwaitNoteProgress(1024, Patience));
         sound.Play(2);
@@ -74,6 +75,7 @@ TEST_F(AppSoundPlayTest, OtherNumbersPlayNothingAndStopNothing) {
     WriteNote(1, Tone(1, LongNoteFrames));
     {
         AppSound sound(SoundDir(), options, &watch);
+        ASSERT_TRUE(AppSoundProbe::OpenDevice(sound, Patience));
         for (const NoteNumber note : {0, 8, -1, 127, -128}) {
             sound.Play(note);
         }
@@ -97,6 +99,7 @@ TEST_F(AppSoundPlayTest, SoundOffStartsNothingAndLetsTheSoundingNotePlayOn) {
     WriteNote(1, Tone(1, SecondFrames / 4));
     {
         AppSound sound(SoundDir(), options, &watch);
+        ASSERT_TRUE(AppSoundProbe::OpenDevice(sound, Patience));
         sound.Play(1);
         ASSERT_TRUE(watch.AwaitNoteProgress(512, Patience));
         options.SoundOn = false;
@@ -123,6 +126,7 @@ TEST_F(AppSoundPlayTest, StopAllSilencesTheNoteAtOnce) {
     WriteNote(1, Tone(1, LongNoteFrames));
     {
         AppSound sound(SoundDir(), options, &watch);
+        ASSERT_TRUE(AppSoundProbe::OpenDevice(sound, Patience));
         sound.Play(1);
         ASSERT_TRUE(watch.AwaitNoteProgress(1024, Patience));
         sound.StopAll();
@@ -144,6 +148,7 @@ TEST_F(AppSoundPlayTest, DestroyingThePlayerMidNoteEndsCleanly) {
     WriteNote(1, Tone(1, LongNoteFrames));
     {
         AppSound sound(SoundDir(), options, &watch);
+        ASSERT_TRUE(AppSoundProbe::OpenDevice(sound, Patience));
         sound.Play(1);
         ASSERT_TRUE(watch.AwaitNoteProgress(2048, Patience));
     }
@@ -162,6 +167,7 @@ TEST_F(AppSoundPlayTest, ANoteStoredInAnotherSampleFormatIsConvertedForTheDevice
     WriteFile("note5.wav", WaveImage(std::string(Frames, static_cast<char>(200)), 8));
     {
         AppSound sound(SoundDir(), options, &watch);
+        ASSERT_TRUE(AppSoundProbe::OpenDevice(sound, Patience));
         sound.Play(5);
         ASSERT_TRUE(watch.AwaitSilence(Patience));
     }
@@ -188,6 +194,7 @@ TEST_F(AppSoundPlayTest, ANoteAtFortyFourPointOneKilohertzIsConvertedToTheDevice
               WaveImage(Pcm16(std::vector<std::int16_t>(StoredFrames, Level)), 16, StoredRate));
     {
         AppSound sound(SoundDir(), options, &watch);
+        ASSERT_TRUE(AppSoundProbe::OpenDevice(sound, Patience));
         sound.Play(5);
         ASSERT_TRUE(watch.AwaitSilence(Patience));
     }

@@ -1,6 +1,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -109,13 +110,12 @@ TEST(SoundLibraryName, IsAFileThatAPackageTheGameDependsOnInstalls) {
 // Last: once loaded, SDL stays in this process.
 TEST_F(SoundLibraryLoadTest, TheFirstDeviceLoadsSdlAndItStaysForTheNextGame) {
     AppSound sound(LUMABELS_NOTE_DIR, options);
-    sound.Hold();
-    ASSERT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
+    ASSERT_TRUE(AppSoundProbe::OpenDevice(sound, std::chrono::seconds(20)));
     EXPECT_TRUE(SdlIsLoaded());
-    sound.Release();
     EXPECT_TRUE(sound.CloseIfIdle());
     EXPECT_TRUE(SdlIsLoaded());
     sound.Play(3);
+    ASSERT_TRUE(AppSoundProbe::AwaitDevice(sound, std::chrono::seconds(20)));
     EXPECT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/sound/DeviceLock.h"
+#include "engine/sound/DeviceOpener.h"
 #include "engine/sound/NoteDecoding.h"
 #include "engine/sound/NoteObserver.h"
 #include "engine/sound/SdlLibrary.h"
@@ -28,7 +30,7 @@ AppSound::AppSound(std::string soundDir, const AppPlayOptions& options, NoteObse
 
 AppSound::~AppSound() {
     StopAll();
-    device_.reset();
+    opener_.reset();
 }
 
 void AppSound::ReadNoteFiles(const std::string& soundDir) {
@@ -51,7 +53,7 @@ bool AppSound::HasSound() const {
 
 bool AppSound::LoadLibrary() {
     if (library_ == nullptr) {
-        library_ = std::make_unique<SdlLibrary>(libraryName_);
+        library_ = std::make_shared<const SdlLibrary>(libraryName_);
         if (library_->IsLoaded()) {
             DecodeNotes();
         }
@@ -77,22 +79,22 @@ void AppSound::DecodeNotes() {
     }
 }
 
-void AppSound::OpenDevice() {
-    if (device_ != nullptr || !HasSound() || !LoadLibrary()) {
-        return;
+DeviceOpener* AppSound::Opener() {
+    if (opener_ == nullptr && options_.SoundOn && HasSound() && LoadLibrary()) {
+        opener_ = std::make_unique<DeviceOpener>(library_, &AppSound::FillStream,
+                                                 &AppSound::StartLate, this);
     }
-    auto device = std::make_unique<SoundDevice>(library_->Functions(), &AppSound::FillStream, this);
-    if (!device->IsOpen()) {
-        return;
-    }
-    device_ = std::move(device);
-    device_->Start();
+    return opener_.get();
+}
+
+const SoundDevice* AppSound::Device() const {
+    return opener_ == nullptr ? nullptr : opener_->Device();
 }
 
 void AppSound::Hold() {
     held_ = true;
-    if (options_.SoundOn) {
-        OpenDevice();
+    if (DeviceOpener* opener = Opener()) {
+        opener->Open(/*retryFailed=*/true);
     }
 }
 
@@ -101,26 +103,37 @@ void AppSound::Release() {
 }
 
 bool AppSound::CloseIfIdle() {
-    if (held_ || device_ == nullptr) {
-        return device_ == nullptr;
+    const SoundDevice* device = Device();
+    if (held_) {
+        return device == nullptr;
     }
-    device_->Lock();
-    const bool sounding = voice_.IsSounding();
-    device_->Unlock();
-    if (sounding) {
-        return false;
+    if (device == nullptr) {
+        // One still opening, for a note or a game gone by, is closed once it is there.
+        if (opener_ != nullptr) {
+            opener_->Close();
+        }
+        return true;
     }
-    device_.reset();
+    {
+        const DeviceLock lock(*device);
+        if (voice_.IsSounding()) {
+            return false;
+        }
+    }
+    opener_->Close();
     return true;
 }
 
 std::chrono::milliseconds AppSound::TimeLeft() const {
-    if (device_ == nullptr) {
+    const SoundDevice* device = Device();
+    if (device == nullptr) {
         return std::chrono::milliseconds(0);  // nothing sounds without a device
     }
-    device_->Lock();
-    const std::size_t bytesLeft = voice_.Length() - voice_.Position();
-    device_->Unlock();
+    std::size_t bytesLeft = 0;
+    {
+        const DeviceLock lock(*device);
+        bytesLeft = voice_.Length() - voice_.Position();
+    }
     const std::size_t frames = bytesLeft / frameBytes_;
     const std::size_t rate = static_cast<std::size_t>(DeviceFormat().freq);
     return std::chrono::milliseconds((frames * 1000 + rate - 1) / rate);
@@ -130,27 +143,36 @@ void AppSound::Play(NoteNumber note) {
     if (!options_.SoundOn || !IsPlayableNote(note)) {
         return;
     }
-    if (device_ == nullptr && !held_) {
-        OpenDevice();
-    }
-    if (device_ == nullptr) {
+    DeviceOpener* opener = Opener();
+    if (opener == nullptr) {
         return;
     }
+    if (const SoundDevice* device = opener->DeviceFor(note)) {
+        StartNote(*device, note);
+    }
+}
+
+void AppSound::StartNote(const SoundDevice& device, NoteNumber note) {
     const std::span<const std::uint8_t> pcm = notePcm_[note - LowestNote];
-    device_->Lock();
+    const DeviceLock lock(device);
     voice_.Start(pcm.data(), pcm.size());
     Report();
-    device_->Unlock();
+}
+
+void AppSound::StartLate(void* self, const SoundDevice& device, NoteNumber note) {
+    static_cast<AppSound*>(self)->StartNote(device, note);
 }
 
 void AppSound::StopAll() {
-    if (device_ == nullptr) {
+    if (opener_ == nullptr) {
         return;
     }
-    device_->Lock();
-    voice_.Stop();
-    Report();
-    device_->Unlock();
+    opener_->ForgetLateNote();
+    if (const SoundDevice* device = opener_->Device()) {
+        const DeviceLock lock(*device);
+        voice_.Stop();
+        Report();
+    }
 }
 
 void AppSound::FillStream(void* self, std::uint8_t* stream, int length) {

@@ -17,4 +17,5 @@ struct SdlFunctions {
     decltype(&::SDL_FreeWAV) FreeWAV = nullptr;
     decltype(&::SDL_BuildAudioCVT) BuildAudioCVT = nullptr;
     decltype(&::SDL_ConvertAudio) ConvertAudio = nullptr;
+    decltype(&::SDL_TLSCleanup) TLSCleanup = nullptr;
 };

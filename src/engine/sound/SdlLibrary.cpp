@@ -48,5 +48,6 @@ bool SdlLibrary::FindFunctions() {
            Find(handle_, "SDL_LoadWAV_RW", f.LoadWAV_RW) &&
            Find(handle_, "SDL_FreeWAV", f.FreeWAV) &&
            Find(handle_, "SDL_BuildAudioCVT", f.BuildAudioCVT) &&
-           Find(handle_, "SDL_ConvertAudio", f.ConvertAudio);
+           Find(handle_, "SDL_ConvertAudio", f.ConvertAudio) &&
+           Find(handle_, "SDL_TLSCleanup", f.TLSCleanup);
 }

@@ -44,6 +44,10 @@ void SoundDevice::Start() const {
     sdl_.PauseAudioDevice(id_, 0);
 }
 
+void SoundDevice::Pause() const {
+    sdl_.PauseAudioDevice(id_, 1);
+}
+
 void SoundDevice::Lock() const {
     sdl_.LockAudioDevice(id_);
 }

@@ -16,7 +16,9 @@ class SoundDevice {
 
     bool IsOpen() const { return id_ != 0; }
     void Start() const;
-    // Holds the callback off, so its data can change under it.
+    // Holds the callback off for good: once this returns it never runs again.
+    void Pause() const;
+    // Holds the callback off, so its data can change under it; see DeviceLock.
     void Lock() const;
     void Unlock() const;
 

@@ -21,21 +21,39 @@ std::string WithoutTrailingSlashes(std::string path) {
     return path == "/" ? "" : path;
 }
 
-std::string HomeFolder(const PathFacts& facts) {
+// A folder that is there and belongs to another user.
+bool IsForeignFolder(const std::string& folder, const PathFacts& facts) {
+    const auto target = facts.Target(folder);
+    return target && target->Owner != facts.User().Uid;
+}
+
+// The folder $HOME names, unless it is another user's: then the user's own, and both are
+// noted in paths.
+std::string HomeFolder(const PathFacts& facts, ProgramPaths& paths) {
     const std::string home = facts.Environment("HOME");
-    if (IsAbsolute(home)) {
+    if (IsAbsolute(home) && !IsForeignFolder(home, facts)) {
         return home;
     }
     const std::string fromDatabase = facts.PasswordHome();
-    return IsAbsolute(fromDatabase) ? fromDatabase : std::string();
+    const std::string own = IsAbsolute(fromDatabase) ? fromDatabase : std::string();
+    if (IsAbsolute(home)) {
+        paths.ForeignHome = home;
+        paths.OwnHome = own;
+    }
+    return own;
 }
 
-std::string UserConfigFile(const PathFacts& facts) {
+bool IsInside(const std::string& path, const std::string& folder) {
+    const std::string prefix = WithoutTrailingSlashes(folder) + "/";
+    return !folder.empty() && (path + "/").starts_with(prefix);
+}
+
+std::string UserConfigFile(const PathFacts& facts, ProgramPaths& paths) {
+    const std::string home = HomeFolder(facts, paths);
     const std::string xdg = facts.Environment("XDG_CONFIG_HOME");
-    if (IsAbsolute(xdg)) {
+    if (IsAbsolute(xdg) && !IsInside(xdg, paths.ForeignHome)) {
         return WithoutTrailingSlashes(xdg) + "/" + ConfigName;
     }
-    const std::string home = HomeFolder(facts);
     if (home.empty()) {
         return {};
     }
@@ -79,7 +97,7 @@ LocalFile JudgeLocalFile(const std::string& folder, const std::string& file,
 
 ProgramPaths ResolveProgramPaths(const std::string& executableFolder, const PathFacts& facts) {
     ProgramPaths paths;
-    paths.SettingsPath = UserConfigFile(facts);
+    paths.SettingsPath = UserConfigFile(facts, paths);
     if (!IsUsableFolder(executableFolder)) {
         paths.SoundDir = std::string(PackagedData) + "sound/";
         paths.HelpPath = std::string(PackagedData) + "help/index.html";

@@ -12,6 +12,11 @@ struct ProgramPaths {
     std::string SettingsPath;
     // Read instead while SettingsPath does not exist yet; empty when there is none.
     std::string SettingsFallbackPath;
+    // The folder $HOME named when it belongs to another user (root started with a player's
+    // environment, as `sudo -E` does), and which was therefore left alone; empty otherwise.
+    std::string ForeignHome;
+    // The user's own home folder, from the password database, used in its place.
+    std::string OwnHome;
 };
 
 // One rule for the settings:
@@ -19,7 +24,9 @@ struct ProgramPaths {
 //   ../share/lumabels/) keeps them in the user's configuration folder, never beside the
 //   executable, root included: $XDG_CONFIG_HOME/lumabels/settings.ini when that variable is an
 //   absolute path, else <home>/.config/lumabels/settings.ini, with the home folder from $HOME
-//   when absolute, else from the password database.
+//   when absolute, else from the password database. A $HOME that is another user's folder is
+//   not used, nor an $XDG_CONFIG_HOME that lies in it: the game makes and writes nothing
+//   there, and takes the home folder from the password database.
 // - A portable copy (sound/ or help/ beside the executable) keeps them in settings.ini beside
 //   the executable when, by owner and mode bits, this user may make files in that folder and
 //   settings.ini there is missing, or a regular file they may replace, or a symbolic link of

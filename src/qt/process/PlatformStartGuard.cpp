@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "qt/desktop/TerminalText.h"
 
@@ -18,6 +19,10 @@ struct HeldMessage {
     int Line;
     QString Text;
 };
+
+// The platform the command line asks for, read before the application object takes its
+// options out of argv.
+std::string AskedOnCommandLine;
 
 QList<HeldMessage>& Held() {
     static QList<HeldMessage> held;
@@ -38,8 +43,9 @@ void HoldOrGiveUp(QtMsgType type, const QMessageLogContext& context, const QStri
     if (type == QtFatalMsg) {
         // Qt cannot go on without a platform; say why in words a player can act on, and end
         // before Qt's abort.
-        const std::string line = NoDisplayLine(
-            std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"), std::getenv("QT_QPA_PLATFORM"));
+        const std::string line =
+            PlatformFailureLine(AskedOnCommandLine, std::getenv("DISPLAY"),
+                                std::getenv("WAYLAND_DISPLAY"), std::getenv("QT_QPA_PLATFORM"));
         std::fputs(line.c_str(), stderr);
         std::_Exit(PlatformStartGuard::NoDisplayExitStatus);
     }
@@ -47,9 +53,29 @@ void HoldOrGiveUp(QtMsgType type, const QMessageLogContext& context, const QStri
                    QByteArray(context.function), context.line, text});
 }
 
+// X11 and Wayland fail for want of their display; the name may carry options after ':'.
+bool IsDisplayPlatform(const std::string& platform) {
+    const std::string name = platform.substr(0, platform.find(':'));
+    return name == "xcb" || name.starts_with("wayland") || name.find(';') != std::string::npos;
+}
+
 }  // namespace
 
-PlatformStartGuard::PlatformStartGuard() : previous_(qInstallMessageHandler(&HoldOrGiveUp)) {}
+PlatformStartGuard::PlatformStartGuard(int argc, const char* const* argv)
+    : previous_(qInstallMessageHandler(&HoldOrGiveUp)) {
+    AskedOnCommandLine = CommandLinePlatform(argc, argv);
+}
+
+std::string CommandLinePlatform(int argc, const char* const* argv) {
+    std::string platform;
+    for (int i = 1; i + 1 < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "-platform" || argument == "--platform") {
+            platform = argv[++i];
+        }
+    }
+    return platform;
+}
 
 PlatformStartGuard::~PlatformStartGuard() {
     qInstallMessageHandler(previous_);
@@ -82,5 +108,23 @@ std::string NoDisplayLine(const char* x11Display, const char* waylandDisplay,
     return QString::fromStdString(pattern)
                .arg(x11, wayland, QString::fromLocal8Bit(platform))
                .toStdString() +
+           "\n";
+}
+
+std::string PlatformFailureLine(const std::string& fromCommandLine, const char* x11Display,
+                                const char* waylandDisplay, const char* platform) {
+    const std::string fromEnvironment = platform != nullptr ? platform : "";
+    const std::string asked = !fromCommandLine.empty() ? fromCommandLine : fromEnvironment;
+    if (asked.empty() || IsDisplayPlatform(asked)) {
+        return NoDisplayLine(x11Display, waylandDisplay,
+                             fromCommandLine.empty() ? platform : nullptr);
+    }
+    const std::string how = !fromCommandLine.empty() ? "-platform " + fromCommandLine
+                                                     : "QT_QPA_PLATFORM=" + fromEnvironment;
+    return TerminalText("PlatformStartGuard",
+                        QT_TRANSLATE_NOOP("PlatformStartGuard",
+                                          "lumabels: cannot start: the platform %1 could not be "
+                                          "started"),
+                        {how}) +
            "\n";
 }
