@@ -251,9 +251,8 @@ TEST_F(AppSoundLoadTest, AFifoOrADeviceInPlaceOfANoteNeverHoldsUpTheStart) {
             std::filesystem::remove(note7);
             std::filesystem::create_symlink(device, note7);
         }
-        auto loading = std::async(std::launch::async, [this] {
-            return std::make_unique<AppSound>(SoundDir(), options);
-        });
+        auto loading = std::async(
+            std::launch::async, [this] { return std::make_unique<AppSound>(SoundDir(), options); });
         if (loading.wait_for(Patience) != std::future_status::ready) {
             // Let the stuck start go, so the test can end and report.
             close(open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
