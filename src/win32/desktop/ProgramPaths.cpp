@@ -1,8 +1,10 @@
 #include "win32/desktop/ProgramPaths.h"
 
+// windows.h first: the other system headers build on it.
+#include <windows.h>
+
 #include <knownfolders.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include <vector>
 

@@ -1,6 +1,7 @@
+#include <windows.h>
+
 #include <commctrl.h>
 #include <objbase.h>
-#include <windows.h>
 
 #include <exception>
 #include <memory>

@@ -1,7 +1,8 @@
 #include "win32/sound/AppSound.h"
 
-#include <mmsystem.h>
 #include <windows.h>
+
+#include <mmsystem.h>
 
 #include "settings/files/AtomicFile.h"
 #include "win32/sound/WaveCheck.h"

@@ -1,7 +1,8 @@
 #include "win32/window/Sprite.h"
 
-#include <wincodec.h>
 #include <windows.h>
+
+#include <wincodec.h>
 
 #include "win32/window/BackBuffer.h"
 
