@@ -10,11 +10,11 @@
 #include <thread>
 #include <vector>
 
-#include "app/FieldPainter.h"
-#include "app/LumabelsApplication.h"
-#include "app/PlayfieldView.h"
-#include "app/ProgramGlobals.h"
-#include "app/TGui.h"
+#include "qt/window/FieldPainter.h"
+#include "qt/LumabelsApplication.h"
+#include "qt/window/PlayfieldView.h"
+#include "qt/process/ProgramGlobals.h"
+#include "qt/window/TGui.h"
 #include "engine/AppPattern.h"
 #include "engine/NoteOutput.h"
 #include "engine/SeededRandom.h"

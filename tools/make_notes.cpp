@@ -94,7 +94,8 @@ int main(int argc, char** argv) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error) {
-        std::fprintf(stderr, "cannot create %s: %s\n", folder.c_str(), error.message().c_str());
+        std::fprintf(stderr, "cannot create %s: %s\n", folder.string().c_str(),
+                     error.message().c_str());
         return 1;
     }
     for (std::size_t index = 0; index < ScaleKeys.size(); ++index) {
@@ -103,7 +104,7 @@ int main(int argc, char** argv) {
             WaveImage(Pcm16(MakeNote(KeyFrequency(ScaleKeys[index]))), 16, SampleRate);
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         if (!out.write(image.data(), static_cast<std::streamsize>(image.size())) || !out.flush()) {
-            std::fprintf(stderr, "cannot write %s\n", path.c_str());
+            std::fprintf(stderr, "cannot write %s\n", path.string().c_str());
             return 1;
         }
     }

@@ -1,6 +1,5 @@
 #include "settings/SettingsFile.h"
 
-#include <cerrno>
 #include <exception>
 #include <filesystem>
 #include <string_view>
@@ -9,7 +8,7 @@
 #include "settings/CommaText.h"
 #include "settings/IntegerText.h"
 #include "settings/files/AtomicFile.h"
-#include "settings/files/FileFacts.h"
+#include "settings/files/IsMissing.h"
 
 namespace {
 
@@ -38,11 +37,6 @@ void ReadFlag(const std::string& entry, bool& flag) {
 
 std::string FlagText(bool flag) {
     return flag ? "1" : "0";
-}
-
-// Nothing at all is there, not even a dangling link.
-bool IsMissing(const std::string& path) {
-    return !FileFacts::OfEntry(path) && errno == ENOENT;
 }
 
 // A byte-order mark of UTF-16 (or UTF-32, which starts the same way) in either byte order.
@@ -143,13 +137,18 @@ WriteOutcome SettingsFile::Write(const std::string& path, const StoredSettings& 
         }
         ProfileDocument document(std::move(old.Bytes));
         Store(document, settings);
-        // The user's configuration folder may not have a folder for us yet.
-        const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+        // The user's configuration folder may not have a folder for us yet. The path is UTF-8,
+        // which std::filesystem takes as such only from char8_t text (on Windows, narrow text
+        // is in the system's code page).
+        const std::filesystem::path folder =
+            std::filesystem::path(std::u8string(path.begin(), path.end())).parent_path();
         std::error_code error;
         if (!folder.empty() && !std::filesystem::exists(folder, error)) {
             std::filesystem::create_directories(folder, error);
             if (error) {
-                return WriteOutcome::Refused("cannot make " + folder.string() + ": " +
+                const std::u8string name = folder.u8string();
+                return WriteOutcome::Refused("cannot make " +
+                                             std::string(name.begin(), name.end()) + ": " +
                                              error.message());
             }
         }

@@ -10,8 +10,8 @@
 #include <QTimer>
 
 #include "GameVersion.h"
-#include "dialogs/AboutLayout.h"
-#include "dialogs/TAboutDialog.h"
+#include "qt/dialogs/AboutLayout.h"
+#include "qt/dialogs/TAboutDialog.h"
 
 TEST(AboutLayout, TemplateFiguresAtTextHeight18) {
     // A short text: the label keeps its minima, its template height wide and three icons high.

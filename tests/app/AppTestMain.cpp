@@ -2,8 +2,8 @@
 
 #include <QtGlobal>
 
-#include "app/LumabelsApplication.h"
-#include "app/ProgramGlobals.h"
+#include "qt/LumabelsApplication.h"
+#include "qt/process/ProgramGlobals.h"
 
 // Widget tests run on Qt's offscreen platform: no display, no window manager, no sound.
 int main(int argc, char** argv) {

@@ -1,4 +1,4 @@
-#include "app/ApplicationIcon.h"
+#include "qt/desktop/ApplicationIcon.h"
 
 #include <gtest/gtest.h>
 

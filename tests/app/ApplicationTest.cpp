@@ -7,8 +7,8 @@
 #include <stdexcept>
 
 #include "app/FastTickCounter.h"
-#include "app/ProgramGlobals.h"
-#include "app/TGui.h"
+#include "qt/process/ProgramGlobals.h"
+#include "qt/window/TGui.h"
 
 namespace {
 class Thrower : public QObject {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "GameVersion.h"
-#include "app/CommandLine.h"
-#include "app/PlatformStartGuard.h"
+#include "qt/process/CommandLine.h"
+#include "qt/process/PlatformStartGuard.h"
 
 namespace {
 CommandLineAction Parse(std::initializer_list<const char*> args) {

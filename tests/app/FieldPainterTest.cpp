@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "app/FieldPainter.h"
+#include "qt/window/FieldPainter.h"
 #include "engine/AppPattern.h"
 #include "engine/SeededRandom.h"
 #include "settings/AppPlayOptions.h"

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "app/FieldPainter.h"
+#include "qt/window/FieldPainter.h"
 #include "engine/AppPattern.h"
 #include "engine/NoteOutput.h"
 #include "engine/SeededRandom.h"

@@ -12,7 +12,7 @@
 #include <sstream>
 
 #include "app/PreparedGuiFixture.h"
-#include "dialogs/TOptionsDialog.h"
+#include "qt/dialogs/TOptionsDialog.h"
 #include "support/LeakCheckSwitch.h"
 
 namespace {

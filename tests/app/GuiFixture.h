@@ -11,8 +11,8 @@
 #include <memory>
 
 #include "app/FastTickCounter.h"
-#include "app/ProgramGlobals.h"
-#include "app/TGui.h"
+#include "qt/process/ProgramGlobals.h"
+#include "qt/window/TGui.h"
 #include "engine/AppLumabel.h"
 #include "settings/CurrentPlayOptions.h"
 #include "support/TGuiProbe.h"

@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "app/PreparedGuiFixture.h"
-#include "dialogs/TOptionsDialog.h"
+#include "qt/dialogs/TOptionsDialog.h"
 #include "settings/CurrentPlayOptions.h"
 
 // The main window with a prepared settings file and the options dialog in place.

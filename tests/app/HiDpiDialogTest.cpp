@@ -11,8 +11,8 @@
 #include <cmath>
 #include <optional>
 
-#include "dialogs/TAboutDialog.h"
-#include "dialogs/TOptionsDialog.h"
+#include "qt/dialogs/TAboutDialog.h"
+#include "qt/dialogs/TOptionsDialog.h"
 
 // Run once per scale factor and font resolution (QT_SCALE_FACTOR, QT_FONT_DPI): the dialogs
 // as a player's screen shows them, read pixel by pixel.

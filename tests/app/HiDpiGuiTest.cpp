@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 
 #include "app/FastTickCounter.h"
-#include "app/ProgramGlobals.h"
-#include "app/TGui.h"
+#include "qt/process/ProgramGlobals.h"
+#include "qt/window/TGui.h"
 #include "settings/CurrentPlayOptions.h"
 #include "support/TGuiProbe.h"
 

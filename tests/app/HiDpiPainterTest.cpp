@@ -4,7 +4,7 @@
 #include <QPixmap>
 #include <set>
 
-#include "app/FieldPainter.h"
+#include "qt/window/FieldPainter.h"
 #include "engine/AppPattern.h"
 #include "engine/SeededRandom.h"
 #include "settings/AppPlayOptions.h"

@@ -1,4 +1,4 @@
-#include "app/KeptSettings.h"
+#include "qt/process/KeptSettings.h"
 
 #include <gtest/gtest.h>
 

@@ -20,7 +20,7 @@
 #include <ostream>
 #include <utility>
 
-#include "dialogs/TOptionsDialog.h"
+#include "qt/dialogs/TOptionsDialog.h"
 #include "settings/AppPlayOptions.h"
 #include "settings/AppSystemOptions.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/GuiFixture.h"
-#include "dialogs/TOptionsDialog.h"
+#include "qt/dialogs/TOptionsDialog.h"
 
 // The main window started on a settings file the test writes first, with the options dialog
 // in place as the game has it.

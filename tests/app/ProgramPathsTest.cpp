@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "app/PathFacts.h"
-#include "app/ProgramPaths.h"
+#include "qt/desktop/PathFacts.h"
+#include "qt/desktop/ProgramPaths.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/ResultLines.h"
+#include "qt/window/ResultLines.h"
 
 TEST(SecondsText, UsesTheGeneralFormat) {
     EXPECT_EQ(SecondsText(1230, "."), "1.23");

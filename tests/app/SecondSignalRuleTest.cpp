@@ -2,7 +2,7 @@
 
 #include <csignal>
 
-#include "app/SecondSignalRule.h"
+#include "qt/process/SecondSignalRule.h"
 
 namespace {
 using Verdict = SecondSignalRule::Verdict;

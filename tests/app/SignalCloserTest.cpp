@@ -5,7 +5,7 @@
 #include <atomic>
 #include <csignal>
 
-#include "app/SignalCloser.h"
+#include "qt/process/SignalCloser.h"
 
 namespace {
 // Handles events until `done` holds; the deadline only guards against a hang.

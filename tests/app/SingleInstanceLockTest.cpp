@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "app/SingleInstanceLock.h"
+#include "qt/process/SingleInstanceLock.h"
 #include "settings/TempFolder.h"
 
 namespace {

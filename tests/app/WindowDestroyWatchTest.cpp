@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "app/WindowDestroyWatch.h"
+#include "qt/process/WindowDestroyWatch.h"
 
 namespace {
 xcb_destroy_notify_event_t DestroyNotice(WId window) {

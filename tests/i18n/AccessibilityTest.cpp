@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "app/GuiFixture.h"
-#include "app/PlayfieldView.h"
-#include "dialogs/TAboutDialog.h"
-#include "dialogs/TOptionsDialog.h"
+#include "qt/window/PlayfieldView.h"
+#include "qt/dialogs/TAboutDialog.h"
+#include "qt/dialogs/TOptionsDialog.h"
 #include "i18n/InstalledLanguage.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/GameTranslations.h"
-#include "app/TerminalText.h"
+#include "qt/desktop/GameTranslations.h"
+#include "qt/desktop/TerminalText.h"
 
 // The languages the build translates into, as CMake lists them.
 inline QStringList ShippedLanguages() {

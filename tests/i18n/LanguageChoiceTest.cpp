@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/GameTranslations.h"
-#include "app/HelpPage.h"
+#include "qt/desktop/GameTranslations.h"
+#include "qt/desktop/HelpPage.h"
 #include "i18n/InstalledLanguage.h"
 
 namespace {

@@ -10,10 +10,10 @@
 #include <QStyleOptionComboBox>
 #include <map>
 
-#include "dialogs/TAboutDialog.h"
-#include "dialogs/TOptionsDialog.h"
-#include "dialogs/TemplateScale.h"
-#include "dialogs/TitledGroupBox.h"
+#include "qt/dialogs/TAboutDialog.h"
+#include "qt/dialogs/TOptionsDialog.h"
+#include "qt/dialogs/TemplateScale.h"
+#include "qt/dialogs/TitledGroupBox.h"
 #include "i18n/InstalledLanguage.h"
 
 // Run at 96 and at 120 dots per inch (QT_FONT_DPI), in every shipped language: no text of the

@@ -8,10 +8,10 @@
 #include <optional>
 #include <string>
 
-#include "app/CommandLine.h"
-#include "app/KeptSettings.h"
-#include "app/SaveAtExit.h"
-#include "app/SingleInstanceLock.h"
+#include "qt/process/CommandLine.h"
+#include "qt/process/KeptSettings.h"
+#include "qt/process/SaveAtExit.h"
+#include "qt/process/SingleInstanceLock.h"
 #include "i18n/InstalledLanguage.h"
 #include "settings/TempFolder.h"
 #include "support/LeakCheckSwitch.h"

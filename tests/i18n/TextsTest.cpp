@@ -17,13 +17,13 @@
 #include <optional>
 
 #include "GameVersion.h"
-#include "app/CommandLine.h"
-#include "app/FieldPainter.h"
+#include "qt/process/CommandLine.h"
+#include "qt/window/FieldPainter.h"
 #include "app/GuiFixture.h"
-#include "app/PlatformStartGuard.h"
-#include "app/ResultsHeading.h"
-#include "dialogs/TAboutDialog.h"
-#include "dialogs/TOptionsDialog.h"
+#include "qt/process/PlatformStartGuard.h"
+#include "qt/desktop/ResultsHeading.h"
+#include "qt/dialogs/TAboutDialog.h"
+#include "qt/dialogs/TOptionsDialog.h"
 #include "i18n/InstalledLanguage.h"
 #include "settings/CurrentPlayOptions.h"
 

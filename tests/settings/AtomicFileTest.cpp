@@ -5,15 +5,18 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
 #include <functional>
 #include <future>
 #include <new>
+#include <thread>
 
 #include "settings/TempFolder.h"
 #include "settings/files/AtomicFile.h"
+#include "settings/files/posix/FileCalls.h"
 
 namespace {
 
@@ -125,6 +128,51 @@ TEST(AtomicFile, ReplacesTheWholeFileAndKeepsItsMode) {
     ASSERT_EQ(stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640U);
     EXPECT_EQ(folder.EntryCount(), 1U);
+}
+
+namespace {
+
+// Flushes nothing: a test of modes needs no more than the system's cache.
+class Unflushed final : public FileCalls {
+  public:
+    int Sync(int) override { return 0; }
+};
+
+}  // namespace
+
+TEST(AtomicFile, GivesANewFileTheUsualModeAndLeavesOtherThreadsFilesTheirs) {
+    TempFolder folder;
+    TempFolder elsewhere;
+    const mode_t mask = umask(022);
+    // Another thread keeps making files meanwhile; each must get what the umask gives.
+    std::atomic<bool> saving = true;
+    std::atomic<int> wrongModes = 0;
+    std::thread maker([&] {
+        const std::string path = elsewhere.File("made");
+        while (saving) {
+            const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            struct stat info {};
+            if (fd < 0 || fstat(fd, &info) != 0 || (info.st_mode & 07777) != 0644) {
+                ++wrongModes;
+            }
+            close(fd);
+            unlink(path.c_str());
+        }
+    });
+    const std::string path = folder.File("settings.ini");
+    Unflushed unflushed;
+    mode_t savedMode = 0644;
+    for (int save = 0; save < 1000 && wrongModes == 0 && savedMode == 0644; ++save) {
+        ReplaceFileAtomically(path, NewContents, unflushed);
+        struct stat info {};
+        savedMode = stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+        unlink(path.c_str());
+    }
+    saving = false;
+    maker.join();
+    umask(mask);
+    EXPECT_EQ(savedMode, 0644U);
+    EXPECT_EQ(wrongModes, 0);
 }
 
 TEST(AtomicFile, ClearsLeftoversOfASaveThatWasKilled) {

@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -10,6 +8,13 @@
 
 #include "settings/SettingsFile.h"
 #include "settings/TempFolder.h"
+
+// What needs the POSIX file code itself: its calls, links of anyone's, limits on memory.
+#ifndef _WIN32
+#include <sys/resource.h>
+
+#include "settings/files/posix/FileCalls.h"
+#endif
 
 namespace {
 StoredSettings Parsed(const std::string& text) {
@@ -204,6 +209,7 @@ bool HasDefaults(const StoredSettings& s, std::int32_t left) {
            s.RecordScore == 0 && s.Left == left;
 }
 
+#ifndef _WIN32
 // Throws where a call would run out of memory.
 class ThrowingCalls final : public FileCalls {
   public:
@@ -225,6 +231,7 @@ class ThrowingCalls final : public FileCalls {
   private:
     Where where_;
 };
+#endif
 
 // A file of `size` bytes that holds the prepared section at its end.
 void WriteLargeFile(const std::string& path, std::size_t size) {
@@ -286,13 +293,16 @@ TEST(SettingsFile, ReadsTheFallbackOnlyWhileTheUsersFileIsMissing) {
     // Once the first save has made the user's file, that is what counts.
     ASSERT_TRUE(SettingsFile::Write(mine, StoredSettings{}));
     EXPECT_TRUE(HasDefaults(SettingsFile::ReadOrFallback(mine, beside, 1, 2), 0));
+#ifndef _WIN32
     // So does anything else in its place: a link that leads nowhere is not "missing".
     std::filesystem::remove(mine);
     std::filesystem::create_symlink(folder.File("nowhere"), mine);
     EXPECT_TRUE(HasDefaults(SettingsFile::ReadOrFallback(mine, beside, 1, 2), 1));
+#endif
     EXPECT_EQ(TempFolder::Contents(beside), Prepared);
 }
 
+#ifndef _WIN32
 TEST(SettingsFile, KeepsEveryExceptionInsideLoadAndSave) {
     TempFolder folder;
     const std::string path = folder.File("settings.ini");
@@ -361,3 +371,4 @@ TEST(SettingsFileDeathTest, AHugeFileNeedsNoMemoryToSpeakOf) {
     EXPECT_EQ(std::filesystem::file_size(path), sizeBefore);
 #endif
 }
+#endif

@@ -1,18 +1,21 @@
 #pragma once
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 
-// A fresh folder for one test, removed with everything in it afterwards.
+// A fresh folder for one test, which only its owner may enter, removed with everything in it
+// afterwards.
 class TempFolder {
   public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "lumabels-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
+        std::minstd_rand pick(std::random_device{}());
+        do {
+            path_ = std::filesystem::temp_directory_path() / ("lumabels-" + std::to_string(pick()));
+        } while (!std::filesystem::create_directory(path_));
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
@@ -22,7 +25,11 @@ class TempFolder {
         std::filesystem::remove_all(path_, ignored);
     }
 
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
+    // Names and paths in UTF-8, on every system.
+    std::string File(const std::string& name) const {
+        const std::u8string path = (path_ / std::u8string(name.begin(), name.end())).u8string();
+        return {path.begin(), path.end()};
+    }
     const std::filesystem::path& Path() const { return path_; }
 
     static void Write(const std::string& path, const std::string& bytes) {

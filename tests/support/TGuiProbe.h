@@ -4,8 +4,8 @@
 #include <QMenu>
 #include <cstdint>
 
-#include "app/KeptSettings.h"
-#include "app/TGui.h"
+#include "qt/process/KeptSettings.h"
+#include "qt/window/TGui.h"
 #include "settings/AppSystemOptions.h"
 
 // Reads what the main window keeps to itself: the picture it shows, its popup menu, the Shift

@@ -1,28 +1,10 @@
 #pragma once
 
-#include <sys/types.h>
-
-#include <cstddef>
-#include <string>
-
-// The system calls a settings load or save goes through. Tests replace single calls with
-// failures to show that no failure, at any step, leaves a damaged file behind or escapes.
-class FileCalls {
-  public:
-    virtual ~FileCalls() = default;
-    // Opens a file for reading without waiting: a FIFO or a device never holds the game up.
-    virtual int OpenForReading(const std::string& path);
-    virtual ssize_t Read(int fd, void* data, std::size_t size);
-    // Creates and opens a new file from a template ending in "XXXXXX", which it fills in.
-    virtual int MakeTemporary(std::string& pathTemplate);
-    virtual int ChangeOwner(int fd, uid_t owner, gid_t group);
-    virtual int ChangeMode(int fd, mode_t mode);
-    virtual ssize_t Write(int fd, const void* data, std::size_t size);
-    virtual int Sync(int fd);
-    virtual int Close(int fd);
-    virtual int Rename(const std::string& from, const std::string& to);
-    virtual int Unlink(const std::string& path);
-};
+// The system calls a settings load or save goes through. Each system's file code defines them
+// (posix/FileCalls.h, windows/FileCalls.h), and its tests replace single calls with failures to
+// show that no failure, at any step, leaves a damaged file behind or escapes; the rest of the
+// game only hands them on.
+class FileCalls;
 
 // The real calls.
 FileCalls& SystemFileCalls();

@@ -1,9 +1,0 @@
-#include "app/NotePlayerOutput.h"
-
-#include "app/ProgramGlobals.h"
-
-void NotePlayerOutput::Play(NoteNumber note) {
-    if (NotePlayer) {
-        NotePlayer->Play(note);
-    }
-}

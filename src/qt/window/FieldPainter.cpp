@@ -1,0 +1,186 @@
+#include "qt/window/FieldPainter.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QLocale>
+#include <QPainter>
+
+#include "engine/AppPattern.h"
+#include "engine/RandomSource.h"
+#include "qt/desktop/ResultsHeading.h"
+#include "qt/window/CellHeightFont.h"
+#include "qt/window/ResultLines.h"
+#include "qt/window/ToQRect.h"
+#include "settings/AppPlayOptions.h"
+
+namespace {
+
+constexpr int TextCellHeight = 24;
+constexpr QRect FieldArea = ToQRect(FieldRect);
+constexpr int FieldWidth = FieldArea.width();
+constexpr int FieldHeight = FieldArea.height();
+
+const QColor SkyColor(0, 0, 128);
+const QColor CloudColor(255, 255, 255);
+const QColor TitleColor(240, 240, 240);
+const QColor OutlineColor(0, 0, 64);
+const QColor ResultsColor(255, 255, 255);
+
+// Top stripe first.
+const std::array<QColor, AppLumabel::StripeCount> BandColors{
+    QColor(255, 0, 0), QColor(255, 128, 0), QColor(255, 255, 0),
+    QColor(0, 255, 0), QColor(0, 128, 255), QColor(128, 128, 255),
+};
+
+// A cloud is three overlapping circles, 32 wide and 24 apart.
+constexpr int PuffCount = 3;
+constexpr int PuffSpacing = 24;
+constexpr int PuffWidth = 32;
+
+// The sprite stands 18 px above its lumabel's top, centred on the character's x.
+constexpr int CharacterOffsetX = 11;
+constexpr int CharacterOffsetY = 18;
+
+void DrawPuffs(QPainter& painter, const QRect& box) {
+    painter.setPen(QPen(CloudColor, 1));
+    painter.setBrush(CloudColor);
+    for (int k = 0; k < PuffCount; ++k) {
+        // With a 1 px pen the outline adds one pixel: a 31-wide box is 32 pixels wide.
+        painter.drawEllipse(
+            QRect(box.left() + PuffSpacing * k, box.top(), PuffWidth - 1, box.height() - 1));
+    }
+}
+
+// Text is placed by the top-left corner of its cell, as it is measured.
+void DrawTextAt(QPainter& painter, const QFontMetrics& metrics, int x, int y, const QString& text) {
+    painter.drawText(x, y + metrics.ascent(), text);
+}
+
+}  // namespace
+
+FieldPainter::FieldPainter(QImage& backBuffer, RandomSource& random)
+    : backBuffer_(backBuffer),
+      random_(random),
+      cloudSprite_(
+          QSize(AppPattern::CloudWidth, AppPattern::CloudHeight) * backBuffer.devicePixelRatio(),
+          QImage::Format_ARGB32_Premultiplied),
+      titleFont_(CellHeightFont(QStringLiteral("Arial"), TextCellHeight)),
+      resultsFont_(CellHeightFont(QApplication::font().family(), TextCellHeight)) {
+    cloudSprite_.setDevicePixelRatio(backBuffer.devicePixelRatio());
+    cloudSprite_.fill(Qt::transparent);
+    {
+        QPainter sprite(&cloudSprite_);
+        DrawPuffs(sprite, QRect(0, 0, AppPattern::CloudWidth, AppPattern::CloudHeight));
+    }
+    painter_.begin(&backBuffer_);
+}
+
+void FieldPainter::BeginFrame() {
+    // What an earlier screen set must not carry over.
+    painter_.setClipping(false);
+}
+
+void FieldPainter::DrawCloud(const QRect& box) {
+    if (box.size() == cloudSprite_.deviceIndependentSize().toSize()) {
+        painter_.drawImage(box.topLeft(), cloudSprite_);
+    } else {
+        DrawPuffs(painter_, box);
+    }
+}
+
+void FieldPainter::SetCharacterImages(const QPixmap& open, const QPixmap& closed) {
+    character_ = {open, closed};
+}
+
+void FieldPainter::DrawTitle(const QString& title) {
+    BeginFrame();
+    painter_.fillRect(FieldArea, SkyColor);
+    painter_.setFont(titleFont_);
+    painter_.setPen(TitleColor);
+    const QFontMetrics metrics(titleFont_);
+    const int width = metrics.horizontalAdvance(title);
+    const int height = metrics.height();
+    painter_.setClipRect(FieldArea);
+    DrawTextAt(painter_, metrics, (FieldWidth - width) / 2, (FieldHeight - height) / 2, title);
+}
+
+void FieldPainter::DrawPlayfield(const AppPattern& world) {
+    BeginFrame();
+    QPainter& painter = painter_;
+    painter.fillRect(FieldArea, SkyColor);
+
+    Rect cloud;
+    for (std::int32_t i = 0; i < world.GetCloudCount(); ++i) {
+        world.GetCloud(i, cloud);
+        DrawCloud(ToQRect(cloud));
+    }
+
+    const std::int32_t carrier = world.GetCurrentLumabel();
+    const std::int32_t characterX = world.GetCharacterX();
+    AppLumabel lumabel;
+    for (std::int32_t j = 0; j < world.GetLumabelCount(); ++j) {
+        world.GetLumabel(j, lumabel);
+        const QRect box = ToQRect(lumabel.Rect);
+        for (int k = 0; k < AppLumabel::StripeCount; ++k) {
+            painter.fillRect(QRect(box.left(), box.top() + AppLumabel::StripeHeight * k,
+                                   box.width(), AppLumabel::StripeHeight),
+                             BandColors[static_cast<std::size_t>(k)]);
+        }
+        if (j == carrier) {
+            const bool blink = random_.Next() % BlinkOneIn == 0;
+            painter.drawPixmap(characterX - CharacterOffsetX, box.top() - CharacterOffsetY,
+                               character_[blink ? 1 : 0]);
+        }
+    }
+}
+
+std::array<QString, 5> FieldPainter::ResultTexts(const AppPattern& world,
+                                                 const AppPlayOptions& options) {
+    const std::string decimalPoint = QLocale().decimalPoint().toStdString();
+    const std::string last =
+        QCoreApplication::translate("ResultLines", "Last : %1 pt. %2 sec.").toStdString();
+    const std::string record =
+        QCoreApplication::translate("ResultLines", "Record : %1 pt. %2 sec.").toStdString();
+    const auto lines =
+        ResultLines(std::string(), world.GetScore(), world.GetPlayTime(), world.GetRecordScore(),
+                    world.GetRecordTime(), decimalPoint, ResultWords{last, record});
+    std::array<QString, 5> texts;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        texts[i] = QString::fromStdString(lines[i]);
+    }
+    texts[0] = ResultsHeading::Shown(options.Message);
+    return texts;
+}
+
+QRect FieldPainter::DrawResults(const AppPattern& world, const AppPlayOptions& options) {
+    const std::array<QString, 5> texts = ResultTexts(world, options);
+    const QFontMetrics metrics(resultsFont_);
+    std::array<int, texts.size()> widths{};
+    int blockWidth = 0;
+    int blockHeight = 0;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        widths[i] = metrics.horizontalAdvance(texts[i]);
+        blockWidth = std::max(blockWidth, widths[i]);
+        blockHeight += metrics.height();
+    }
+    const QRect block((FieldWidth - blockWidth) / 2, (FieldHeight - blockHeight) / 2, blockWidth,
+                      blockHeight);
+
+    BeginFrame();
+    QPainter& painter = painter_;
+    painter.setFont(resultsFont_);
+    int y = block.top();
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const int x = (FieldWidth - widths[i]) / 2;
+        painter.setPen(OutlineColor);
+        DrawTextAt(painter, metrics, x - 1, y, texts[i]);
+        DrawTextAt(painter, metrics, x + 1, y, texts[i]);
+        DrawTextAt(painter, metrics, x, y - 1, texts[i]);
+        DrawTextAt(painter, metrics, x, y + 1, texts[i]);
+        painter.setPen(ResultsColor);
+        DrawTextAt(painter, metrics, x, y, texts[i]);
+        y += metrics.height();
+    }
+    return block;
+}
