@@ -4,20 +4,20 @@
 
 #include <algorithm>
 
-#include "app/HelpPage.h"
-#include "win32/desktop/WideText.h"
+#include "qt/desktop/HelpPage.h"
+#include "settings/files/windows/WideText.h"
 
 std::wstring HelpPageFor(const std::string& englishPage, const std::wstring& language) {
     // The shared rule speaks of '/' folders.
     std::string page = englishPage;
     std::replace(page.begin(), page.end(), '\\', '/');
-    page = LocalizedHelpPath(page, Narrow(language), [](const std::string& candidate) {
-        const DWORD attributes = GetFileAttributesW(Widen(candidate).c_str());
+    page = LocalizedHelpPath(page, Utf8FromWide(language), [](const std::string& candidate) {
+        const DWORD attributes = GetFileAttributesW(WideFromUtf8(candidate).c_str());
         return attributes != INVALID_FILE_ATTRIBUTES &&
                (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
     });
     std::replace(page.begin(), page.end(), '/', '\\');
-    return Widen(page);
+    return WideFromUtf8(page);
 }
 
 bool OpenDocument(HWND owner, const std::wstring& path) {

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "win32/desktop/WideText.h"
+#include "settings/files/windows/WideText.h"
 
 namespace {
 
@@ -83,7 +83,7 @@ PathFacts CurrentPathFacts() {
 }
 
 ProgramPaths ResolveProgramPaths(const PathFacts& facts) {
-    const std::string folder = Narrow(facts.ExecutableFolder);
+    const std::string folder = Utf8FromWide(facts.ExecutableFolder);
     ProgramPaths paths;
     paths.SoundDir = folder + "sound\\";
     paths.HelpPath = folder + "help\\index.html";
@@ -93,7 +93,7 @@ ProgramPaths ResolveProgramPaths(const PathFacts& facts) {
         return paths;
     }
     if (!facts.AppData.empty()) {
-        paths.SettingsPath = Narrow(facts.AppData) + "\\Lumabels\\settings.ini";
+        paths.SettingsPath = Utf8FromWide(facts.AppData) + "\\Lumabels\\settings.ini";
     }
     paths.SettingsFallbackPath = folder.empty() ? std::string() : beside;
     return paths;

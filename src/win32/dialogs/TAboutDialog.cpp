@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "GameVersion.h"
+#include "settings/files/windows/WideText.h"
 #include "win32/Resources.h"
 #include "win32/dialogs/DialogTexts.h"
 #include "win32/translations/GameStrings.h"
@@ -41,7 +43,7 @@ TAboutDialog::~TAboutDialog() = default;
 
 std::wstring TAboutDialog::Paragraph() {
     const std::wstring version =
-        GameStrings::Fill(GameStrings::Tr(Context, L"Version %1"), {LUMABELS_VERSION_TEXT});
+        GameStrings::Fill(GameStrings::Tr(Context, L"Version %1"), {WideFromUtf8(GameVersion)});
     return GameStrings::Fill(
         GameStrings::Tr(Context, L"%1 %2. %3"),
         {GameStrings::Tr(Context, L"Lumabels for Win32"), version,

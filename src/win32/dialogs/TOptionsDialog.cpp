@@ -4,8 +4,8 @@
 
 #include "settings/ArrangementPresets.h"
 #include "settings/IntegerText.h"
+#include "settings/files/windows/WideText.h"
 #include "win32/Resources.h"
-#include "win32/desktop/WideText.h"
 #include "win32/dialogs/DialogTexts.h"
 #include "win32/translations/GameStrings.h"
 #include "win32/translations/ResultsHeading.h"
@@ -18,11 +18,11 @@ constexpr int ModalOk = 1;
 constexpr int ModalCancel = 2;
 
 void SetNumber(HWND dialog, int id, std::int32_t value) {
-    SetControlText(dialog, id, Widen(IntegerToText(value)));
+    SetControlText(dialog, id, WideFromUtf8(IntegerToText(value)));
 }
 
 std::int32_t NumberOr(HWND dialog, int id, std::int32_t fallback) {
-    return ParseIntegerOr(Narrow(ControlText(dialog, id)), fallback);
+    return ParseIntegerOr(Utf8FromWide(ControlText(dialog, id)), fallback);
 }
 
 void SetChecked(HWND dialog, int id, bool checked) {
@@ -101,7 +101,7 @@ void TOptionsDialog::FillPresets() const {
     const HWND combo = GetDlgItem(hwnd_, IDC_GROUP1_COMBOBOX1);
     SendMessageW(combo, CB_RESETCONTENT, 0, 0);
     for (const ArrangementPreset& preset : ArrangementPresets) {
-        const std::wstring name = Widen(preset.Name);
+        const std::wstring name = WideFromUtf8(preset.Name);
         SendMessageW(
             combo, CB_ADDSTRING, 0,
             reinterpret_cast<LPARAM>(GameStrings::Tr(L"ArrangementPresets", name.c_str())));

@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "engine/TickCounter.h"
+#include "settings/files/windows/WideText.h"
 #include "win32/desktop/ProgramPaths.h"
-#include "win32/desktop/WideText.h"
 #include "win32/dialogs/TAboutDialog.h"
 #include "win32/dialogs/TOptionsDialog.h"
 #include "win32/process/ComApartment.h"
@@ -77,7 +77,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
         Gui = nullptr;
         gui.reset();
     } catch (const std::exception& error) {
-        ShowException(Widen(error.what()).c_str());
+        ShowException(WideFromUtf8(error.what()).c_str());
     } catch (...) {
         ShowException(L"");
     }

@@ -1,7 +1,7 @@
 #include "win32/translations/ResultsHeading.h"
 
 #include "settings/AppPlayOptions.h"
-#include "win32/desktop/WideText.h"
+#include "settings/files/windows/WideText.h"
 #include "win32/translations/GameStrings.h"
 
 namespace {
@@ -12,15 +12,15 @@ const std::string& DefaultHeading() {
 }
 
 std::wstring TranslatedDefault() {
-    return GameStrings::Tr(L"ResultsHeading", Widen(DefaultHeading()).c_str());
+    return GameStrings::Tr(L"ResultsHeading", WideFromUtf8(DefaultHeading()).c_str());
 }
 
 }  // namespace
 
 std::wstring ResultsHeading::Shown(const std::string& stored) {
-    return stored == DefaultHeading() ? TranslatedDefault() : Widen(stored);
+    return stored == DefaultHeading() ? TranslatedDefault() : WideFromUtf8(stored);
 }
 
 std::string ResultsHeading::Stored(const std::wstring& shown) {
-    return shown == TranslatedDefault() ? DefaultHeading() : Narrow(shown);
+    return shown == TranslatedDefault() ? DefaultHeading() : Utf8FromWide(shown);
 }

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "app/ResultLines.h"
 #include "engine/AppPattern.h"
 #include "engine/RandomSource.h"
+#include "qt/window/ResultLines.h"
 #include "settings/AppPlayOptions.h"
+#include "settings/files/windows/WideText.h"
 #include "win32/Resources.h"
-#include "win32/desktop/WideText.h"
 #include "win32/translations/GameStrings.h"
 #include "win32/translations/ResultsHeading.h"
 #include "win32/window/BackBuffer.h"
@@ -185,14 +185,16 @@ void FieldPainter::DrawOutlinedLine(const std::wstring& text, std::int32_t x,
 }
 
 Rect FieldPainter::DrawResults(const AppPattern& world, const AppPlayOptions& options) {
-    const std::string last = Narrow(GameStrings::Tr(L"ResultLines", L"Last : %1 pt. %2 sec."));
-    const std::string record = Narrow(GameStrings::Tr(L"ResultLines", L"Record : %1 pt. %2 sec."));
-    const auto lines =
-        ResultLines(std::string(), world.GetScore(), world.GetPlayTime(), world.GetRecordScore(),
-                    world.GetRecordTime(), Narrow(UserDecimalPoint()), ResultWords{last, record});
+    const std::string last =
+        Utf8FromWide(GameStrings::Tr(L"ResultLines", L"Last : %1 pt. %2 sec."));
+    const std::string record =
+        Utf8FromWide(GameStrings::Tr(L"ResultLines", L"Record : %1 pt. %2 sec."));
+    const auto lines = ResultLines(std::string(), world.GetScore(), world.GetPlayTime(),
+                                   world.GetRecordScore(), world.GetRecordTime(),
+                                   Utf8FromWide(UserDecimalPoint()), ResultWords{last, record});
     std::array<std::wstring, 5> texts;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        texts[i] = Widen(lines[i]);
+        texts[i] = WideFromUtf8(lines[i]);
     }
     texts[0] = ResultsHeading::Shown(options.Message);
 

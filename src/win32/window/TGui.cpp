@@ -12,10 +12,10 @@
 #include "engine/TickCounter.h"
 #include "settings/CurrentPlayOptions.h"
 #include "settings/SettingsFile.h"
+#include "settings/files/windows/WideText.h"
 #include "win32/Resources.h"
 #include "win32/desktop/HelpLauncher.h"
 #include "win32/desktop/MenuTexts.h"
-#include "win32/desktop/WideText.h"
 #include "win32/dialogs/TAboutDialog.h"
 #include "win32/dialogs/TOptionsDialog.h"
 #include "win32/process/ProgramGlobals.h"
@@ -124,7 +124,8 @@ LRESULT CALLBACK TGui::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     try {
         return self->HandleMessage(message, wParam, lParam);
     } catch (const std::exception& error) {
-        MessageBoxW(hwnd, Widen(error.what()).c_str(), TitleText.c_str(), MB_OK | MB_ICONERROR);
+        MessageBoxW(hwnd, WideFromUtf8(error.what()).c_str(), TitleText.c_str(),
+                    MB_OK | MB_ICONERROR);
     } catch (...) {
         MessageBoxW(hwnd, L"", TitleText.c_str(), MB_OK | MB_ICONERROR);
     }
