@@ -20,9 +20,14 @@ e2e_click_to_play "the Windows edition"
 
 recording=$E2E_WORK/notes.raw
 e2e_record "$recording"
-e2e_shot clouds
-read -r a b y _ <<<"$(e2e_find_lone_clouds "$E2E_SHOT" | head -n 1)" || true
-[[ -n ${y:-} ]] || e2e_fail "no cloud to click in the first frame"
+# Poll condition: a fresh shot shows a whole cloud alone on the sky; CLOUD is "A B Y ...".
+lone_cloud() {
+    e2e_shot clouds
+    CLOUD=$(e2e_find_lone_clouds "$E2E_SHOT" | head -n 1)
+    [[ -n $CLOUD ]]
+}
+e2e_wait_until 30 lone_cloud || e2e_fail "no cloud stood alone to be clicked"
+read -r a b y _ <<<"$CLOUD"
 e2e_move "$(((a + b) / 2))" "$y"
 e2e_focus
 e2e_key shift
