@@ -37,8 +37,12 @@ win_end() {
     if [[ -n ${WINEPREFIX:-} && -d $WINEPREFIX ]]; then
         wineserver -k >/dev/null 2>&1 || true
     fi
-    (exit "$status")
-    e2e_end
+    # e2e_end reads the test's status from $?; set -e must not end the trap on the way.
+    if ((status == 0)); then
+        e2e_end
+    else
+        (exit "$status") || e2e_end
+    fi
 }
 
 # win_active_window -> the id of the window the window manager says is active, in decimal.
