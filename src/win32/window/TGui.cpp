@@ -474,7 +474,9 @@ void TGui::SaveNewRecord() {
 void TGui::Paint() {
     PAINTSTRUCT paint{};
     const HDC dc = BeginPaint(hwnd_, &paint);
-    BackBuffer->CopyTo(dc, FieldRect);
+    if (BackBuffer != nullptr) {  // nothing to show while the window is still being made
+        BackBuffer->CopyTo(dc, FieldRect);
+    }
     EndPaint(hwnd_, &paint);
 }
 
