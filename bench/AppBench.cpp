@@ -10,18 +10,19 @@
 #include <thread>
 #include <vector>
 
-#include "qt/window/FieldPainter.h"
-#include "qt/LumabelsApplication.h"
-#include "qt/window/PlayfieldView.h"
-#include "qt/process/ProgramGlobals.h"
-#include "qt/window/TGui.h"
 #include "engine/AppPattern.h"
 #include "engine/NoteOutput.h"
 #include "engine/SeededRandom.h"
 #include "engine/TickCounter.h"
+#include "qt/LumabelsApplication.h"
+#include "qt/process/ProgramGlobals.h"
+#include "qt/window/FieldPainter.h"
+#include "qt/window/PlayfieldView.h"
+#include "qt/window/TGui.h"
 #include "settings/CurrentPlayOptions.h"
 #include "support/AppPatternProbe.h"
 #include "support/ManualTickCounter.h"
+#include "support/TGuiProbe.h"
 
 namespace {
 
@@ -133,15 +134,15 @@ static void BM_WholeTick(benchmark::State& state) {
         state.SkipWithError("the window was never exposed");
         return;
     }
-    gui.SetState(TGui::stPlaying);
+    TGuiProbe::SetState(gui, TGui::stPlaying);
     AppLumabel band;
     World->GetLumabel(0, band);
     band.SpeedY = 0;
     AppPatternProbe::SetLumabel(*World, 0, band);
     for (auto _ : state) {
-        gui.Tick();
+        TGuiProbe::Tick(gui);
     }
-    if (gui.GetState() != TGui::stPlaying) {
+    if (TGuiProbe::State(gui) != TGui::stPlaying) {
         state.SkipWithError("the game ended");
     }
 }
@@ -207,7 +208,7 @@ BENCHMARK(BM_Present)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // A game in play that never ends: the band is held still.
 static void PlayForever(TGui& gui) {
-    gui.SetState(TGui::stPlaying);
+    TGuiProbe::SetState(gui, TGui::stPlaying);
     AppLumabel band;
     World->GetLumabel(0, band);
     band.SpeedY = 0;

@@ -7,6 +7,13 @@ string(REGEX MATCHALL "<source>[^<]*</source>[ \t\r\n]*<translation[^>]*(/>|></t
        bad_entries "${ts}")
 string(REGEX MATCHALL "<source>" sources "${ts}")
 string(REGEX MATCHALL "<translation>[^<]+</translation>" finished "${ts}")
+# A count's text has one form per plural form of the language, each of which must be written.
+string(REGEX MATCHALL "<translation>([ \t\r\n]*<numerusform>[^<]+</numerusform>)+[ \t\r\n]*</translation>"
+       finished_plurals "${ts}")
+string(REGEX MATCHALL "<source>[^<]*</source>[ \t\r\n]*<translation type=\"[^\"]*\">[ \t\r\n]*<numerusform"
+       bad_plurals "${ts}")
+list(APPEND bad_entries ${bad_plurals})
+list(APPEND finished ${finished_plurals})
 list(LENGTH sources source_count)
 list(LENGTH finished finished_count)
 set(bad)

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Serene</source>
-        <translation>Gelassen</translation>
+        <translation>Heiter</translation>
     </message>
     <message>
         <source>Cloudy</source>
@@ -37,9 +37,10 @@ new band. Shift clicks at the mouse pointer; F2 starts a new game, F5 opens the
 options, F1 the help page.
 </source>
         <translation>Lumabels, ein kleines Arcade-Spiel: Ein Mädchen im weißen Kleid reitet auf sechsfarbigen
-Bändern über den Nachthimmel. Klicken Sie auf ein Band, das ihres überlappt, damit sie
-hinüberspringt, oder auf eine Wolke, um ein neues Band zu rufen. Umschalt klickt an der
-Mauszeigerposition; F2 startet ein neues Spiel, F5 öffnet die Optionen, F1 die Hilfe.
+Bändern über den Nachthimmel. Klicken Sie auf ein Band, das sich mit ihrem überschneidet,
+damit sie hinüberspringt, oder auf eine Wolke, um ein neues Band herbeizurufen. Die
+Umschalttaste klickt an der Stelle des Mauszeigers; F2 startet ein neues Spiel, F5 öffnet
+die Optionen, F1 die Hilfe.
 </translation>
     </message>
     <message>
@@ -72,9 +73,13 @@ or, for a portable copy (sound/ or help/ beside the program), in settings.ini
 beside the program when this user may write there.
 </source>
         <translation>Die Einstellungen liegen in $XDG_CONFIG_HOME/lumabels/settings.ini (~/.config/lumabels/),
-oder, bei einer tragbaren Kopie (sound/ oder help/ neben dem Programm), in settings.ini
+bei einer portablen Kopie (sound/ oder help/ neben dem Programm) aber in settings.ini
 neben dem Programm, wenn dieser Benutzer dort schreiben darf.
 </translation>
+    </message>
+    <message>
+        <source>lumabels: unknown argument: %1</source>
+        <translation>lumabels: unbekanntes Argument: %1</translation>
     </message>
 </context>
 <context>
@@ -105,13 +110,19 @@ neben dem Programm, wenn dieser Benutzer dort schreiben darf.
 </context>
 <context>
     <name>ResultLines</name>
-    <message>
-        <source>Last : %1 pt. %2 sec.</source>
-        <translation>Letztes Spiel: %1 Pkt. %2 Sek.</translation>
+    <message numerus="yes">
+        <source>Last : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>Letztes Spiel: %n Punkt, %1 Sek.</numerusform>
+            <numerusform>Letztes Spiel: %n Punkte, %1 Sek.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Record : %1 pt. %2 sec.</source>
-        <translation>Rekord: %1 Pkt. %2 Sek.</translation>
+    <message numerus="yes">
+        <source>Record : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>Rekord: %n Punkt, %1 Sek.</numerusform>
+            <numerusform>Rekord: %n Punkte, %1 Sek.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -246,19 +257,19 @@ Während des Spiels wirkt [Umschalt] wie ein Klick mit der linken Maustaste.</tr
     </message>
     <message>
         <source>Title screen. Space, Enter or a click starts a game.</source>
-        <translation>Titelbild. Leertaste, Eingabetaste oder ein Klick startet ein Spiel.</translation>
+        <translation>Titelbildschirm. Leertaste, Eingabetaste oder ein Klick startet ein Spiel.</translation>
     </message>
     <message>
         <source>Playing, score %1</source>
-        <translation>Im Spiel, %1 Punkte</translation>
+        <translation>Im Spiel, Punktestand %1</translation>
     </message>
     <message>
         <source>Click a band that overlaps hers, or a cloud. Shift clicks at the pointer.</source>
-        <translation>Klicken Sie auf ein Band, das ihres überlappt, oder auf eine Wolke. Umschalt klickt am Mauszeiger.</translation>
+        <translation>Klicken Sie auf ein Band, das sich mit ihrem überschneidet, oder auf eine Wolke. Die Umschalttaste klickt an der Stelle des Mauszeigers.</translation>
     </message>
     <message>
         <source>Results screen. Space or Enter starts a new game.</source>
-        <translation>Ergebnisse. Leertaste oder Eingabetaste startet ein neues Spiel.</translation>
+        <translation>Ergebnisbildschirm. Leertaste oder Eingabetaste startet ein neues Spiel.</translation>
     </message>
     <message>
         <source>Lumabels: another program destroyed the game&apos;s window; closing</source>

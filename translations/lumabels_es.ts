@@ -76,6 +76,10 @@ o, en una copia portátil (sound/ o help/ junto al programa), en settings.ini ju
 programa si este usuario puede escribir allí.
 </translation>
     </message>
+    <message>
+        <source>lumabels: unknown argument: %1</source>
+        <translation>lumabels: argumento desconocido: %1</translation>
+    </message>
 </context>
 <context>
     <name>KeptSettings</name>
@@ -105,13 +109,19 @@ programa si este usuario puede escribir allí.
 </context>
 <context>
     <name>ResultLines</name>
-    <message>
-        <source>Last : %1 pt. %2 sec.</source>
-        <translation>Última partida: %1 pts. %2 s</translation>
+    <message numerus="yes">
+        <source>Last : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>Última partida: %n pto., %1 s</numerusform>
+            <numerusform>Última partida: %n ptos., %1 s</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Record : %1 pt. %2 sec.</source>
-        <translation>Récord: %1 pts. %2 s</translation>
+    <message numerus="yes">
+        <source>Record : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>Récord: %n pto., %1 s</numerusform>
+            <numerusform>Récord: %n ptos., %1 s</numerusform>
+        </translation>
     </message>
 </context>
 <context>

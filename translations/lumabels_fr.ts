@@ -76,6 +76,10 @@ ou, pour une copie portable (sound/ ou help/ à côté du programme), dans setti
 à côté du programme si cet utilisateur peut y écrire.
 </translation>
     </message>
+    <message>
+        <source>lumabels: unknown argument: %1</source>
+        <translation>lumabels&#xa0;: argument inconnu&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>KeptSettings</name>
@@ -105,13 +109,19 @@ ou, pour une copie portable (sound/ ou help/ à côté du programme), dans setti
 </context>
 <context>
     <name>ResultLines</name>
-    <message>
-        <source>Last : %1 pt. %2 sec.</source>
-        <translation>Dernière partie&#xa0;: %1&#xa0;pt %2&#xa0;s</translation>
+    <message numerus="yes">
+        <source>Last : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>Dernière partie&#xa0;: %n&#xa0;pt, %1&#xa0;s</numerusform>
+            <numerusform>Dernière partie&#xa0;: %n&#xa0;pts, %1&#xa0;s</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Record : %1 pt. %2 sec.</source>
-        <translation>Record&#xa0;: %1&#xa0;pt %2&#xa0;s</translation>
+    <message numerus="yes">
+        <source>Record : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>Record&#xa0;: %n&#xa0;pt, %1&#xa0;s</numerusform>
+            <numerusform>Record&#xa0;: %n&#xa0;pts, %1&#xa0;s</numerusform>
+        </translation>
     </message>
 </context>
 <context>

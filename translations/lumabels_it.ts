@@ -77,6 +77,10 @@ oppure, per una copia portatile (sound/ o help/ accanto al programma), in settin
 accanto al programma se questo utente può scriverci.
 </translation>
     </message>
+    <message>
+        <source>lumabels: unknown argument: %1</source>
+        <translation>lumabels: argomento sconosciuto: %1</translation>
+    </message>
 </context>
 <context>
     <name>KeptSettings</name>
@@ -106,13 +110,19 @@ accanto al programma se questo utente può scriverci.
 </context>
 <context>
     <name>ResultLines</name>
-    <message>
-        <source>Last : %1 pt. %2 sec.</source>
-        <translation>Ultima partita: %1 pt. %2 s</translation>
+    <message numerus="yes">
+        <source>Last : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>Ultima partita: %n punto, %1 s</numerusform>
+            <numerusform>Ultima partita: %n punti, %1 s</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Record : %1 pt. %2 sec.</source>
-        <translation>Record: %1 pt. %2 s</translation>
+    <message numerus="yes">
+        <source>Record : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>Record: %n punto, %1 s</numerusform>
+            <numerusform>Record: %n punti, %1 s</numerusform>
+        </translation>
     </message>
 </context>
 <context>

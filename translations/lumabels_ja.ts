@@ -5,7 +5,7 @@
     <name>ArrangementPresets</name>
     <message>
         <source>(None)</source>
-        <translation>(なし)</translation>
+        <translation>（なし）</translation>
     </message>
     <message>
         <source>Default</source>
@@ -28,7 +28,7 @@
     <name>CommandLine</name>
     <message>
         <source>Usage: lumabels [--help | --version] [Qt options such as -platform NAME, -style NAME]</source>
-        <translation>使い方: lumabels [--help | --version] [-platform 名前、-style 名前 などの Qt オプション]</translation>
+        <translation>使い方：lumabels [--help | --version] [-platform 名前、-style 名前 などの Qt オプション]</translation>
     </message>
     <message>
         <source>Lumabels, a small arcade game: a girl in a white dress rides six-colour bands across
@@ -39,7 +39,7 @@ options, F1 the help page.
         <translation>Lumabels は小さなアーケードゲームです。白いドレスの女の子が六色の帯に乗って
 夜空を渡ります。彼女の帯に重なる帯をクリックすると飛び移り、雲をクリックすると
 新しい帯を呼べます。Shift はマウスポインターの位置でクリックします。
-F2 で新しいゲーム、F5 でオプション、F1 でヘルプページを開きます。
+F2 で新しいゲームを始め、F5 でオプションを、F1 でヘルプページを開きます。
 </translation>
     </message>
     <message>
@@ -54,7 +54,7 @@ F2 で新しいゲーム、F5 でオプション、F1 でヘルプページを�
         <source>The options every Qt program takes are understood too, for example -platform xcb,
 -style fusion, -reverse or -display :1.
 </source>
-        <translation>Qt プログラム共通のオプションも使えます。例: -platform xcb、-style fusion、
+        <translation>Qt プログラム共通のオプションも使えます。例：-platform xcb、-style fusion、
 -reverse、-display :1
 </translation>
     </message>
@@ -62,7 +62,7 @@ F2 で新しいゲーム、F5 でオプション、F1 でヘルプページを�
         <source>Exit status: 0 when the game ends, 1 when another copy is already running (this one
 does nothing), 2 for an unknown option, 3 when no display could be opened.
 </source>
-        <translation>終了コード: 0 はゲームの終了、1 は別のコピーが実行中 (このコピーは何もしません)、
+        <translation>終了コード：0 はゲームの終了、1 は別のコピーが実行中（このコピーは何もしません）、
 2 は不明なオプション、3 はディスプレイを開けなかったことを表します。
 </translation>
     </message>
@@ -71,21 +71,25 @@ does nothing), 2 for an unknown option, 3 when no display could be opened.
 or, for a portable copy (sound/ or help/ beside the program), in settings.ini
 beside the program when this user may write there.
 </source>
-        <translation>設定は $XDG_CONFIG_HOME/lumabels/settings.ini (~/.config/lumabels/) に保存されます。
-ポータブル版 (プログラムと同じ場所に sound/ または help/ がある) では、このユーザーが
+        <translation>設定は $XDG_CONFIG_HOME/lumabels/settings.ini（~/.config/lumabels/）に保存されます。
+ポータブル版（プログラムと同じ場所に sound/ または help/ がある）では、このユーザーが
 書き込めるときはプログラムと同じ場所の settings.ini に保存されます。
 </translation>
+    </message>
+    <message>
+        <source>lumabels: unknown argument: %1</source>
+        <translation>lumabels: 不明な引数: %1</translation>
     </message>
 </context>
 <context>
     <name>KeptSettings</name>
     <message>
         <source>lumabels: the settings were not saved: %1</source>
-        <translation>lumabels: 設定を保存できませんでした: %1</translation>
+        <translation>lumabels: 設定を保存できませんでした：%1</translation>
     </message>
     <message>
         <source>lumabels: the settings were not saved in %1: %2</source>
-        <translation>lumabels: 設定を %1 に保存できませんでした: %2</translation>
+        <translation>lumabels: 設定を %1 に保存できませんでした：%2</translation>
     </message>
 </context>
 <context>
@@ -96,22 +100,26 @@ beside the program when this user may write there.
     </message>
     <message>
         <source>lumabels: cannot start: no X display (%1) and no Wayland display (%2) could be opened</source>
-        <translation>lumabels: 起動できません: X ディスプレイ (%1) も Wayland ディスプレイ (%2) も開けませんでした</translation>
+        <translation>lumabels: 起動できません：X ディスプレイ（%1）も Wayland ディスプレイ（%2）も開けませんでした</translation>
     </message>
     <message>
         <source>lumabels: cannot start: no X display (%1) and no Wayland display (%2) could be opened with the platform QT_QPA_PLATFORM=%3</source>
-        <translation>lumabels: 起動できません: プラットフォーム QT_QPA_PLATFORM=%3 では X ディスプレイ (%1) も Wayland ディスプレイ (%2) も開けませんでした</translation>
+        <translation>lumabels: 起動できません：プラットフォーム QT_QPA_PLATFORM=%3 では X ディスプレイ（%1）も Wayland ディスプレイ（%2）も開けませんでした</translation>
     </message>
 </context>
 <context>
     <name>ResultLines</name>
-    <message>
-        <source>Last : %1 pt. %2 sec.</source>
-        <translation>今回 : %1 点 %2 秒</translation>
+    <message numerus="yes">
+        <source>Last : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>今回：%n点　%1秒</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Record : %1 pt. %2 sec.</source>
-        <translation>最高記録 : %1 点 %2 秒</translation>
+    <message numerus="yes">
+        <source>Record : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>最高記録：%n点　%1秒</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -125,11 +133,11 @@ beside the program when this user may write there.
     <name>SaveAtExit</name>
     <message>
         <source>Lumabels: ending without its window (the display is lost); the settings are saved in %1</source>
-        <translation>Lumabels: ウィンドウなしで終了します (ディスプレイとの接続が失われました)。設定は %1 に保存しました</translation>
+        <translation>Lumabels: ウィンドウなしで終了します（ディスプレイとの接続が失われました）。設定は %1 に保存しました。</translation>
     </message>
     <message>
         <source>Lumabels: ending without its window (the display is lost); the settings could not be saved in %1</source>
-        <translation>Lumabels: ウィンドウなしで終了します (ディスプレイとの接続が失われました)。設定を %1 に保存できませんでした</translation>
+        <translation>Lumabels: ウィンドウなしで終了します（ディスプレイとの接続が失われました）。設定を %1 に保存できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -144,7 +152,7 @@ beside the program when this user may write there.
     </message>
     <message>
         <source>lumabels: cannot take the single-instance lock %1: %2</source>
-        <translation>lumabels: 多重起動を防ぐロック %1 を取得できません: %2</translation>
+        <translation>lumabels: 多重起動を防ぐロック %1 を取得できません：%2</translation>
     </message>
     <message>
         <source>it is a symbolic link, not a folder of this user&apos;s</source>
@@ -230,7 +238,7 @@ beside the program when this user may write there.
 Sure?</source>
         <translation>HTML ヘルプを開きます。
 
-よろしいですか?</translation>
+よろしいですか？</translation>
     </message>
     <message>
         <source>Tips</source>
@@ -250,7 +258,7 @@ Sure?</source>
     </message>
     <message>
         <source>Playing, score %1</source>
-        <translation>プレイ中、得点 %1</translation>
+        <translation>プレイ中、得点：%1</translation>
     </message>
     <message>
         <source>Click a band that overlaps hers, or a cloud. Shift clicks at the pointer.</source>
@@ -262,7 +270,7 @@ Sure?</source>
     </message>
     <message>
         <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
-        <translation>Lumabels: 別のプログラムがゲームのウィンドウを破棄しました。終了します</translation>
+        <translation>Lumabels: 別のプログラムがゲームのウィンドウを破棄しました。終了します。</translation>
     </message>
 </context>
 <context>

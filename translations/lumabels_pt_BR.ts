@@ -5,7 +5,7 @@
     <name>ArrangementPresets</name>
     <message>
         <source>(None)</source>
-        <translation>(Nenhum)</translation>
+        <translation>(Nenhuma)</translation>
     </message>
     <message>
         <source>Default</source>
@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>Serene</source>
-        <translation>Sereno</translation>
+        <translation>Serena</translation>
     </message>
     <message>
         <source>Cloudy</source>
-        <translation>Nublado</translation>
+        <translation>Nublada</translation>
     </message>
     <message>
         <source>Moderato</source>
@@ -76,6 +76,10 @@ ou, em uma cópia portátil (sound/ ou help/ ao lado do programa), em settings.i
 do programa quando este usuário pode gravar lá.
 </translation>
     </message>
+    <message>
+        <source>lumabels: unknown argument: %1</source>
+        <translation>lumabels: argumento desconhecido: %1</translation>
+    </message>
 </context>
 <context>
     <name>KeptSettings</name>
@@ -105,13 +109,19 @@ do programa quando este usuário pode gravar lá.
 </context>
 <context>
     <name>ResultLines</name>
-    <message>
-        <source>Last : %1 pt. %2 sec.</source>
-        <translation>Último jogo: %1 pts. %2 s</translation>
+    <message numerus="yes">
+        <source>Last : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>Último jogo: %n ponto, %1 s</numerusform>
+            <numerusform>Último jogo: %n pontos, %1 s</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Record : %1 pt. %2 sec.</source>
-        <translation>Recorde: %1 pts. %2 s</translation>
+    <message numerus="yes">
+        <source>Record : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>Recorde: %n ponto, %1 s</numerusform>
+            <numerusform>Recorde: %n pontos, %1 s</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -218,7 +228,7 @@ do programa quando este usuário pode gravar lá.
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>S&amp;obre</translation>
+        <translation>&amp;Sobre</translation>
     </message>
     <message>
         <source>Help</source>
@@ -305,7 +315,7 @@ Durante o jogo, [Shift] funciona como um clique com o botão esquerdo do mouse.<
     </message>
     <message>
         <source>&amp;Arrange :</source>
-        <translation>&amp;Arranjo:</translation>
+        <translation>&amp;Disposição:</translation>
     </message>
     <message>
         <source>Play S&amp;ound</source>
@@ -329,7 +339,7 @@ Durante o jogo, [Shift] funciona como um clique com o botão esquerdo do mouse.<
     </message>
     <message>
         <source>Stay on &amp;Top</source>
-        <translation>Sempre no &amp;topo</translation>
+        <translation>Sempre na &amp;frente</translation>
     </message>
 </context>
 </TS>

@@ -76,6 +76,10 @@ beside the program when this user may write there.
 с программой, если этот пользователь может туда писать.
 </translation>
     </message>
+    <message>
+        <source>lumabels: unknown argument: %1</source>
+        <translation>lumabels: неизвестный аргумент: %1</translation>
+    </message>
 </context>
 <context>
     <name>KeptSettings</name>
@@ -105,13 +109,21 @@ beside the program when this user may write there.
 </context>
 <context>
     <name>ResultLines</name>
-    <message>
-        <source>Last : %1 pt. %2 sec.</source>
-        <translation>Последняя игра: %1 очк. %2 с</translation>
+    <message numerus="yes">
+        <source>Last : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>Последняя игра: %n очко, %1 с</numerusform>
+            <numerusform>Последняя игра: %n очка, %1 с</numerusform>
+            <numerusform>Последняя игра: %n очков, %1 с</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Record : %1 pt. %2 sec.</source>
-        <translation>Рекорд: %1 очк. %2 с</translation>
+    <message numerus="yes">
+        <source>Record : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>Рекорд: %n очко, %1 с</numerusform>
+            <numerusform>Рекорд: %n очка, %1 с</numerusform>
+            <numerusform>Рекорд: %n очков, %1 с</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -246,7 +258,7 @@ Sure?</source>
     </message>
     <message>
         <source>Title screen. Space, Enter or a click starts a game.</source>
-        <translation>Заставка. Пробел, Enter или щелчок начинают игру.</translation>
+        <translation>Титульный экран. Пробел, Enter или щелчок начинают игру.</translation>
     </message>
     <message>
         <source>Playing, score %1</source>
@@ -258,7 +270,7 @@ Sure?</source>
     </message>
     <message>
         <source>Results screen. Space or Enter starts a new game.</source>
-        <translation>Результаты. Пробел или Enter начинают новую игру.</translation>
+        <translation>Экран результатов. Пробел или Enter начинают новую игру.</translation>
     </message>
     <message>
         <source>Lumabels: another program destroyed the game&apos;s window; closing</source>

@@ -5,7 +5,7 @@
     <name>ArrangementPresets</name>
     <message>
         <source>(None)</source>
-        <translation>(无)</translation>
+        <translation>（无）</translation>
     </message>
     <message>
         <source>Default</source>
@@ -28,7 +28,7 @@
     <name>CommandLine</name>
     <message>
         <source>Usage: lumabels [--help | --version] [Qt options such as -platform NAME, -style NAME]</source>
-        <translation>用法: lumabels [--help | --version] [Qt 选项，如 -platform 名称、-style 名称]</translation>
+        <translation>用法：lumabels [--help | --version] [Qt 选项，如 -platform 名称、-style 名称]</translation>
     </message>
     <message>
         <source>Lumabels, a small arcade game: a girl in a white dress rides six-colour bands across
@@ -70,20 +70,24 @@ does nothing), 2 for an unknown option, 3 when no display could be opened.
 or, for a portable copy (sound/ or help/ beside the program), in settings.ini
 beside the program when this user may write there.
 </source>
-        <translation>设置保存在 $XDG_CONFIG_HOME/lumabels/settings.ini (~/.config/lumabels/) 中；
+        <translation>设置保存在 $XDG_CONFIG_HOME/lumabels/settings.ini（~/.config/lumabels/）中；
 便携版（程序旁有 sound/ 或 help/）在当前用户可写入时，保存在程序旁的 settings.ini 中。
 </translation>
+    </message>
+    <message>
+        <source>lumabels: unknown argument: %1</source>
+        <translation>lumabels: 无法识别的参数: %1</translation>
     </message>
 </context>
 <context>
     <name>KeptSettings</name>
     <message>
         <source>lumabels: the settings were not saved: %1</source>
-        <translation>lumabels: 设置未能保存: %1</translation>
+        <translation>lumabels: 设置未能保存：%1</translation>
     </message>
     <message>
         <source>lumabels: the settings were not saved in %1: %2</source>
-        <translation>lumabels: 设置未能保存到 %1: %2</translation>
+        <translation>lumabels: 设置未能保存到 %1：%2</translation>
     </message>
 </context>
 <context>
@@ -94,22 +98,26 @@ beside the program when this user may write there.
     </message>
     <message>
         <source>lumabels: cannot start: no X display (%1) and no Wayland display (%2) could be opened</source>
-        <translation>lumabels: 无法启动: 既无法打开 X 显示 (%1)，也无法打开 Wayland 显示 (%2)</translation>
+        <translation>lumabels: 无法启动：既无法打开 X 显示（%1），也无法打开 Wayland 显示（%2）</translation>
     </message>
     <message>
         <source>lumabels: cannot start: no X display (%1) and no Wayland display (%2) could be opened with the platform QT_QPA_PLATFORM=%3</source>
-        <translation>lumabels: 无法启动: 使用平台 QT_QPA_PLATFORM=%3 时，既无法打开 X 显示 (%1)，也无法打开 Wayland 显示 (%2)</translation>
+        <translation>lumabels: 无法启动：使用平台 QT_QPA_PLATFORM=%3 时，既无法打开 X 显示（%1），也无法打开 Wayland 显示（%2）</translation>
     </message>
 </context>
 <context>
     <name>ResultLines</name>
-    <message>
-        <source>Last : %1 pt. %2 sec.</source>
-        <translation>本局：%1 分 %2 秒</translation>
+    <message numerus="yes">
+        <source>Last : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>本局：得分 %n，用时 %1 秒</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Record : %1 pt. %2 sec.</source>
-        <translation>纪录：%1 分 %2 秒</translation>
+    <message numerus="yes">
+        <source>Record : %n pt. %1 sec.</source>
+        <translation>
+            <numerusform>纪录：得分 %n，用时 %1 秒</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -142,7 +150,7 @@ beside the program when this user may write there.
     </message>
     <message>
         <source>lumabels: cannot take the single-instance lock %1: %2</source>
-        <translation>lumabels: 无法获取防止重复启动的锁 %1: %2</translation>
+        <translation>lumabels: 无法获取防止重复启动的锁 %1：%2</translation>
     </message>
     <message>
         <source>it is a symbolic link, not a folder of this user&apos;s</source>
@@ -173,7 +181,7 @@ beside the program when this user may write there.
     </message>
     <message>
         <source>Lumabels for Win32</source>
-        <translation>Lumabels Win32 版</translation>
+        <translation>适用于 Win32 的 Lumabels</translation>
     </message>
     <message>
         <source>Copyright (c) 2026 the Lumabels developers. Free software under the MIT License.</source>
@@ -185,7 +193,7 @@ beside the program when this user may write there.
     </message>
     <message>
         <source>%1 %2. %3</source>
-        <translation>%1 %2。%3</translation>
+        <translation>%1，%2。%3</translation>
     </message>
 </context>
 <context>
@@ -228,7 +236,7 @@ beside the program when this user may write there.
 Sure?</source>
         <translation>即将打开 HTML 帮助文件。
 
-确定吗？</translation>
+是否继续？</translation>
     </message>
     <message>
         <source>Tips</source>

@@ -36,22 +36,27 @@ void CloseTheGame() {
     }
 }
 
+// The forms' program-wide pointers, cleared before the main window goes, or once it has gone
+// with an exception, so that nothing finds a form that is no more.
+void ForgetTheForms() {
+    AboutDialog = nullptr;
+    OptionsDialog = nullptr;
+    Gui = nullptr;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     // Chosen before anything is said, so the usage and error lines speak the player's language.
     const std::unique_ptr<GameTranslations> translations = PlayerTranslations();
     UseTerminalTranslations(translations.get());
-    switch (ParseCommandLine(argc, argv)) {
+    switch (OwnOption(argc, argv)) {
         case CommandLineAction::Help:
             std::fputs(HelpText().c_str(), stdout);
             return 0;
         case CommandLineAction::Version:
             std::fputs(VersionText().c_str(), stdout);
             return 0;
-        case CommandLineAction::Misuse:
-            std::fputs(UsageLine().c_str(), stderr);
-            return 2;
         case CommandLineAction::Run:
             break;
     }
@@ -73,30 +78,31 @@ int main(int argc, char** argv) {
         const PlatformStartGuard guard;
         app = std::make_unique<LumabelsApplication>(argc, argv);
     }
+    // Qt has taken its own options out of argv; whatever is left the game does not know.
+    if (argc > 1) {
+        std::fputs(NotUnderstoodText(argv[1]).c_str(), stderr);
+        return 2;
+    }
     translations->Install();
     closer.emplace(&CloseTheGame);
     int exitCode = 0;
     try {
         auto gui = std::make_unique<TGui>(SystemTickCounter());
         Gui = gui.get();
-        // Owned by the main window's window, so a window manager keeps them in front of it
-        // (Stay on Top included) and centres them over it.
-        auto options = std::make_unique<TOptionsDialog>(gui.get());
-        OptionsDialog = options.get();
-        auto about = std::make_unique<TAboutDialog>(gui.get());
-        AboutDialog = about.get();
+        // The main window is the dialogs' one owner, as their Qt parent: a window manager keeps
+        // them in front of it (Stay on Top included) and centres them over it, and they go
+        // with it, after its own destructor has saved the settings.
+        OptionsDialog = new TOptionsDialog(gui.get());
+        AboutDialog = new TAboutDialog(gui.get());
         gui->show();
         exitCode = LumabelsApplication::exec();
-        // The forms go in the reverse order of their making.
-        AboutDialog = nullptr;
-        about.reset();
-        OptionsDialog = nullptr;
-        options.reset();
-        Gui = nullptr;
+        ForgetTheForms();
         gui.reset();
     } catch (const std::exception& error) {
+        ForgetTheForms();
         LumabelsApplication::ShowException(QString::fromUtf8(error.what()));
     } catch (...) {
+        ForgetTheForms();
         LumabelsApplication::ShowException(QString());
     }
     closer->SaveFinished();

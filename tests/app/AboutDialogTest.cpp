@@ -103,8 +103,8 @@ TEST_F(AboutDialogTest, EnterAndEscapeCloseWithOkTheCloseButtonWithCancel) {
             EXPECT_EQ(focus != nullptr ? focus->objectName() : QString(), "Button1");
             QTest::keyClick(modal, static_cast<Qt::Key>(key));
         });
-        EXPECT_EQ(dialog.exec(), 1) << key;
+        EXPECT_EQ(dialog.exec(), ModalResult::Ok) << key;
     }
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
-    EXPECT_EQ(dialog.exec(), 2);
+    EXPECT_EQ(dialog.exec(), ModalResult::Cancel);
 }

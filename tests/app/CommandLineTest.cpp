@@ -11,56 +11,26 @@ namespace {
 CommandLineAction Parse(std::initializer_list<const char*> args) {
     std::vector<const char*> argv{"lumabels"};
     argv.insert(argv.end(), args.begin(), args.end());
-    return ParseCommandLine(static_cast<int>(argv.size()), argv.data());
+    return OwnOption(static_cast<int>(argv.size()), argv.data());
 }
 }  // namespace
 
-TEST(CommandLine, KnowsOnlyHelpAndVersionOfItsOwn) {
+TEST(CommandLine, AnswersHelpAndVersionWhereverTheyStand) {
     EXPECT_EQ(Parse({}), CommandLineAction::Run);
     EXPECT_EQ(Parse({"--help"}), CommandLineAction::Help);
     EXPECT_EQ(Parse({"--version"}), CommandLineAction::Version);
-    for (const char* other : {"-h", "--HELP", "help", "", "-", "--", "--version=1", "-version"}) {
-        EXPECT_EQ(Parse({other}), CommandLineAction::Misuse) << other;
-    }
-    EXPECT_EQ(Parse({"--help", "--version"}), CommandLineAction::Misuse);
-    EXPECT_EQ(Parse({"--help", "--help"}), CommandLineAction::Misuse);
-}
-
-TEST(CommandLine, LetsQtsOwnOptionsThrough) {
-    // Each as Qt 6 takes it: the name with one or two dashes, and its value when it has one.
-    EXPECT_EQ(Parse({"-platform", "xcb"}), CommandLineAction::Run);
-    EXPECT_EQ(Parse({"--platform", "wayland"}), CommandLineAction::Run);
-    EXPECT_EQ(Parse({"-style", "fusion"}), CommandLineAction::Run);
-    EXPECT_EQ(Parse({"-style=fusion"}), CommandLineAction::Run);
-    EXPECT_EQ(Parse({"--stylesheet=my.qss"}), CommandLineAction::Run);
-    EXPECT_EQ(Parse({"-reverse"}), CommandLineAction::Run);
-    EXPECT_EQ(Parse({"-display", ":1", "-geometry", "+10+10", "-qwindowtitle", "Lumabels"}),
-              CommandLineAction::Run);
-    EXPECT_EQ(Parse({"-title", "x", "-icon", "i.png", "-name", "n", "-visual", "0x21"}),
-              CommandLineAction::Run);
-    EXPECT_EQ(Parse({"-session", "id", "-platformtheme", "gtk3", "-plugin", "evdevmouse"}),
-              CommandLineAction::Run);
-    EXPECT_EQ(
-        Parse({"-platformpluginpath", "/p", "-qwindowgeometry", "400x300", "-qwindowicon", "i"}),
-        CommandLineAction::Run);
-    EXPECT_EQ(Parse({"-testability", "-widgetcount", "-nograb", "-dograb"}),
-              CommandLineAction::Run);
-    // A value is taken whatever it looks like, even an option of ours.
-    EXPECT_EQ(Parse({"-qwindowtitle", "--help"}), CommandLineAction::Run);
-}
-
-TEST(CommandLine, OurOptionsBesideQtsStillWork) {
     EXPECT_EQ(Parse({"-platform", "xcb", "--help"}), CommandLineAction::Help);
     EXPECT_EQ(Parse({"--version", "-style", "fusion"}), CommandLineAction::Version);
-    EXPECT_EQ(Parse({"-reverse", "--bogus"}), CommandLineAction::Misuse);
+    EXPECT_EQ(Parse({"--bogus", "--help"}), CommandLineAction::Help);
+    EXPECT_EQ(Parse({"--help", "--version"}), CommandLineAction::Help);
+    // Anything else is for the application object to take or leave.
+    for (const char* other : {"-h", "--HELP", "help", "", "-", "--", "--version=1", "-version"}) {
+        EXPECT_EQ(Parse({other}), CommandLineAction::Run) << other;
+    }
 }
 
-TEST(CommandLine, AQtOptionWithoutItsValueIsAMisuse) {
-    // Qt leaves such an option where it is; the game would not know what to do with it.
-    EXPECT_EQ(Parse({"-platform"}), CommandLineAction::Misuse);
-    EXPECT_EQ(Parse({"-reverse", "-style"}), CommandLineAction::Misuse);
-    EXPECT_EQ(Parse({"-style="}), CommandLineAction::Run);           // Qt takes it too, as no style
-    EXPECT_EQ(Parse({"-platform=xcb"}), CommandLineAction::Misuse);  // not a form Qt knows
+TEST(CommandLine, ARefusalNamesTheArgumentThenTheUsage) {
+    EXPECT_EQ(NotUnderstoodText("--bogus"), "lumabels: unknown argument: --bogus\n" + UsageLine());
 }
 
 TEST(CommandLine, TextsNameTheProgramAndVersion) {

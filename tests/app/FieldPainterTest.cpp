@@ -3,9 +3,10 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "qt/window/FieldPainter.h"
 #include "engine/AppPattern.h"
 #include "engine/SeededRandom.h"
+#include "qt/window/FieldPainter.h"
+#include "qt/window/FieldPalette.h"
 #include "settings/AppPlayOptions.h"
 #include "support/AppPatternProbe.h"
 #include "support/ManualTickCounter.h"
@@ -13,9 +14,9 @@
 
 namespace {
 
-constexpr QRgb Sky = 0x000080;
-constexpr QRgb White = 0xFFFFFF;
-constexpr QRgb Stripes[6] = {0xFF0000, 0xFF8000, 0xFFFF00, 0x00FF00, 0x0080FF, 0x8080FF};
+using FieldPalette::Sky;
+using FieldPalette::Stripes;
+constexpr QRgb White = FieldPalette::Cloud;
 constexpr QRgb OpenMark = 0x123456;
 constexpr QRgb ClosedMark = 0x654321;
 
@@ -182,7 +183,7 @@ TEST_F(FieldPainterTest, ResultsAreOutlinedTextInACentredBlockOverTheLastFrame) 
     for (int y = block.top() - 1; y <= block.bottom() + 1; ++y) {
         for (int x = 0; x < 400; ++x) {
             white += At(x, y) == White ? 1 : 0;
-            outline += At(x, y) == 0x000040 ? 1 : 0;
+            outline += At(x, y) == FieldPalette::ResultsOutline ? 1 : 0;
         }
     }
     EXPECT_GT(white, 100);

@@ -41,10 +41,10 @@ class GuiEndingsTest : public PreparedGuiFixture {
   protected:
     void PlayUntilGameOver() {
         Action("Game_New_MItem")->trigger();
-        for (int step = 0; step < 200 && gui->GetState() == TGui::stPlaying; ++step) {
-            gui->Tick();
+        for (int step = 0; step < 200 && TGuiProbe::State(*gui) == TGui::stPlaying; ++step) {
+            TGuiProbe::Tick(*gui);
         }
-        ASSERT_EQ(gui->GetState(), TGui::stResults);
+        ASSERT_EQ(TGuiProbe::State(*gui), TGui::stResults);
     }
 };
 
@@ -94,10 +94,10 @@ TEST_F(GuiEndingsTest, AGameWithoutARecordLeavesTheFileAlone) {
 TEST_F(GuiEndingsTest, TheSessionManagersCommitRequestSavesWhileTheGameGoesOn) {
     StartWith("[Settings]\nOthers=3,300,30,40\n");
     Action("Game_New_MItem")->trigger();
-    gui->Tick();
+    TGuiProbe::Tick(*gui);
     World->SetRecords(5, 700);
     RequestCommitData();
-    EXPECT_EQ(gui->GetState(), TGui::stPlaying);
+    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stPlaying);
     EXPECT_EQ(Contents(SettingsFilePath()),
               "[Settings]\nOthers=5,700,30,40\nPlayOptions=9,2,100,Results,1\n"
               "SystemOptions=1,0,1,0\n");

@@ -88,14 +88,14 @@ TEST_F(GuiIdleTest, AMinimisedGameGoesOnStepping) {
 
 TEST_F(GuiIdleTest, TheResultsScreenLeavesTheLoopAsleep) {
     Action("Game_New_MItem")->trigger();
-    for (int pass = 0; pass < 100 && gui->GetState() == TGui::stPlaying; ++pass) {
+    for (int pass = 0; pass < 100 && TGuiProbe::State(*gui) == TGui::stPlaying; ++pass) {
         HandleTick();
     }
-    ASSERT_EQ(gui->GetState(), TGui::stResults);
+    ASSERT_EQ(TGuiProbe::State(*gui), TGui::stResults);
     EXPECT_FALSE(LoopRan()) << "the loop went on running on the results screen";
     // Space starts the next game from there, and the loop with it.
-    gui->FormKeyDown(Qt::Key_Space);
-    ASSERT_EQ(gui->GetState(), TGui::stPlaying);
+    TGuiProbe::FormKeyDown(*gui, Qt::Key_Space);
+    ASSERT_EQ(TGuiProbe::State(*gui), TGui::stPlaying);
     EXPECT_TRUE(LoopRan());
 }
 
@@ -155,10 +155,10 @@ TEST_F(GuiIdleTest, TheSoundDeviceIsHeldOnlyWhileTheGameIsPlayed) {
     EXPECT_TRUE(NotePlayer->IsHeld());
     EXPECT_TRUE(AppSoundProbe::IsDeviceOpen(*NotePlayer));
 
-    for (int pass = 0; pass < 200 && gui->GetState() == TGui::stPlaying; ++pass) {
+    for (int pass = 0; pass < 200 && TGuiProbe::State(*gui) == TGui::stPlaying; ++pass) {
         HandleTick();
     }
-    ASSERT_EQ(gui->GetState(), TGui::stResults);
+    ASSERT_EQ(TGuiProbe::State(*gui), TGui::stResults);
     EXPECT_FALSE(NotePlayer->IsHeld());
     EXPECT_TRUE(AwaitDeviceClosed()) << "the results screen kept the sound device open";
 }

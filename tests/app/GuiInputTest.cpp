@@ -36,55 +36,55 @@ class GuiInputTest : public GuiFixture {
 
 TEST_F(GuiInputTest, SpaceAndEnterStartAGameOnTheTitleAndResultsOnly) {
     for (int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
-        gui->SetState(TGui::stTitle);
-        gui->FormKeyDown(key);
-        EXPECT_EQ(gui->GetState(), TGui::stPlaying) << key;
-        gui->SetState(TGui::stResults);
-        gui->FormKeyDown(key);
-        EXPECT_EQ(gui->GetState(), TGui::stPlaying) << key;
-        gui->Tick();
-        gui->FormKeyDown(key);  // during play: nothing, the game is not restarted
+        TGuiProbe::SetState(*gui, TGui::stTitle);
+        TGuiProbe::FormKeyDown(*gui, key);
+        EXPECT_EQ(TGuiProbe::State(*gui), TGui::stPlaying) << key;
+        TGuiProbe::SetState(*gui, TGui::stResults);
+        TGuiProbe::FormKeyDown(*gui, key);
+        EXPECT_EQ(TGuiProbe::State(*gui), TGui::stPlaying) << key;
+        TGuiProbe::Tick(*gui);
+        TGuiProbe::FormKeyDown(*gui, key);  // during play: nothing, the game is not restarted
         EXPECT_EQ(BandTop(), 197) << key;
     }
-    gui->SetState(TGui::stTitle);
-    gui->FormKeyDown(Qt::Key_A);
-    EXPECT_EQ(gui->GetState(), TGui::stTitle);
+    TGuiProbe::SetState(*gui, TGui::stTitle);
+    TGuiProbe::FormKeyDown(*gui, Qt::Key_A);
+    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stTitle);
 }
 
 TEST_F(GuiInputTest, ADisabledNewItemStartsNothing) {
     Action("Game_New_MItem")->setEnabled(false);
-    gui->FormKeyDown(Qt::Key_Space);
-    gui->FormMouseDown(Qt::LeftButton, 10, 10);
-    EXPECT_EQ(gui->GetState(), TGui::stTitle);
+    TGuiProbe::FormKeyDown(*gui, Qt::Key_Space);
+    TGuiProbe::FormMouseDown(*gui, Qt::LeftButton, 10, 10);
+    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stTitle);
 }
 
 TEST_F(GuiInputTest, TheLeftButtonStartsOnTheTitleClicksInPlayAndIsIgnoredOnResults) {
-    gui->FormMouseDown(Qt::RightButton, 10, 10);
-    gui->FormMouseDown(Qt::MiddleButton, 10, 10);
-    EXPECT_EQ(gui->GetState(), TGui::stTitle);
-    gui->FormMouseDown(Qt::LeftButton, 10, 10);
-    EXPECT_EQ(gui->GetState(), TGui::stPlaying);
+    TGuiProbe::FormMouseDown(*gui, Qt::RightButton, 10, 10);
+    TGuiProbe::FormMouseDown(*gui, Qt::MiddleButton, 10, 10);
+    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stTitle);
+    TGuiProbe::FormMouseDown(*gui, Qt::LeftButton, 10, 10);
+    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stPlaying);
 
     StartGameWithNear();
-    gui->FormMouseDown(Qt::RightButton, 50, 200);
+    TGuiProbe::FormMouseDown(*gui, Qt::RightButton, 50, 200);
     EXPECT_EQ(World->GetScore(), 0);
-    gui->FormMouseDown(Qt::LeftButton, 50, 200);
+    TGuiProbe::FormMouseDown(*gui, Qt::LeftButton, 50, 200);
     EXPECT_EQ(World->GetScore(), 1);
     EXPECT_EQ(World->GetCurrentLumabel(), 1);
 
-    gui->SetState(TGui::stResults);
-    gui->FormMouseDown(Qt::LeftButton, 50, 200);
-    EXPECT_EQ(gui->GetState(), TGui::stResults);
+    TGuiProbe::SetState(*gui, TGui::stResults);
+    TGuiProbe::FormMouseDown(*gui, Qt::LeftButton, 50, 200);
+    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stResults);
 }
 
 TEST_F(GuiInputTest, ShiftCountsEveryKeyDownUpToSixteenInEveryState) {
     for (int i = 0; i < 20; ++i) {
-        gui->FormKeyDown(Qt::Key_Shift);
+        TGuiProbe::FormKeyDown(*gui, Qt::Key_Shift);
     }
     EXPECT_EQ(TGuiProbe::ShiftCount(*gui), 16);
-    gui->FormKeyUp(Qt::Key_A);
+    TGuiProbe::FormKeyUp(*gui, Qt::Key_A);
     EXPECT_EQ(TGuiProbe::ShiftCount(*gui), 16);
-    gui->FormKeyUp(Qt::Key_Shift);
+    TGuiProbe::FormKeyUp(*gui, Qt::Key_Shift);
     EXPECT_EQ(TGuiProbe::ShiftCount(*gui), 0);
 }
 
@@ -94,16 +94,16 @@ TEST_F(GuiInputTest, TheFirstShiftDownOfAPressClicksAtTheCursorOnce) {
     QWidget* field = gui->centralWidget();
     QCursor::setPos(field->mapToGlobal(QPoint(50, 200)));
     ASSERT_EQ(field->mapFromGlobal(QCursor::pos()), QPoint(50, 200));
-    gui->FormKeyDown(Qt::Key_Shift);
+    TGuiProbe::FormKeyDown(*gui, Qt::Key_Shift);
     EXPECT_EQ(World->GetScore(), 1);
     EXPECT_EQ(World->GetCharacterX(), 50);
     // Auto-repeat and moving the mouse while holding give no further click.
     QCursor::setPos(field->mapToGlobal(QPoint(300, 280)));
-    gui->FormKeyDown(Qt::Key_Shift);
-    gui->FormKeyDown(Qt::Key_Shift);
+    TGuiProbe::FormKeyDown(*gui, Qt::Key_Shift);
+    TGuiProbe::FormKeyDown(*gui, Qt::Key_Shift);
     EXPECT_EQ(World->GetScore(), 1);
-    gui->FormKeyUp(Qt::Key_Shift);
-    gui->FormKeyDown(Qt::Key_Shift);  // a new press jumps back onto the band
+    TGuiProbe::FormKeyUp(*gui, Qt::Key_Shift);
+    TGuiProbe::FormKeyDown(*gui, Qt::Key_Shift);  // a new press jumps back onto the band
     EXPECT_EQ(World->GetScore(), 2);
     EXPECT_EQ(World->GetCurrentLumabel(), 0);
 }
@@ -139,10 +139,10 @@ TEST_F(GuiInputTest, AShiftPressWithTheCursorOffTheFieldIsUsedUp) {
     for (const QPoint outside :
          {QPoint(50, -5), QPoint(400, 200), QPoint(-1, 200), QPoint(50, 300)}) {
         QCursor::setPos(field->mapToGlobal(outside));
-        gui->FormKeyDown(Qt::Key_Shift);
+        TGuiProbe::FormKeyDown(*gui, Qt::Key_Shift);
         QCursor::setPos(field->mapToGlobal(QPoint(50, 200)));
-        gui->FormKeyDown(Qt::Key_Shift);  // still the same press
-        gui->FormKeyUp(Qt::Key_Shift);
+        TGuiProbe::FormKeyDown(*gui, Qt::Key_Shift);  // still the same press
+        TGuiProbe::FormKeyUp(*gui, Qt::Key_Shift);
     }
     EXPECT_EQ(World->GetScore(), 0);
 }
@@ -150,14 +150,14 @@ TEST_F(GuiInputTest, AShiftPressWithTheCursorOffTheFieldIsUsedUp) {
 TEST_F(GuiInputTest, ShiftDoesNothingOutsidePlay) {
     gui->show();
     QCursor::setPos(gui->centralWidget()->mapToGlobal(QPoint(50, 200)));
-    gui->FormKeyDown(Qt::Key_Shift);
-    EXPECT_EQ(gui->GetState(), TGui::stTitle);
+    TGuiProbe::FormKeyDown(*gui, Qt::Key_Shift);
+    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stTitle);
 }
 
 TEST_F(GuiInputTest, F2NewRestartsAGameInProgress) {
     Action("Game_New_MItem")->trigger();
-    gui->Tick();
-    gui->Tick();
+    TGuiProbe::Tick(*gui);
+    TGuiProbe::Tick(*gui);
     EXPECT_EQ(BandTop(), 190);
     Action("Game_New_MItem")->trigger();
     EXPECT_EQ(BandTop(), 204);
@@ -168,17 +168,17 @@ TEST_F(GuiInputTest, F2NewRestartsAGameInProgress) {
 
 TEST_F(GuiInputTest, ThePopupMirrorsTheGameMenu) {
     Action("Game_New_MItem")->setEnabled(false);
-    gui->PopupMenu1Popup();
+    TGuiProbe::PopupMenu1Popup(*gui);
     EXPECT_FALSE(Action("Popup_New_MItem")->isEnabled());
     EXPECT_TRUE(Action("Popup_Options_MItem")->isEnabled());
     Action("Game_New_MItem")->setEnabled(true);
     Action("Game_Options_MItem")->setEnabled(false);
-    gui->PopupMenu1Popup();
+    TGuiProbe::PopupMenu1Popup(*gui);
     EXPECT_TRUE(Action("Popup_New_MItem")->isEnabled());
     EXPECT_FALSE(Action("Popup_Options_MItem")->isEnabled());
 
     Action("Popup_New_MItem")->trigger();
-    EXPECT_EQ(gui->GetState(), TGui::stPlaying);
+    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stPlaying);
     ASSERT_EQ(TGuiProbe::PopupMenu1(*gui)->actions().size(), 3);
     EXPECT_TRUE(TGuiProbe::PopupMenu1(*gui)->actions()[1]->isSeparator());
 }

@@ -79,7 +79,7 @@ TEST_F(GuiSettingsTest, OptionsWithOkAppliesAndReturnsToTheTitle) {
             dialog.findChild<QLineEdit*>("Group1_Edit4")->setText("Done!");
         },
         "Button1");
-    EXPECT_EQ(gui->GetState(), TGui::stTitle);
+    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stTitle);
     EXPECT_EQ(CurrentPlayOptions.NumLumabels, 16);
     EXPECT_EQ(CurrentPlayOptions.Interval, 100);
     EXPECT_EQ(CurrentPlayOptions.Message, "Done!");
@@ -88,17 +88,17 @@ TEST_F(GuiSettingsTest, OptionsWithOkAppliesAndReturnsToTheTitle) {
 TEST_F(GuiSettingsTest, OptionsWithCancelChangesNothingAndTheGameGoesOn) {
     StartWith("");
     Action("Game_New_MItem")->trigger();
-    gui->Tick();
+    TGuiProbe::Tick(*gui);
     RunOptions(
         [](TOptionsDialog& dialog) {
             dialog.findChild<QLineEdit*>("Group1_Edit1")->setText("3");
             dialog.findChild<QPushButton*>("Button3")->click();  // Default, then Cancel
         },
         "Button2");
-    EXPECT_EQ(gui->GetState(), TGui::stPlaying);
+    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stPlaying);
     EXPECT_EQ(BandTop(), 197);
     EXPECT_EQ(CurrentPlayOptions.NumLumabels, 9);
-    gui->Tick();
+    TGuiProbe::Tick(*gui);
     EXPECT_EQ(BandTop(), 190);
 }
 
@@ -125,7 +125,7 @@ TEST_P(GuiDefaultThenCancelTest, DefaultThenCancelLeavesTheCallersOptionsAlone) 
         "[Settings]\nPlayOptions=3,4,250,\"Well done\",0\nSystemOptions=0,0,0,1\n";
     StartWith(settings);
     Action("Game_New_MItem")->trigger();
-    gui->Tick();
+    TGuiProbe::Tick(*gui);
     QStringList shown;
     bool closed = false;
     WhileModalDo([&] {
@@ -145,7 +145,7 @@ TEST_P(GuiDefaultThenCancelTest, DefaultThenCancelLeavesTheCallersOptionsAlone) 
     EXPECT_EQ(shown, QStringList({"3", "1", "9", "0"}));
     EXPECT_TRUE(closed);
 
-    EXPECT_EQ(gui->GetState(), TGui::stPlaying);
+    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stPlaying);
     EXPECT_EQ(BandTop(), 197);
     EXPECT_EQ(CurrentPlayOptions.NumLumabels, 3);
     EXPECT_EQ(CurrentPlayOptions.NumClouds, 4);
@@ -236,7 +236,7 @@ TEST_F(GuiSettingsTest, StayOnTopChangesTheShownWindowInPlace) {
     for (const bool onTop : {false, true, false}) {
         AppSystemOptions system = TGuiProbe::CurrentSystemOptions(*gui);
         system.StayOnTop = onTop;
-        gui->ApplySystemOptions(system);
+        TGuiProbe::ApplySystemOptions(*gui, system);
         QApplication::processEvents();
         // The same native window, never hidden: only its stacking changes.
         EXPECT_EQ(gui->windowHandle(), native);

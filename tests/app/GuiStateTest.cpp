@@ -2,15 +2,14 @@
 
 #include "app/GuiFixture.h"
 #include "engine/Geometry.h"
+#include "qt/window/FieldPalette.h"
 
-namespace {
-constexpr QRgb Sky = 0x000080;
-}
+using FieldPalette::Sky;
 
 using GuiStateTest = GuiFixture;
 
 TEST_F(GuiStateTest, StartsOnTheTitleScreen) {
-    EXPECT_EQ(gui->GetState(), TGui::stTitle);
+    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stTitle);
     EXPECT_EQ(gui->windowTitle(), "Lumabels");
     EXPECT_EQ(Pixel(0, 0), Sky);
     EXPECT_EQ(Pixel(399, 299), Sky);
@@ -29,28 +28,28 @@ TEST_F(GuiStateTest, TheWindowIsAFixed400By300FieldUnderTheMenuBar) {
 
 TEST_F(GuiStateTest, NewPlaysUntilGameOverThenShowsResults) {
     Action("Game_New_MItem")->trigger();
-    ASSERT_EQ(gui->GetState(), TGui::stPlaying);
+    ASSERT_EQ(TGuiProbe::State(*gui), TGui::stPlaying);
     EXPECT_EQ(BandTop(), 204);
     for (int step = 1; step <= 70; ++step) {
-        gui->Tick();
+        TGuiProbe::Tick(*gui);
     }
-    EXPECT_EQ(gui->GetState(), TGui::stPlaying);
-    gui->Tick();
-    EXPECT_EQ(gui->GetState(), TGui::stResults);
+    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stPlaying);
+    TGuiProbe::Tick(*gui);
+    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stResults);
     EXPECT_TRUE(World->IsGameOver());
-    gui->Tick();  // the results stay
-    EXPECT_EQ(gui->GetState(), TGui::stResults);
+    TGuiProbe::Tick(*gui);  // the results stay
+    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stResults);
 }
 
 TEST_F(GuiStateTest, TheTickStepsOnlyWhilePlaying) {
-    gui->Tick();
+    TGuiProbe::Tick(*gui);
     EXPECT_EQ(World->GetLumabelCount(), 0);
     Action("Game_New_MItem")->trigger();
-    gui->Tick();
+    TGuiProbe::Tick(*gui);
     EXPECT_EQ(BandTop(), 197);
     for (TGui::GameState state : {TGui::stSuspended, TGui::stResults}) {
-        gui->SetState(state);
-        gui->Tick();
+        TGuiProbe::SetState(*gui, state);
+        TGuiProbe::Tick(*gui);
         EXPECT_EQ(BandTop(), 197);
     }
 }
@@ -59,12 +58,12 @@ TEST_F(GuiStateTest, TheGameStandsStillWhileAMenuIsOpen) {
     Action("Game_New_MItem")->trigger();
     std::int32_t topInside = 0;
     WhileModal([&] {
-        gui->Tick();
+        TGuiProbe::Tick(*gui);
         topInside = BandTop();
     });
     TGuiProbe::PopupMenu1(*gui)->exec(QPoint(10, 10));
     EXPECT_EQ(topInside, 204);
-    gui->Tick();
+    TGuiProbe::Tick(*gui);
     EXPECT_EQ(BandTop(), 197);
 }
 
@@ -88,11 +87,11 @@ TEST_F(GuiStateTest, TheLoopStepsOncePerTickMessageAndStopsInTheClosingState) {
     EXPECT_EQ(BandTop(), 197);
     QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);  // the one it posted
     EXPECT_EQ(BandTop(), 190);
-    gui->SetState(TGui::stSuspended);
-    gui->SetState(TGui::stClosing);
+    TGuiProbe::SetState(*gui, TGui::stSuspended);
+    TGuiProbe::SetState(*gui, TGui::stClosing);
     QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);
     // State 6 posts nothing more: another round finds the queue empty.
-    gui->SetState(TGui::stPlaying);
+    TGuiProbe::SetState(*gui, TGui::stPlaying);
     const std::int32_t before = BandTop();
     QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);
     EXPECT_EQ(BandTop(), before);
@@ -117,7 +116,7 @@ TEST_F(GuiStateTest, ApplyingSystemOptionsClearsTheRecordOnceAndSetsStayOnTop) {
     options.ClearRecord = true;
     options.StayOnTop = true;
     options.RestorePosition = false;
-    gui->ApplySystemOptions(options);
+    TGuiProbe::ApplySystemOptions(*gui, options);
     EXPECT_EQ(World->GetRecordScore(), 0);
     EXPECT_EQ(World->GetRecordTime(), 0);
     EXPECT_FALSE(TGuiProbe::CurrentSystemOptions(*gui).ClearRecord);
@@ -130,7 +129,7 @@ TEST_F(GuiStateTest, ApplyingSystemOptionsClearsTheRecordOnceAndSetsStayOnTop) {
     options.StayOnTop = false;
     options.ClearRecord = false;
     World->SetRecords(5, 50);
-    gui->ApplySystemOptions(options);
+    TGuiProbe::ApplySystemOptions(*gui, options);
     EXPECT_FALSE(gui->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(gui->isVisible());
     EXPECT_EQ(gui->pos(), where);

@@ -6,6 +6,7 @@
 
 #include "app/FastTickCounter.h"
 #include "qt/process/ProgramGlobals.h"
+#include "qt/window/FieldPalette.h"
 #include "qt/window/TGui.h"
 #include "settings/CurrentPlayOptions.h"
 #include "support/TGuiProbe.h"
@@ -27,14 +28,14 @@ TEST(HiDpiGui, TheFieldIsDrawnAtTheScreensResolution) {
     bare.NumLumabels = 1;
     bare.NumClouds = 0;
     ApplyPlayOptions(bare);
-    gui.SetState(TGui::stPlaying);
+    TGuiProbe::SetState(gui, TGui::stPlaying);
     const QImage shown = gui.centralWidget()->grab().toImage();
     ASSERT_EQ(shown.size(), (QSizeF(400, 300) * ratio).toSize());
     // The band's top stripe starts at logical row 204: crisp at the new resolution.
     const int x = static_cast<int>(10 * ratio);
     const int top = static_cast<int>(204 * ratio);
-    EXPECT_EQ(shown.pixel(x, top - 1) & 0xFFFFFFU, 0x000080U);
+    EXPECT_EQ(shown.pixel(x, top - 1) & 0xFFFFFFU, FieldPalette::Sky);
     EXPECT_EQ(shown.pixel(x, top) & 0xFFFFFFU, 0xFF0000U);
-    EXPECT_EQ(shown.pixel(x, static_cast<int>(220 * ratio)) & 0xFFFFFFU, 0xFF8000U);
+    EXPECT_EQ(shown.pixel(x, static_cast<int>(220 * ratio)) & 0xFFFFFFU, FieldPalette::Stripes[1]);
     EXPECT_EQ(shown.pixel(x, static_cast<int>(220 * ratio) - 1) & 0xFFFFFFU, 0xFF0000U);
 }

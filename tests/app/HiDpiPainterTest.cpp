@@ -4,9 +4,10 @@
 #include <QPixmap>
 #include <set>
 
-#include "qt/window/FieldPainter.h"
 #include "engine/AppPattern.h"
 #include "engine/SeededRandom.h"
+#include "qt/window/FieldPainter.h"
+#include "qt/window/FieldPalette.h"
 #include "settings/AppPlayOptions.h"
 #include "support/AppPatternProbe.h"
 #include "support/ManualTickCounter.h"
@@ -14,8 +15,11 @@
 
 namespace {
 
-const std::set<QRgb> FieldColours = {0x000080, 0xFF0000, 0xFF8000, 0xFFFF00,
-                                     0x00FF00, 0x0080FF, 0x8080FF, 0xFFFFFF};
+const std::set<QRgb> FieldColours = [] {
+    std::set<QRgb> colours(FieldPalette::Stripes.begin(), FieldPalette::Stripes.end());
+    colours.insert({FieldPalette::Sky, FieldPalette::Cloud});
+    return colours;
+}();
 
 QPixmap Sprite() {
     QImage image(22, 36, QImage::Format_ARGB32);
@@ -124,7 +128,7 @@ TEST_P(HiDpiPainterTest, TitleAndResultsKeepTheirLogicalPlace) {
             }
             return box;
         };
-        const QRgb background = screen == 0 ? 0x000080 : 0x000000;
+        const QRgb background = screen == 0 ? FieldPalette::Sky : 0x000000;
         const QRect a = extent(one, background);
         const QRect b = extent(scaled, background);
         ASSERT_FALSE(a.isEmpty());

@@ -26,8 +26,6 @@
 
 namespace {
 
-constexpr int Ok = 1;
-constexpr int Cancel = 2;
 // Returned when a test left the dialog open, so that a mistake fails instead of hanging.
 constexpr int LeftOpen = 99;
 
@@ -265,7 +263,7 @@ TEST_F(OptionsDialogTest, ACheckBoxMnemonicThenEnterAtOnceKeepsTheToggle) {
             QTest::keyClick(dialog.focusWidget(), static_cast<Qt::Key>(key), Qt::AltModifier);
             QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
         });
-        EXPECT_EQ(result, Ok) << box->objectName().toStdString();
+        EXPECT_EQ(result, ModalResult::Ok) << box->objectName().toStdString();
         EXPECT_NE(box->isChecked(), before) << box->objectName().toStdString();
         const AppSystemOptions system = dialog.GetSystemOptions();
         const bool taken[] = {dialog.GetPlayOptions().SoundOn, system.RestoreRecord,
@@ -407,7 +405,7 @@ TEST_F(OptionsDialogTest, EnterRightAfterOpeningAcceptsUnchanged) {
     options.NumLumabels = 500;
     dialog.SetPlayOptions(options);
     dialog.SetSystemOptions(SomeSystemOptions());
-    EXPECT_EQ(ExecAndPress(Qt::Key_Return), Ok);
+    EXPECT_EQ(ExecAndPress(Qt::Key_Return), ModalResult::Ok);
     ExpectSamePlay(dialog.GetPlayOptions(), options);
     ExpectSameSystem(dialog.GetSystemOptions(), SomeSystemOptions());
 }
@@ -417,7 +415,7 @@ TEST_F(OptionsDialogTest, EnterInAnEditAcceptsWhatWasTyped) {
         Type(Edit(3), "40");
         QTest::keyClick(Edit(3), Qt::Key_Return);
     });
-    EXPECT_EQ(result, Ok);
+    EXPECT_EQ(result, ModalResult::Ok);
     EXPECT_EQ(dialog.GetPlayOptions().Interval, 40);
 }
 
@@ -448,7 +446,7 @@ TEST_F(OptionsDialogTest, PickingAPresetChangesOnlyTheTwoCounts) {
         boxes = BoxStates();
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    EXPECT_EQ(result, Cancel);
+    EXPECT_EQ(result, ModalResult::Cancel);
     EXPECT_EQ(texts, QStringList({"12", "0", "250", "Well done"}));
     EXPECT_EQ(boxes, QList<bool>({false, false, true, false, true}));
     ExpectSamePlay(dialog.GetPlayOptions(), SomePlayOptions());
@@ -496,7 +494,7 @@ TEST_F(OptionsDialogTest, AHandEditedPresetStaysShownUntilTheNextOpening) {
         shownAfterEdit = Combo()->currentText();
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
     });
-    EXPECT_EQ(result, Ok);
+    EXPECT_EQ(result, ModalResult::Ok);
     EXPECT_EQ(shownAfterEdit, "Serene");
     EXPECT_EQ(dialog.GetPlayOptions().NumLumabels, 7);
     EXPECT_EQ(dialog.GetPlayOptions().NumClouds, 0);
@@ -509,7 +507,7 @@ TEST_F(OptionsDialogTest, OkWithLettersInACountTakesTheDefaultAndShowsIt) {
         Type(Edit(1), "many");
         Button(1)->click();
     });
-    EXPECT_EQ(result, Ok);
+    EXPECT_EQ(result, ModalResult::Ok);
     EXPECT_EQ(dialog.GetPlayOptions().NumLumabels, 9) << "the default, not the value shown before";
     EXPECT_EQ(Edit(1)->text(), "9");
 }
@@ -520,7 +518,7 @@ TEST_F(OptionsDialogTest, OkWithAnEmptyIntervalTakesTheDefault) {
         Type(Edit(3), "");
         Button(1)->click();
     });
-    EXPECT_EQ(result, Ok);
+    EXPECT_EQ(result, ModalResult::Ok);
     EXPECT_EQ(dialog.GetPlayOptions().Interval, 100);
     EXPECT_EQ(Edit(3)->text(), "100");
 }
@@ -539,7 +537,7 @@ class OptionsDialogParseTest : public OptionsDialogTest,
 
 TEST_P(OptionsDialogParseTest, OkReadsTheCountLikeTheSettingsFile) {
     Edit(1)->setText(GetParam().text);
-    EXPECT_EQ(Exec([this] { Button(1)->click(); }), Ok);
+    EXPECT_EQ(Exec([this] { Button(1)->click(); }), ModalResult::Ok);
     EXPECT_EQ(dialog.GetPlayOptions().NumLumabels, GetParam().lumabels);
 }
 
@@ -557,7 +555,7 @@ TEST_F(OptionsDialogTest, EachNumberFallsBackToItsOwnDefault) {
     for (int n = 1; n <= 3; ++n) {
         Edit(n)->setText("?");
     }
-    EXPECT_EQ(Exec([this] { Button(1)->click(); }), Ok);
+    EXPECT_EQ(Exec([this] { Button(1)->click(); }), ModalResult::Ok);
     EXPECT_EQ(dialog.GetPlayOptions().NumLumabels, 9);
     EXPECT_EQ(dialog.GetPlayOptions().NumClouds, 2);
     EXPECT_EQ(dialog.GetPlayOptions().Interval, 100);
@@ -569,7 +567,7 @@ TEST_F(OptionsDialogTest, OkTakesTheMessageExactlyAsTyped) {
          {QString(), QString("  Spaced out  "), QString::fromUtf8("R\u00e9sultats \u2713"),
           QString(40000, QChar('x'))}) {
         Edit(4)->setText(message);
-        EXPECT_EQ(Exec([this] { Button(1)->click(); }), Ok);
+        EXPECT_EQ(Exec([this] { Button(1)->click(); }), ModalResult::Ok);
         EXPECT_EQ(dialog.GetPlayOptions().Message, message.toStdString());
         EXPECT_EQ(Edit(4)->text(), message);
     }
@@ -582,7 +580,7 @@ TEST_F(OptionsDialogTest, OkStoresOutOfRangeNumbersAsTyped) {
         Type(Edit(3), "-5");
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
     });
-    EXPECT_EQ(result, Ok);
+    EXPECT_EQ(result, ModalResult::Ok);
     EXPECT_EQ(dialog.GetPlayOptions().NumLumabels, 0);
     EXPECT_EQ(dialog.GetPlayOptions().NumClouds, 500);
     EXPECT_EQ(dialog.GetPlayOptions().Interval, -5);
@@ -597,7 +595,7 @@ TEST_F(OptionsDialogTest, OkTakesEveryCheckBox) {
         }
         Button(1)->click();
     });
-    EXPECT_EQ(result, Ok);
+    EXPECT_EQ(result, ModalResult::Ok);
     EXPECT_FALSE(dialog.GetPlayOptions().SoundOn);
     ExpectSameSystem(dialog.GetSystemOptions(), SomeSystemOptions());
 }
@@ -612,7 +610,7 @@ TEST_F(OptionsDialogTest, GettersGiveTheStoredRecordsUntilOk) {
     ExpectSamePlay(dialog.GetPlayOptions(), SomePlayOptions());
     ExpectSameSystem(dialog.GetSystemOptions(), SomeSystemOptions());
 
-    EXPECT_EQ(Exec([this] { Button(1)->click(); }), Ok);
+    EXPECT_EQ(Exec([this] { Button(1)->click(); }), ModalResult::Ok);
     EXPECT_EQ(dialog.GetPlayOptions().NumLumabels, 11);
     EXPECT_EQ(dialog.GetPlayOptions().Message, "Typed");
     EXPECT_TRUE(dialog.GetPlayOptions().SoundOn);
@@ -648,7 +646,7 @@ TEST_F(OptionsDialogTest, DefaultThenOkGivesAllDefaults) {
         Button(3)->click();
         Button(1)->click();
     });
-    EXPECT_EQ(result, Ok);
+    EXPECT_EQ(result, ModalResult::Ok);
     ExpectSamePlay(dialog.GetPlayOptions(), AppPlayOptions{});
     ExpectSameSystem(dialog.GetSystemOptions(), AppSystemOptions{});
 }
@@ -678,7 +676,7 @@ TEST_P(OptionsDialogCloseTest, GivesTwoAndTakesNothingFromTheControls) {
         }
         CloseTheWay(GetParam());
     });
-    EXPECT_EQ(result, Cancel);
+    EXPECT_EQ(result, ModalResult::Cancel);
     EXPECT_FALSE(dialog.isVisible());
     ExpectSamePlay(dialog.GetPlayOptions(), SomePlayOptions());
     ExpectSameSystem(dialog.GetSystemOptions(), SomeSystemOptions());
@@ -699,7 +697,7 @@ TEST_P(OptionsDialogCloseTest, AfterDefaultStillGivesTwo) {
         CloseTheWay(GetParam());
     });
     EXPECT_TRUE(openAfterDefault);
-    EXPECT_EQ(result, Cancel);
+    EXPECT_EQ(result, ModalResult::Cancel);
     EXPECT_FALSE(dialog.isVisible());
 }
 

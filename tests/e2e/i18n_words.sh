@@ -26,7 +26,7 @@ de)
     dialog=Optionen
     controls=("push button:Abbrechen" "push button:Standard" "check box:Töne spielen"
               "check box:Immer im Vordergrund" "label:Geschwindigkeit:" "panel:System")
-    results=("Ergebnisse" "Letztes Spiel: 0 Pkt\\. [0-9.,]+ Sek\\." "Rekord: [0-9]+ Pkt\\. [0-9.,]+ Sek\\.")
+    results=("Ergebnisse" "Letztes Spiel: 0 Punkte, [0-9.,]+ Sek\\." "Rekord: [0-9]+ Punkte?, [0-9.,]+ Sek\\.")
     ;;
 ja)
     locale=(LANG=ja_JP.UTF-8)
@@ -35,7 +35,7 @@ ja)
     dialog=オプション
     controls=("push button:キャンセル" "push button:既定値" "check box:音を鳴らす\\(O\\)"
               "label:速度\\(S\\):" "panel:システム")
-    results=("結果" "今回 : 0 点 [0-9.,]+ 秒" "最高記録 : [0-9]+ 点 [0-9.,]+ 秒")
+    results=("結果" "今回：0点　[0-9.,]+秒" "最高記録：[0-9]+点　[0-9.,]+秒")
     e2e_start_wm
     ;;
 c)

@@ -16,13 +16,9 @@ E2E_FIELD_H=300
 # The exit status ctest reports as "skipped": the machine lacks the tools to run the test.
 E2E_SKIP=77
 
-# Colours of the play field.
-E2E_SKY="0 0 128"
-E2E_WHITE="255 255 255"
-E2E_TITLE="240 240 240"
-E2E_OUTLINE="0 0 64"
-# The six stripes of a lumabel, top first.
-E2E_STRIPES=("255 0 0" "255 128 0" "255 255 0" "0 255 0" "0 128 255" "128 128 255")
+# Colours of the play field, "R G B" each: E2E_SKY, E2E_WHITE (the clouds and the results),
+# E2E_TITLE, E2E_OUTLINE (around the results' text) and E2E_STRIPES (the six stripes of a
+# lumabel, top first). e2e_find_probe asks shotprobe for them: they are the painter's own.
 
 # The band a game starts with: its top row in the field and its climb per tick.
 E2E_BAND_START=204
@@ -397,6 +393,9 @@ e2e_same_shot() {
 e2e_find_probe() {
     E2E_PROBE=${LUMABELS_SHOTPROBE:-${E2E_BUILD_DIR:-.}/tests/e2e/shot/shotprobe}
     [[ -x $E2E_PROBE ]] || e2e_fail "no shotprobe at $E2E_PROBE: build the tests first"
+    local palette
+    palette=$("$E2E_PROBE" palette) || e2e_fail "shotprobe did not give the field's colours"
+    eval "$palette"
 }
 
 # e2e_probe COMMAND SHOT [ARGUMENT]...: asks shotprobe about SHOT (a path without extension).

@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "app/GuiFixture.h"
-#include "qt/window/PlayfieldView.h"
+#include "i18n/InstalledLanguage.h"
 #include "qt/dialogs/TAboutDialog.h"
 #include "qt/dialogs/TOptionsDialog.h"
-#include "i18n/InstalledLanguage.h"
+#include "qt/window/PlayfieldView.h"
 
 namespace {
 
@@ -155,12 +155,12 @@ TEST_F(AccessibleGui, ThePlayFieldAnnouncesTheScreenItShows) {
     // A cloud clicked scores a point, and the field says so.
     Rect cloud;
     World->GetCloud(0, cloud);
-    gui->FormMouseDown(Qt::LeftButton, cloud.Left + 40, cloud.Top + 16);
+    TGuiProbe::FormMouseDown(*gui, Qt::LeftButton, cloud.Left + 40, cloud.Top + 16);
     names.push_back(Name(field));
     const std::int32_t score = World->GetScore();
     World->SetRecords(57, 8430);
-    while (gui->GetState() == TGui::stPlaying) {
-        gui->Tick();
+    while (TGuiProbe::State(*gui) == TGui::stPlaying) {
+        TGuiProbe::Tick(*gui);
     }
     EXPECT_EQ(names[0], QStringLiteral("Playing, score 0"));
     EXPECT_EQ(names[1], QStringLiteral("Playing, score %1").arg(score));

@@ -8,11 +8,11 @@
 #include <optional>
 #include <string>
 
+#include "i18n/InstalledLanguage.h"
 #include "qt/process/CommandLine.h"
 #include "qt/process/KeptSettings.h"
 #include "qt/process/SaveAtExit.h"
 #include "qt/process/SingleInstanceLock.h"
-#include "i18n/InstalledLanguage.h"
 #include "settings/TempFolder.h"
 #include "support/LeakCheckSwitch.h"
 
@@ -57,6 +57,7 @@ TEST(TerminalLines, EveryLanguageSaysThemInItsOwnWords) {
     const std::string englishHelp = HelpText();
     const std::string englishLock = LockProblem(folder);
     const std::string englishSave = SaveProblem(path);
+    const std::string englishRefusal = NotUnderstoodText("--bogus");
     for (const QString& language : ShippedLanguages()) {
         const InstalledLanguage installed(language);
         ASSERT_EQ(installed.Language(), language.toStdString());
@@ -72,6 +73,11 @@ TEST(TerminalLines, EveryLanguageSaysThemInItsOwnWords) {
         const std::string save = SaveProblem(path);
         EXPECT_NE(save, englishSave) << name;
         EXPECT_NE(save.find(path), std::string::npos) << name;
+        const std::string refusal = NotUnderstoodText("--bogus");
+        EXPECT_NE(refusal.substr(0, refusal.find('\n')),
+                  englishRefusal.substr(0, englishRefusal.find('\n')))
+            << name;
+        EXPECT_NE(refusal.find("--bogus"), std::string::npos) << name;
     }
 }
 

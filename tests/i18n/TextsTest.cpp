@@ -17,15 +17,16 @@
 #include <optional>
 
 #include "GameVersion.h"
-#include "qt/process/CommandLine.h"
-#include "qt/window/FieldPainter.h"
 #include "app/GuiFixture.h"
-#include "qt/process/PlatformStartGuard.h"
+#include "i18n/InstalledLanguage.h"
 #include "qt/desktop/ResultsHeading.h"
 #include "qt/dialogs/TAboutDialog.h"
 #include "qt/dialogs/TOptionsDialog.h"
-#include "i18n/InstalledLanguage.h"
+#include "qt/process/CommandLine.h"
+#include "qt/process/PlatformStartGuard.h"
+#include "qt/window/FieldPainter.h"
 #include "settings/CurrentPlayOptions.h"
+#include "support/AppPatternProbe.h"
 
 namespace {
 
@@ -99,7 +100,7 @@ class TextsTest : public GuiFixture {
     }
 
     std::array<QString, 5> Results() {
-        gui->SetState(TGui::stPlaying);
+        TGuiProbe::SetState(*gui, TGui::stPlaying);
         World->SetRecords(57, 8430);
         return FieldPainter::ResultTexts(*World, CurrentPlayOptions);
     }
@@ -214,7 +215,8 @@ TEST_F(TextsTest, GermanShowsGermanWords) {
     EXPECT_EQ(dialog.at("Group1_Edit4"), QStringLiteral("Ergebnisse"));
     const std::array<QString, 5> results = Results();
     EXPECT_EQ(results[0], QStringLiteral("Ergebnisse"));
-    EXPECT_EQ(results[4], QStringLiteral("Rekord: 57 Pkt. 8") + Dot() + QStringLiteral("43 Sek."));
+    EXPECT_EQ(results[4],
+              QStringLiteral("Rekord: 57 Punkte, 8") + Dot() + QStringLiteral("43 Sek."));
     EXPECT_EQ(UsageLine().substr(0, 8), "Aufruf: ");
     EXPECT_TRUE(NoDisplayLine(nullptr, nullptr, nullptr)
                     .starts_with("lumabels: Start nicht möglich: Weder eine X-Anzeige (DISPLAY "
@@ -233,7 +235,40 @@ TEST_F(TextsTest, JapaneseShowsJapaneseWords) {
     EXPECT_TRUE(AboutTexts(about).at("Label1").startsWith(
         QStringLiteral("Win32 版 Lumabels バージョン %1。").arg(GameVersion)));
     const std::array<QString, 5> results = Results();
-    EXPECT_EQ(results[2], QStringLiteral("今回 : 0 点 0 秒"));
+    EXPECT_EQ(results[2], QStringLiteral("今回：0点　0秒"));
+}
+
+// A count is written in and its word agrees with it, in each plural form of the language: the
+// same points text for 1 as for 5 would read "1 Punkte" or "5 очко".
+TEST_F(TextsTest, EveryLanguageWritesPointsInThePluralFormOfTheirCount) {
+    const std::map<QString, std::map<int, QString>> words = {
+        {"en", {{1, "1 pt."}, {5, "5 pt."}}},
+        {"de", {{1, "1 Punkt,"}, {5, "5 Punkte,"}}},
+        {"fr", {{1, "1\u00a0pt,"}, {2, "2\u00a0pts,"}}},
+        {"es", {{1, "1 pto.,"}, {5, "5 ptos.,"}}},
+        {"it", {{1, "1 punto,"}, {5, "5 punti,"}}},
+        {"pt_BR", {{1, "1 ponto,"}, {5, "5 pontos,"}}},
+        {"ru", {{1, "1 очко,"}, {3, "3 очка,"}, {5, "5 очков,"}, {21, "21 очко,"}}},
+        {"ja", {{1, "1点"}, {5, "5点"}}},
+        {"zh_CN", {{1, "得分 1，"}, {5, "得分 5，"}}},
+    };
+    QStringList languages = ShippedLanguages();
+    languages.prepend(QStringLiteral("en"));
+    for (const QString& language : languages) {
+        ASSERT_TRUE(words.contains(language)) << language.toStdString();
+        const InstalledLanguage installed(language);
+        for (const auto& [count, word] : words.at(language)) {
+            TGuiProbe::SetState(*gui, TGui::stPlaying);
+            AppPatternProbe::SetScore(*World, count);
+            World->SetRecords(count, 8430);
+            const std::array<QString, 5> results =
+                FieldPainter::ResultTexts(*World, CurrentPlayOptions);
+            for (const std::size_t line : {2U, 4U}) {
+                EXPECT_TRUE(results[line].contains(word))
+                    << language.toStdString() << ": " << results[line].toStdString();
+            }
+        }
+    }
 }
 
 // Where a translation may rightly keep the English word.
@@ -356,11 +391,11 @@ TEST(ResultsHeadingTest, TheOptionsDialogShowsTheTranslatedDefaultAndKeepsTypedH
     dialog.findChild<QPushButton*>(QStringLiteral("Button3"))->click();
     EXPECT_EQ(edit->text(), QStringLiteral("Résultats"));
     dialog.show();
-    dialog.done(TOptionsDialog::ResultOk);
+    dialog.done(ModalResult::Ok);
     EXPECT_EQ(dialog.GetPlayOptions().Message, "Results");
     // A heading the player typed is kept as typed.
     dialog.show();
     edit->setText(QStringLiteral("Bravo !"));
-    dialog.done(TOptionsDialog::ResultOk);
+    dialog.done(ModalResult::Ok);
     EXPECT_EQ(dialog.GetPlayOptions().Message, "Bravo !");
 }

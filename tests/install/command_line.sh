@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The installed program answers --help and --version on standard output with status 0, with
-# no display at all (as from a console, or a package's build), refuses an unknown argument
-# with status 2, as its manual page says, and asked to play with no display says so in one
+# no display at all (as from a console, or a package's build), refuses an argument neither it
+# nor Qt takes with status 2, naming it, as its manual page says, and asked to play with no display says so in one
 # line and ends with status 3.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
@@ -53,13 +53,20 @@ else
     inst_log "--help: status 0, prints the usage"
 fi
 
-run misuse --no-such-option
+# What Qt does not take is refused, named, once the application object has taken its own
+# options: the platform without a display here, a style, and one of Qt's lacking its value.
+run misuse -platform offscreen -style fusion --no-such-option -reverse
 show misuse
 if ((STATUS != 2)); then
     failures+=("an unknown option ended with status $STATUS, not 2")
+elif ! head -n 1 "$INST_WORK/misuse.err" | grep -qx -- 'lumabels: unknown argument: --no-such-option'; then
+    failures+=("an unknown option was not named on the first line of standard error")
 else
-    inst_log "an unknown option: status 2"
+    inst_log "an unknown option: named, status 2"
 fi
+run novalue -platform offscreen -style
+((STATUS == 2)) && grep -qx -- 'lumabels: unknown argument: -style' "$INST_WORK/novalue.err" ||
+    failures+=("-style without its value ended with status $STATUS, not 2 naming it")
 
 # No display at all: one plain line naming what is missing, and a status that is neither 0 nor
 # the 1 of "already running"; no abort, no core dump.

@@ -9,6 +9,7 @@ inst_require grep sed cmp
 inst_begin
 
 stage=$INST_WORK/stage
+mkdir -m 700 "$INST_WORK/runtime"
 inst_stage "$stage"
 prefix=$stage/usr
 desktop=$prefix/share/applications/$INST_APP_ID.desktop
@@ -17,8 +18,8 @@ metainfo=$prefix/share/metainfo/$INST_APP_ID.metainfo.xml
 # The first line of --help, which each translation words its own way.
 declare -A usage=(
     [de]='Aufruf: lumabels' [fr]=$'Usage\xc2\xa0: lumabels' [es]='Uso: lumabels' [it]='Uso: lumabels'
-    [pt_BR]='Uso: lumabels' [ru]='Использование: lumabels' [ja]='使い方: lumabels'
-    [zh_CN]='用法: lumabels'
+    [pt_BR]='Uso: lumabels' [ru]='Использование: lumabels' [ja]='使い方：lumabels'
+    [zh_CN]='用法：lumabels'
 )
 english=$(env -u LANGUAGE LC_ALL=C "$prefix/bin/lumabels" --help | head -n 1)
 [[ $english == "Usage: lumabels [--help | --version] [Qt options such as -platform NAME, -style NAME]" ]] ||
@@ -26,10 +27,13 @@ english=$(env -u LANGUAGE LC_ALL=C "$prefix/bin/lumabels" --help | head -n 1)
 for language in "${INST_LANGUAGES[@]}"; do
     first=$(LANGUAGE=$language LANG=C.UTF-8 "$prefix/bin/lumabels" --help | head -n 1)
     [[ $first == "${usage[$language]} "* ]] || inst_fail "$language: --help begins \"$first\""
-    # A mistyped option: the usage line on stderr, in the same language, and status 2.
+    # A mistyped option, refused once Qt has taken its own (the platform here, for want of a
+    # display): the argument named, then the usage line, in the same language, and status 2.
     status=0
-    misuse=$(LANGUAGE=$language LANG=C.UTF-8 "$prefix/bin/lumabels" --no-such-option 2>&1) || status=$?
-    [[ $status == 2 && $misuse == "$first" ]] || inst_fail "$language: a misuse gave $status, \"$misuse\""
+    misuse=$(LANGUAGE=$language LANG=C.UTF-8 XDG_RUNTIME_DIR=$INST_WORK/runtime \
+        "$prefix/bin/lumabels" -platform offscreen --no-such-option 2>&1) || status=$?
+    [[ $status == 2 && $misuse == *" --no-such-option"$'\n'"$first" && $misuse != "lumabels: unknown"* ]] ||
+        inst_fail "$language: a misuse gave $status, \"$misuse\""
 
     help=$prefix/share/lumabels/help/$language/index.html
     lang=$(sed -n 's/.*<html lang="\([^"]*\)".*/\1/p' "$help")

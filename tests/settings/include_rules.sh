@@ -33,14 +33,6 @@ engine=("$src"/engine/**/*.h "$src"/engine/**/*.cpp)
     echo "FAIL: no sources under $src/settings" >&2
     exit 1
 }
-# The Linux edition's desktop code still names the POSIX facts by their old place, through
-# these two; nothing in the core includes them.
-forwarders=("$src"/settings/files/FileFacts.h "$src"/settings/files/UserIds.h)
-interface=()
-for file in "${files[@]}"; do
-    [[ " ${forwarders[*]} " == *" $file "* ]] || interface+=("$file")
-done
-
 directive='[[:space:]]*#[[:space:]]*include[[:space:]]*'
 include="^$directive"
 # The same after grep -Hn's FILE:LINE: prefix.
@@ -53,7 +45,7 @@ broken "Qt or SDL in settings/" < <(grep -Hn "$include<\(Q\|SDL\)" "${everything
 broken "the file code includes the settings above it" < <(grep -Hn "$include\"" "${files[@]}" \
     "${posix[@]}" "${windows[@]}" | grep -v "$listed\"settings/files/" || true)
 broken "the core includes one system's file code" < <(grep -Hn "$include\"settings/files/\(posix\|windows\)/" \
-    "${settings[@]}" "${interface[@]}" "${engine[@]}" || true)
+    "${settings[@]}" "${files[@]}" "${engine[@]}" || true)
 broken "one system's file code includes the other's" < <(
     grep -Hn "$include\"settings/files/windows/" "${posix[@]}" || true
     grep -Hn "$include\"settings/files/posix/" "${windows[@]}" || true)

@@ -30,11 +30,11 @@ class AppSoundDeviceTest : public DiskAudioTest {
 
     static bool AudioSubsystemUp() { return SDL_WasInit(SDL_INIT_AUDIO) != 0; }
 
-    AppPlayOptions options_;
+    AppPlayOptions options;
 };
 
 TEST_F(AppSoundDeviceTest, ANewPlayerOpensNoDevice) {
-    AppSound sound(SoundDir(), options_, &watch_);
+    AppSound sound(SoundDir(), options, &watch);
     ASSERT_TRUE(AppSoundProbe::HasSound(sound));
     EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
     EXPECT_FALSE(AudioSubsystemUp());
@@ -42,12 +42,12 @@ TEST_F(AppSoundDeviceTest, ANewPlayerOpensNoDevice) {
 
 TEST_F(AppSoundDeviceTest, HoldOpensTheDeviceBeforeAnyNoteAndKeepsItOpenWhenSilent) {
     {
-        AppSound sound(SoundDir(), options_, &watch_);
+        AppSound sound(SoundDir(), options, &watch);
         sound.Hold();
         EXPECT_TRUE(sound.IsHeld());
         ASSERT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
         sound.Play(2);
-        ASSERT_TRUE(watch_.AwaitSilence(Patience));
+        ASSERT_TRUE(watch.AwaitSilence(Patience));
         EXPECT_FALSE(sound.CloseIfIdle()) << "a held device was closed";
         EXPECT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
     }
@@ -60,15 +60,15 @@ TEST_F(AppSoundDeviceTest, HoldOpensTheDeviceBeforeAnyNoteAndKeepsItOpenWhenSile
 TEST_F(AppSoundDeviceTest, AReleasedDeviceClosesOnlyOnceTheNoteHasEnded) {
     WriteNote(1, Tone(1, QuarterSecondFrames));
     {
-        AppSound sound(SoundDir(), options_, &watch_);
+        AppSound sound(SoundDir(), options, &watch);
         sound.Hold();
         sound.Play(1);
-        ASSERT_TRUE(watch_.AwaitNoteProgress(512, Patience));
+        ASSERT_TRUE(watch.AwaitNoteProgress(512, Patience));
         sound.Release();
         EXPECT_FALSE(sound.IsHeld());
         EXPECT_FALSE(sound.CloseIfIdle()) << "closed while the note sounded";
         EXPECT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
-        ASSERT_TRUE(watch_.AwaitSilence(Patience));
+        ASSERT_TRUE(watch.AwaitSilence(Patience));
         EXPECT_TRUE(sound.CloseIfIdle());
         EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
         EXPECT_FALSE(AudioSubsystemUp()) << "SDL's audio subsystem, and its thread, stayed up";
@@ -81,10 +81,10 @@ TEST_F(AppSoundDeviceTest, AReleasedDeviceClosesOnlyOnceTheNoteHasEnded) {
 
 TEST_F(AppSoundDeviceTest, TimeLeftCountsWhatIsLeftOfTheSoundingNote) {
     WriteNote(1, Tone(1, LongNoteFrames));
-    AppSound sound(SoundDir(), options_, &watch_);
+    AppSound sound(SoundDir(), options, &watch);
     EXPECT_EQ(sound.TimeLeft(), milliseconds(0));
     sound.Play(1);
-    ASSERT_TRUE(watch_.AwaitNoteProgress(SecondFrames, Patience));
+    ASSERT_TRUE(watch.AwaitNoteProgress(SecondFrames, Patience));
     // A second of the three has played; a buffer more may have gone since.
     EXPECT_LE(sound.TimeLeft(), milliseconds(2000));
     EXPECT_GT(sound.TimeLeft(), milliseconds(0));
@@ -94,16 +94,16 @@ TEST_F(AppSoundDeviceTest, TimeLeftCountsWhatIsLeftOfTheSoundingNote) {
 }
 
 TEST_F(AppSoundDeviceTest, SoundOffOrMissingNotesHoldNoDevice) {
-    options_.SoundOn = false;
+    options.SoundOn = false;
     {
-        AppSound sound(SoundDir(), options_, &watch_);
+        AppSound sound(SoundDir(), options, &watch);
         sound.Hold();
         EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
         EXPECT_FALSE(AudioSubsystemUp());
     }
-    options_.SoundOn = true;
+    options.SoundOn = true;
     std::filesystem::remove(SoundDir() + "note3.wav");
-    AppSound silent(SoundDir(), options_);
+    AppSound silent(SoundDir(), options);
     silent.Hold();
     EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(silent));
     EXPECT_FALSE(AudioSubsystemUp());
@@ -111,7 +111,7 @@ TEST_F(AppSoundDeviceTest, SoundOffOrMissingNotesHoldNoDevice) {
 
 TEST_F(AppSoundDeviceTest, ADeviceThatWouldNotOpenForPlayIsNotTriedAgainByPlay) {
     UseAudioDriver("no-such-driver");
-    AppSound sound(SoundDir(), options_, &watch_);
+    AppSound sound(SoundDir(), options, &watch);
     sound.Hold();
     ASSERT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
     // Opening takes time the game does not have between two steps: a click plays nothing.
@@ -123,22 +123,22 @@ TEST_F(AppSoundDeviceTest, ADeviceThatWouldNotOpenForPlayIsNotTriedAgainByPlay) 
     sound.Release();
     sound.Play(1);
     EXPECT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
-    EXPECT_TRUE(watch_.AwaitSilence(Patience));
+    EXPECT_TRUE(watch.AwaitSilence(Patience));
 }
 
 TEST_F(AppSoundDeviceTest, TheFirstNoteAfterACloseOpensTheDeviceAgain) {
     const std::filesystem::path first = std::filesystem::path(SoundDir()) / "first.raw";
     {
-        AppSound sound(SoundDir(), options_, &watch_);
+        AppSound sound(SoundDir(), options, &watch);
         sound.Play(1);
         ASSERT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
-        ASSERT_TRUE(watch_.AwaitSilence(Patience));
+        ASSERT_TRUE(watch.AwaitSilence(Patience));
         ASSERT_TRUE(sound.CloseIfIdle());
         // The disk driver starts its file afresh at each open: keep what the first one heard.
         std::filesystem::rename(std::filesystem::path(SoundDir()) / "heard.raw", first);
         sound.Play(2);
         ASSERT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
-        ASSERT_TRUE(watch_.AwaitSilence(Patience));
+        ASSERT_TRUE(watch.AwaitSilence(Patience));
     }
     EXPECT_GE(std::filesystem::file_size(first), Written(1).size() * 2);
     const std::vector<HeardNote> heard = Heard();

@@ -29,11 +29,11 @@ class AppSoundLoadTest : public DiskAudioTest {
     void PlayEveryNote(AppSound& sound) const {
         for (NoteNumber note = LowestNote; note <= HighestNote; ++note) {
             sound.Play(note);
-            EXPECT_TRUE(watch_.AwaitSilence(milliseconds(0))) << "note " << int{note};
+            EXPECT_TRUE(watch.AwaitSilence(milliseconds(0))) << "note " << int{note};
         }
     }
 
-    AppPlayOptions options_;
+    AppPlayOptions options;
 };
 
 class MissingNoteFileTest : public AppSoundLoadTest, public ::testing::WithParamInterface<int> {};
@@ -42,11 +42,11 @@ TEST_P(MissingNoteFileTest, AnyMissingFileLeavesTheWholePlayerSilent) {
     WriteAllNotes();
     std::filesystem::remove(SoundDir() + "note" + std::to_string(GetParam()) + ".wav");
     {
-        AppSound sound(SoundDir(), options_, &watch_);
+        AppSound sound(SoundDir(), options, &watch);
         EXPECT_FALSE(AppSoundProbe::HasSound(sound));
         EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
         PlayEveryNote(sound);
-        EXPECT_FALSE(watch_.AwaitNoteProgress(1, milliseconds(0)));
+        EXPECT_FALSE(watch.AwaitNoteProgress(1, milliseconds(0)));
     }
     EXPECT_TRUE(HeardNothing());
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0U);
@@ -59,7 +59,7 @@ TEST_F(AppSoundLoadTest, AFolderWhereANoteFileShouldBeLeavesThePlayerSilent) {
     WriteAllNotes();
     std::filesystem::remove(SoundDir() + "note6.wav");
     std::filesystem::create_directory(SoundDir() + "note6.wav");
-    AppSound sound(SoundDir(), options_, &watch_);
+    AppSound sound(SoundDir(), options, &watch);
     EXPECT_FALSE(AppSoundProbe::HasSound(sound));
     EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
 }
@@ -79,15 +79,15 @@ TEST_P(DamagedNoteFileTest, OnlyThatNoteIsSilent) {
     WriteAllNotes();
     WriteFile("note4.wav", GetParam().Make(WaveImage(Pcm16(Tone(4, 2000)))));
     {
-        AppSound sound(SoundDir(), options_, &watch_);
+        AppSound sound(SoundDir(), options, &watch);
         ASSERT_TRUE(AppSoundProbe::HasSound(sound));
         sound.Play(3);
         ASSERT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
-        ASSERT_TRUE(watch_.AwaitSilence(Patience));
+        ASSERT_TRUE(watch.AwaitSilence(Patience));
         sound.Play(4);
-        EXPECT_TRUE(watch_.AwaitSilence(milliseconds(0)));
+        EXPECT_TRUE(watch.AwaitSilence(milliseconds(0)));
         sound.Play(5);
-        ASSERT_TRUE(watch_.AwaitSilence(Patience));
+        ASSERT_TRUE(watch.AwaitSilence(Patience));
     }
     const std::vector<HeardNote> heard = Heard();
     EXPECT_EQ(heard, (std::vector<HeardNote>{
@@ -134,7 +134,7 @@ TEST_F(AppSoundLoadTest, NoAudioDriverLeavesASilentPlayerThatStillWorks) {
     WriteAllNotes();
     UseAudioDriver("no-such-driver");
     {
-        AppSound sound(SoundDir(), options_, &watch_);
+        AppSound sound(SoundDir(), options, &watch);
         EXPECT_TRUE(AppSoundProbe::HasSound(sound));
         EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
         PlayEveryNote(sound);
@@ -150,7 +150,7 @@ class UnusableSoundLibraryTest : public AppSoundLoadTest,
 TEST_P(UnusableSoundLibraryTest, LeavesASilentPlayerThatStillWorks) {
     WriteAllNotes();
     {
-        AppSound sound(SoundDir(), options_, &watch_, GetParam());
+        AppSound sound(SoundDir(), options, &watch, GetParam());
         EXPECT_TRUE(AppSoundProbe::HasSound(sound));
         sound.Hold();
         EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
@@ -175,7 +175,7 @@ TEST_F(AppSoundLoadTest, ADeviceThatWillNotOpenLeavesASilentPlayerAndNoSubsystem
     WriteAllNotes();
     SendOutputTo(std::filesystem::path(SoundDir()) / "no-such-folder" / "heard.raw");
     {
-        AppSound sound(SoundDir(), options_, &watch_);
+        AppSound sound(SoundDir(), options, &watch);
         EXPECT_TRUE(AppSoundProbe::HasSound(sound));
         EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
         PlayEveryNote(sound);
@@ -196,12 +196,12 @@ TEST_F(AppSoundLoadTest, ANoteOfUpToFiveSecondsPlaysAndALongerOneIsRefused) {
     WriteAllNotes();
     WriteFile("note2.wav", LongNote(8000, 5, 0));
     WriteFile("note6.wav", LongNote(8000, 5, 1));
-    AppSound sound(SoundDir(), options_, &watch_);
+    AppSound sound(SoundDir(), options, &watch);
     ASSERT_TRUE(AppSoundProbe::HasSound(sound));
     sound.Play(6);
-    EXPECT_TRUE(watch_.AwaitSilence(milliseconds(0))) << "the note over five seconds sounds";
+    EXPECT_TRUE(watch.AwaitSilence(milliseconds(0))) << "the note over five seconds sounds";
     sound.Play(2);
-    EXPECT_TRUE(watch_.AwaitNoteProgress(512, Patience)) << "the five-second note is silent";
+    EXPECT_TRUE(watch.AwaitNoteProgress(512, Patience)) << "the five-second note is silent";
     sound.StopAll();
 }
 
@@ -210,12 +210,12 @@ TEST_F(AppSoundLoadTest, ALowSampleRateCannotMakeASmallFileHoursLong) {
     // would be over 50 MB of samples.
     WriteAllNotes();
     WriteFile("note5.wav", LongNote(100, 600, 0));
-    AppSound sound(SoundDir(), options_, &watch_);
+    AppSound sound(SoundDir(), options, &watch);
     ASSERT_TRUE(AppSoundProbe::HasSound(sound));
     sound.Play(5);
-    EXPECT_TRUE(watch_.AwaitSilence(milliseconds(0)));
+    EXPECT_TRUE(watch.AwaitSilence(milliseconds(0)));
     sound.Play(4);
-    EXPECT_TRUE(watch_.AwaitNoteProgress(512, Patience));
+    EXPECT_TRUE(watch.AwaitNoteProgress(512, Patience));
     sound.StopAll();
 }
 
@@ -231,7 +231,7 @@ TEST_F(AppSoundLoadTest, ANoteFileOverAMebibyteLeavesThePlayerSilent) {
     image += std::string(padding, '\0');
     ASSERT_EQ(image.size(), 1024U * 1024U + 1U);
     WriteFile("note3.wav", image);
-    AppSound sound(SoundDir(), options_, &watch_);
+    AppSound sound(SoundDir(), options, &watch);
     EXPECT_FALSE(AppSoundProbe::HasSound(sound));
     EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
 }
@@ -249,9 +249,8 @@ TEST_F(AppSoundLoadTest, AFifoOrADeviceInPlaceOfANoteNeverHoldsUpTheStart) {
             std::filesystem::remove(note7);
             std::filesystem::create_symlink(device, note7);
         }
-        auto loading = std::async(std::launch::async, [this] {
-            return std::make_unique<AppSound>(SoundDir(), options_);
-        });
+        auto loading = std::async(
+            std::launch::async, [this] { return std::make_unique<AppSound>(SoundDir(), options); });
         if (loading.wait_for(Patience) != std::future_status::ready) {
             // Let the stuck start go, so the test can end and report.
             close(open(fifo.c_str(), O_WRONLY | O_NONBLOCK));

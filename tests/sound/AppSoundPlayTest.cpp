@@ -30,17 +30,17 @@ class AppSoundPlayTest : public DiskAudioTest {
         WriteAllNotes();
     }
 
-    AppPlayOptions options_;
+    AppPlayOptions options;
 };
 
 TEST_F(AppSoundPlayTest, EachNumberPlaysExactlyItsOwnFile) {
     {
-        AppSound sound(SoundDir(), options_, &watch_);
+        AppSound sound(SoundDir(), options, &watch);
         ASSERT_TRUE(AppSoundProbe::HasSound(sound));
         for (const NoteNumber note : {3, 1, 7, 2, 4, 5, 6}) {
             sound.Play(note);
             ASSERT_TRUE(AppSoundProbe::IsDeviceOpen(sound));
-            ASSERT_TRUE(watch_.AwaitSilence(Patience));
+            ASSERT_TRUE(watch.AwaitSilence(Patience));
         }
     }
     std::vector<int> notes;
@@ -55,11 +55,11 @@ TEST_F(AppSoundPlayTest, EachNumberPlaysExactlyItsOwnFile) {
 TEST_F(AppSoundPlayTest, ANewNoteCutsOffTheSoundingOne) {
     WriteNote(1, Tone(1, LongNoteFrames));
     {
-        AppSound sound(SoundDir(), options_, &watch_);
+        AppSound sound(SoundDir(), options, &watch);
         sound.Play(1);
-        ASSERT_TRUE(watch_.AwaitNoteProgress(1024, Patience));
+        ASSERT_TRUE(watch.AwaitNoteProgress(1024, Patience));
         sound.Play(2);
-        ASSERT_TRUE(watch_.AwaitSilence(Patience));
+        ASSERT_TRUE(watch.AwaitSilence(Patience));
     }
     const std::vector<HeardNote> heard = Heard();
     ASSERT_EQ(heard.size(), 2U);
@@ -73,19 +73,19 @@ TEST_F(AppSoundPlayTest, ANewNoteCutsOffTheSoundingOne) {
 TEST_F(AppSoundPlayTest, OtherNumbersPlayNothingAndStopNothing) {
     WriteNote(1, Tone(1, LongNoteFrames));
     {
-        AppSound sound(SoundDir(), options_, &watch_);
+        AppSound sound(SoundDir(), options, &watch);
         for (const NoteNumber note : {0, 8, -1, 127, -128}) {
             sound.Play(note);
         }
-        EXPECT_TRUE(watch_.AwaitSilence(milliseconds(0)));
+        EXPECT_TRUE(watch.AwaitSilence(milliseconds(0)));
 
         sound.Play(1);
-        ASSERT_TRUE(watch_.AwaitNoteProgress(1024, Patience));
+        ASSERT_TRUE(watch.AwaitNoteProgress(1024, Patience));
         for (const NoteNumber note : {0, 8, -1, 127, -128}) {
             sound.Play(note);
         }
-        EXPECT_FALSE(watch_.AwaitSilence(milliseconds(0)));
-        EXPECT_TRUE(watch_.AwaitNoteProgress(4096, Patience)) << "note 1 was stopped";
+        EXPECT_FALSE(watch.AwaitSilence(milliseconds(0)));
+        EXPECT_TRUE(watch.AwaitNoteProgress(4096, Patience)) << "note 1 was stopped";
     }
     const std::vector<HeardNote> heard = Heard();
     ASSERT_EQ(heard.size(), 1U);
@@ -96,20 +96,20 @@ TEST_F(AppSoundPlayTest, OtherNumbersPlayNothingAndStopNothing) {
 TEST_F(AppSoundPlayTest, SoundOffStartsNothingAndLetsTheSoundingNotePlayOn) {
     WriteNote(1, Tone(1, SecondFrames / 4));
     {
-        AppSound sound(SoundDir(), options_, &watch_);
+        AppSound sound(SoundDir(), options, &watch);
         sound.Play(1);
-        ASSERT_TRUE(watch_.AwaitNoteProgress(512, Patience));
-        options_.SoundOn = false;
+        ASSERT_TRUE(watch.AwaitNoteProgress(512, Patience));
+        options.SoundOn = false;
         sound.Play(2);
-        EXPECT_FALSE(watch_.AwaitSilence(milliseconds(0))) << "note 1 was cut off";
-        ASSERT_TRUE(watch_.AwaitSilence(Patience));
+        EXPECT_FALSE(watch.AwaitSilence(milliseconds(0))) << "note 1 was cut off";
+        ASSERT_TRUE(watch.AwaitSilence(Patience));
         sound.Play(3);
-        EXPECT_TRUE(watch_.AwaitSilence(milliseconds(0)));
+        EXPECT_TRUE(watch.AwaitSilence(milliseconds(0)));
 
         // The player reads the options at each Play, so switching back on works at once.
-        options_.SoundOn = true;
+        options.SoundOn = true;
         sound.Play(4);
-        ASSERT_TRUE(watch_.AwaitSilence(Patience));
+        ASSERT_TRUE(watch.AwaitSilence(Patience));
     }
     const std::vector<HeardNote> heard = Heard();
     ASSERT_EQ(heard.size(), 2U);
@@ -122,15 +122,15 @@ TEST_F(AppSoundPlayTest, SoundOffStartsNothingAndLetsTheSoundingNotePlayOn) {
 TEST_F(AppSoundPlayTest, StopAllSilencesTheNoteAtOnce) {
     WriteNote(1, Tone(1, LongNoteFrames));
     {
-        AppSound sound(SoundDir(), options_, &watch_);
+        AppSound sound(SoundDir(), options, &watch);
         sound.Play(1);
-        ASSERT_TRUE(watch_.AwaitNoteProgress(1024, Patience));
+        ASSERT_TRUE(watch.AwaitNoteProgress(1024, Patience));
         sound.StopAll();
-        EXPECT_TRUE(watch_.AwaitSilence(milliseconds(0)));
-        EXPECT_FALSE(watch_.AwaitNoteProgress(LongNoteFrames, Patience));
+        EXPECT_TRUE(watch.AwaitSilence(milliseconds(0)));
+        EXPECT_FALSE(watch.AwaitNoteProgress(LongNoteFrames, Patience));
 
         sound.Play(2);
-        ASSERT_TRUE(watch_.AwaitSilence(Patience));
+        ASSERT_TRUE(watch.AwaitSilence(Patience));
     }
     const std::vector<HeardNote> heard = Heard();
     ASSERT_EQ(heard.size(), 2U);
@@ -143,9 +143,9 @@ TEST_F(AppSoundPlayTest, StopAllSilencesTheNoteAtOnce) {
 TEST_F(AppSoundPlayTest, DestroyingThePlayerMidNoteEndsCleanly) {
     WriteNote(1, Tone(1, LongNoteFrames));
     {
-        AppSound sound(SoundDir(), options_, &watch_);
+        AppSound sound(SoundDir(), options, &watch);
         sound.Play(1);
-        ASSERT_TRUE(watch_.AwaitNoteProgress(2048, Patience));
+        ASSERT_TRUE(watch.AwaitNoteProgress(2048, Patience));
     }
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0U) << "the audio subsystem was left running";
     const std::vector<HeardNote> heard = Heard();
@@ -161,9 +161,9 @@ TEST_F(AppSoundPlayTest, ANoteStoredInAnotherSampleFormatIsConvertedForTheDevice
     constexpr std::size_t Frames = 1500;
     WriteFile("note5.wav", WaveImage(std::string(Frames, static_cast<char>(200)), 8));
     {
-        AppSound sound(SoundDir(), options_, &watch_);
+        AppSound sound(SoundDir(), options, &watch);
         sound.Play(5);
-        ASSERT_TRUE(watch_.AwaitSilence(Patience));
+        ASSERT_TRUE(watch.AwaitSilence(Patience));
     }
     std::vector<std::int16_t> played;
     for (const std::int16_t sample : Captured()) {
@@ -187,9 +187,9 @@ TEST_F(AppSoundPlayTest, ANoteAtFortyFourPointOneKilohertzIsConvertedToTheDevice
     WriteFile("note5.wav",
               WaveImage(Pcm16(std::vector<std::int16_t>(StoredFrames, Level)), 16, StoredRate));
     {
-        AppSound sound(SoundDir(), options_, &watch_);
+        AppSound sound(SoundDir(), options, &watch);
         sound.Play(5);
-        ASSERT_TRUE(watch_.AwaitSilence(Patience));
+        ASSERT_TRUE(watch.AwaitSilence(Patience));
     }
     // The resampler smooths the two edges over a few frames; the steady part is the note.
     std::size_t steady = 0;

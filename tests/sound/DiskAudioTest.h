@@ -63,7 +63,7 @@ class DiskAudioTest : public ::testing::Test {
     bool HeardNothing() const;
 
     // Hand it to the player under test to await its device instead of sleeping.
-    NoteProgressWatch watch_;
+    NoteProgressWatch watch;
 
   private:
     std::filesystem::path folder_;

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "settings/files/FileFacts.h"
-#include "settings/files/UserIds.h"
+#include "settings/files/posix/FileFacts.h"
+#include "settings/files/posix/UserIds.h"
 
 // What the choice of the game's paths depends on, so tests can stage any machine and user.
 class PathFacts {

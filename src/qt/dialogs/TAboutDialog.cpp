@@ -78,7 +78,7 @@ TAboutDialog::TAboutDialog(QWidget* parent)
     setFixedSize(layout.ClientWidth, layout.ClientHeight);
 
     FocusFrameStyle::UseFor({ui_->Button1}, this);
-    connect(ui_->Button1, &QPushButton::clicked, this, [this] { done(1); });
+    connect(ui_->Button1, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
 }
 
 TAboutDialog::~TAboutDialog() = default;
@@ -114,7 +114,7 @@ void TAboutDialog::FormShow() {
 void TAboutDialog::keyPressEvent(QKeyEvent* event) {
     // OK is the cancel button too: Escape closes the box just as OK does.
     if (event->key() == Qt::Key_Escape) {
-        done(1);
+        done(ModalResult::Ok);
         return;
     }
     QDialog::keyPressEvent(event);
@@ -122,5 +122,5 @@ void TAboutDialog::keyPressEvent(QKeyEvent* event) {
 
 void TAboutDialog::closeEvent(QCloseEvent* event) {
     event->accept();
-    done(2);
+    done(ModalResult::Cancel);
 }

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <memory>
 
+#include "qt/dialogs/ModalResult.h"
+
 namespace Ui {
 class TAboutDialog;
 }

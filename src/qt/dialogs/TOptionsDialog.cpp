@@ -59,8 +59,8 @@ TOptionsDialog::TOptionsDialog(QWidget* parent)
     FocusFrameStyle::UseFor({ui_->Button1, ui_->Button2, ui_->Button3}, this);
     SetDefaults();
 
-    connect(ui_->Button1, &QPushButton::clicked, this, [this] { done(ResultOk); });
-    connect(ui_->Button2, &QPushButton::clicked, this, [this] { done(ResultCancel); });
+    connect(ui_->Button1, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
+    connect(ui_->Button2, &QPushButton::clicked, this, [this] { done(ModalResult::Cancel); });
     connect(ui_->Button3, &QPushButton::clicked, this, &TOptionsDialog::Button3Click);
     // Only the user's pick applies a preset; selecting an item from code must not.
     connect(ui_->Group1_ComboBox1, &QComboBox::activated, this,
@@ -236,15 +236,15 @@ void TOptionsDialog::done(int result) {
 }
 
 void TOptionsDialog::accept() {
-    done(ResultOk);
+    done(ModalResult::Ok);
 }
 
 void TOptionsDialog::reject() {
-    done(ResultCancel);
+    done(ModalResult::Cancel);
 }
 
 void TOptionsDialog::FormClose() {
-    if (result() != ResultOk) {
+    if (result() != ModalResult::Ok) {
         return;
     }
     // Written back through the setters so that a text that did not parse now shows the

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <memory>
 
+#include "qt/dialogs/ModalResult.h"
 #include "settings/AppPlayOptions.h"
 #include "settings/AppSystemOptions.h"
 
@@ -11,15 +12,12 @@ class TOptionsDialog;
 }
 
 // Edits a copy of the play and system options. The caller puts both records in, shows the
-// dialog modally and takes them out again only after OK (modal result 1). The dialog never
+// dialog modally and takes them out again only after OK (`ModalResult::Ok`). The dialog never
 // clamps: the main window does that when it applies the play options.
 class TOptionsDialog : public QDialog {
     Q_OBJECT
 
   public:
-    static constexpr int ResultOk = 1;
-    static constexpr int ResultCancel = 2;
-
     explicit TOptionsDialog(QWidget* parent = nullptr);
     ~TOptionsDialog() override;
 

@@ -38,16 +38,22 @@ int TextAreaWidth(const QWidget& control) {
         if (button->autoDefault() || button->isDefault()) {
             option.features |= QStyleOptionButton::AutoDefaultButton;
         }
+        // Less the style's own margin, so a long translation keeps clear of the bevel.
         return button->style()
-            ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
-            .width();
+                   ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                   .width() -
+               button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
     }
     if (const auto* combo = qobject_cast<const QComboBox*>(&control)) {
         QStyleOptionComboBox option;
         option.initFrom(combo);
+        // The style draws the item one pixel in from the field's left edge and cuts it at the
+        // right one.
         return combo->style()
-            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
-            .width();
+                   ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
+                                    combo)
+                   .width() -
+               1;
     }
     if (const auto* group = qobject_cast<const TitledGroupBox*>(&control)) {
         // The title and its gaps, with a blank's width of frame on either side.
@@ -81,12 +87,4 @@ int NeededTextWidth(const QWidget& control) {
 
 int MissingWidth(const QWidget& control) {
     return std::max(0, NeededTextWidth(control) - TextAreaWidth(control));
-}
-
-int WidenToFit(QWidget& control) {
-    const int growth = MissingWidth(control);
-    if (growth > 0) {
-        control.resize(control.width() + growth, control.height());
-    }
-    return growth;
 }

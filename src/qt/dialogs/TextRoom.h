@@ -8,6 +8,3 @@ class QWidget;
 // How much wider the control must be so that its text (for a drop-down list, its longest item)
 // shows whole: 0 when it fits already.
 int MissingWidth(const QWidget& control);
-
-// Makes the control wider by its missing width, keeping its left edge; returns the growth.
-int WidenToFit(QWidget& control);

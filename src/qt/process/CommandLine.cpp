@@ -2,93 +2,29 @@
 
 #include <QtGlobal>
 
-#include <algorithm>
-#include <array>
 #include <string_view>
-#include <vector>
 
 #include "GameVersion.h"
 #include "qt/desktop/TerminalText.h"
 
-namespace {
-
-// What Qt 6 itself takes from the command line (QGuiApplication, QApplication and the xcb
-// platform), each with one or two leading dashes. Qt leaves an option that lacks its value
-// where it is, so such an option is a misuse here too.
-constexpr std::array<std::string_view, 17> QtOptionsWithValue = {
-    "platform",        "platformpluginpath",
-    "platformtheme",   "plugin",
-    "qwindowgeometry", "geometry",
-    "qwindowtitle",    "title",
-    "qwindowicon",     "icon",
-    "session",         "style",
-    "stylesheet",      "qmljsdebugger",
-    "display",         "name",
-    "visual"};
-constexpr std::array<std::string_view, 5> QtFlags = {"reverse", "testability", "widgetcount",
-                                                     "nograb", "dograb"};
-// Options that Qt also takes as one word, "-style=fusion".
-constexpr std::array<std::string_view, 3> QtOptionsWithAttachedValue = {
-    "style=", "stylesheet=", "qmljsdebugger="};
-
-template <std::size_t N>
-bool IsOneOf(std::string_view name, const std::array<std::string_view, N>& names) {
-    return std::find(names.begin(), names.end(), name) != names.end();
-}
-
-template <std::size_t N>
-bool StartsWithOneOf(std::string_view name, const std::array<std::string_view, N>& prefixes) {
-    return std::any_of(prefixes.begin(), prefixes.end(),
-                       [name](std::string_view prefix) { return name.starts_with(prefix); });
-}
-
-// The option's name without its dashes, or empty when it is not a Qt-style option.
-std::string_view QtStyleName(std::string_view argument) {
-    if (argument.starts_with("--")) {
-        argument.remove_prefix(2);
-    } else if (argument.starts_with("-")) {
-        argument.remove_prefix(1);
-    } else {
-        return {};
-    }
-    return argument;
-}
-
-// Collects the arguments left once Qt's own are taken out; false when a Qt option lacks its
-// value.
-bool DropQtOptions(int argc, const char* const* argv, std::vector<std::string_view>& rest) {
+CommandLineAction OwnOption(int argc, const char* const* argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
-        const std::string_view name = QtStyleName(argument);
-        if (IsOneOf(name, QtOptionsWithValue)) {
-            if (i + 1 >= argc) {
-                return false;
-            }
-            ++i;
-        } else if (!IsOneOf(name, QtFlags) && !StartsWithOneOf(name, QtOptionsWithAttachedValue)) {
-            rest.push_back(argument);
+        if (argument == "--help") {
+            return CommandLineAction::Help;
+        }
+        if (argument == "--version") {
+            return CommandLineAction::Version;
         }
     }
-    return true;
+    return CommandLineAction::Run;
 }
 
-}  // namespace
-
-CommandLineAction ParseCommandLine(int argc, const char* const* argv) {
-    std::vector<std::string_view> rest;
-    if (!DropQtOptions(argc, argv, rest)) {
-        return CommandLineAction::Misuse;
-    }
-    if (rest.empty()) {
-        return CommandLineAction::Run;
-    }
-    if (rest.size() == 1 && rest.front() == "--help") {
-        return CommandLineAction::Help;
-    }
-    if (rest.size() == 1 && rest.front() == "--version") {
-        return CommandLineAction::Version;
-    }
-    return CommandLineAction::Misuse;
+std::string NotUnderstoodText(const std::string& argument) {
+    return TerminalText("CommandLine",
+                        QT_TRANSLATE_NOOP("CommandLine", "lumabels: unknown argument: %1"),
+                        {argument}) +
+           "\n" + UsageLine();
 }
 
 std::string UsageLine() {

@@ -10,6 +10,7 @@
 #include "engine/RandomSource.h"
 #include "qt/desktop/ResultsHeading.h"
 #include "qt/window/CellHeightFont.h"
+#include "qt/window/FieldPalette.h"
 #include "qt/window/ResultLines.h"
 #include "qt/window/ToQRect.h"
 #include "settings/AppPlayOptions.h"
@@ -21,22 +22,23 @@ constexpr QRect FieldArea = ToQRect(FieldRect);
 constexpr int FieldWidth = FieldArea.width();
 constexpr int FieldHeight = FieldArea.height();
 
-const QColor SkyColor(0, 0, 128);
-const QColor CloudColor(255, 255, 255);
-const QColor TitleColor(240, 240, 240);
-const QColor OutlineColor(0, 0, 64);
-const QColor ResultsColor(255, 255, 255);
-
-// Top stripe first.
-const std::array<QColor, AppLumabel::StripeCount> BandColors{
-    QColor(255, 0, 0), QColor(255, 128, 0), QColor(255, 255, 0),
-    QColor(0, 255, 0), QColor(0, 128, 255), QColor(128, 128, 255),
-};
+const QColor SkyColor(FieldPalette::Sky);
+const QColor CloudColor(FieldPalette::Cloud);
+const QColor TitleColor(FieldPalette::Title);
+const QColor OutlineColor(FieldPalette::ResultsOutline);
+const QColor ResultsColor(FieldPalette::Results);
+static_assert(FieldPalette::Stripes.size() == AppLumabel::StripeCount);
 
 // A cloud is three overlapping circles, 32 wide and 24 apart.
 constexpr int PuffCount = 3;
 constexpr int PuffSpacing = 24;
 constexpr int PuffWidth = 32;
+
+// The count that picks a points text's plural form. Qt writes only counts of 0 or more in for
+// "%n"; a negative record (from a settings file edited by hand) is written in by ResultLines.
+int PluralCount(std::int32_t points) {
+    return points >= 0 ? points : -1;
+}
 
 // The sprite stands 18 px above its lumabel's top, centred on the character's x.
 constexpr int CharacterOffsetX = 11;
@@ -125,7 +127,7 @@ void FieldPainter::DrawPlayfield(const AppPattern& world) {
         for (int k = 0; k < AppLumabel::StripeCount; ++k) {
             painter.fillRect(QRect(box.left(), box.top() + AppLumabel::StripeHeight * k,
                                    box.width(), AppLumabel::StripeHeight),
-                             BandColors[static_cast<std::size_t>(k)]);
+                             QColor(FieldPalette::Stripes[static_cast<std::size_t>(k)]));
         }
         if (j == carrier) {
             const bool blink = random_.Next() % BlinkOneIn == 0;
@@ -138,10 +140,13 @@ void FieldPainter::DrawPlayfield(const AppPattern& world) {
 std::array<QString, 5> FieldPainter::ResultTexts(const AppPattern& world,
                                                  const AppPlayOptions& options) {
     const std::string decimalPoint = QLocale().decimalPoint().toStdString();
-    const std::string last =
-        QCoreApplication::translate("ResultLines", "Last : %1 pt. %2 sec.").toStdString();
+    const std::string last = QCoreApplication::translate("ResultLines", "Last : %n pt. %1 sec.",
+                                                         nullptr, PluralCount(world.GetScore()))
+                                 .toStdString();
     const std::string record =
-        QCoreApplication::translate("ResultLines", "Record : %1 pt. %2 sec.").toStdString();
+        QCoreApplication::translate("ResultLines", "Record : %n pt. %1 sec.", nullptr,
+                                    PluralCount(world.GetRecordScore()))
+            .toStdString();
     const auto lines =
         ResultLines(std::string(), world.GetScore(), world.GetPlayTime(), world.GetRecordScore(),
                     world.GetRecordTime(), decimalPoint, ResultWords{last, record});

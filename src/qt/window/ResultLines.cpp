@@ -19,14 +19,14 @@ std::string SecondsText(std::int32_t milliseconds, std::string_view decimalPoint
 
 namespace {
 
-// The pattern with "%1" and "%2" replaced in one pass, so a number never gets replaced again.
+// The pattern with "%n" and "%1" replaced in one pass, so a number never gets replaced again.
 std::string Filled(std::string_view pattern, const std::string& points,
                    const std::string& seconds) {
     std::string text;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         if (pattern[i] == '%' && i + 1 < pattern.size() &&
-            (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
-            text += pattern[i + 1] == '1' ? points : seconds;
+            (pattern[i + 1] == 'n' || pattern[i + 1] == '1')) {
+            text += pattern[i + 1] == 'n' ? points : seconds;
             ++i;
         } else {
             text += pattern[i];

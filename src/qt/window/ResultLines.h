@@ -10,11 +10,12 @@
 // 2000 ms is "2"), with the given decimal separator.
 std::string SecondsText(std::int32_t milliseconds, std::string_view decimalPoint);
 
-// The wording of the two score lines, in the player's language: "%1" stands for the points
-// and "%2" for the seconds.
+// The wording of the two score lines, in the player's language: "%n" stands for the points
+// and "%1" for the seconds. Qt's translation writes a count of 0 or more in for "%n" as it
+// picks the plural form, so here "%n" is usually gone already.
 struct ResultWords {
-    std::string_view Last = "Last : %1 pt. %2 sec.";
-    std::string_view Record = "Record : %1 pt. %2 sec.";
+    std::string_view Last = "Last : %n pt. %1 sec.";
+    std::string_view Record = "Record : %n pt. %1 sec.";
 };
 
 // The five lines of the results block: heading, blank, last game, blank, record.

@@ -531,7 +531,7 @@ void TGui::OptionsCommand() {
     OptionsDialog->SetPlayOptions(CurrentPlayOptions);
     OptionsDialog->SetSystemOptions(CurrentSystemOptions);
     // Cancel changes nothing, and a game in progress carries on where it stood.
-    if (OptionsDialog->exec() != 1) {
+    if (OptionsDialog->exec() != ModalResult::Ok) {
         return;
     }
     SetState(stSuspended);

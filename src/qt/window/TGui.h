@@ -39,8 +39,16 @@ class TGui : public QMainWindow {
     explicit TGui(const TickCounter& ticks);
     ~TGui() override;
 
+  protected:
+    void customEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    friend struct TGuiProbe;  // lets tests and benchmarks drive the window and look inside
+
     void SetState(GameState state);
-    GameState GetState() const { return State; }
     void Tick();
     void OnTickMessage();
     void ApplySystemOptions(AppSystemOptions options);
@@ -56,15 +64,6 @@ class TGui : public QMainWindow {
     void FormKeyUp(int key);
     void FormMouseDown(Qt::MouseButton button, int x, int y);
     void PopupMenu1Popup();
-
-  protected:
-    void customEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
-    friend struct TGuiProbe;  // lets tests and benchmarks look at what the window keeps
 
     void Game_MItemClick(QObject* sender);
     void Help_MItemClick(QObject* sender);

@@ -1,10 +1,13 @@
 #include "BandQueries.h"
 
-#include "FieldColours.h"
+#include "qt/window/FieldPalette.h"
 
 #include <algorithm>
 
 namespace {
+
+// The character's hair, as tools/art/make_character.py paints it into the sprites.
+constexpr Colour Hair = 0xffd628;
 
 constexpr int StartTop = 204;
 constexpr int Climb = 7;
@@ -49,7 +52,7 @@ struct RowRule {
 };
 
 std::optional<RowRule> RuleFor(int y, int top) {
-    using FieldColours::Stripes;
+    using FieldPalette::Stripes;
     if (y == top - 1) {
         return RowRule{Stripes.front(), true};
     }
@@ -90,7 +93,7 @@ std::optional<QString> CharacterProblem(const Shot& shot, int top) {
     int stray = 0;
     for (int y = 0; y < shot.Height(); ++y) {
         for (int x = 0; x < shot.Width(); ++x) {
-            if (shot.At(x, y) != FieldColours::Hair) {
+            if (shot.At(x, y) != Hair) {
                 continue;
             }
             const bool onBand = InCharacter(x) && y >= top - HairAbove && y <= top + 17;
@@ -116,7 +119,7 @@ std::vector<int> Tops(const Shot& shot) {
     bool before = false;
     for (int y = 0; y < shot.Height(); ++y) {
         const bool full =
-            shot.Count(FieldColours::Stripes.front(), QRect(0, y, shot.Width(), 1)) >= FullRed;
+            shot.Count(FieldPalette::Stripes.front(), QRect(0, y, shot.Width(), 1)) >= FullRed;
         if (full && !before) {
             tops.push_back(y);
         }

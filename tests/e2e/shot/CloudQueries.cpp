@@ -1,13 +1,13 @@
 #include "CloudQueries.h"
 
-#include "FieldColours.h"
+#include "qt/window/FieldPalette.h"
 
 #include <algorithm>
 
 namespace {
 
-using FieldColours::Sky;
-using FieldColours::White;
+using FieldPalette::Sky;
+constexpr Colour White = FieldPalette::Cloud;
 
 constexpr int LeastWidth = 60;
 constexpr int LeastHeight = 28;

@@ -1,14 +1,15 @@
 // shotprobe: answers the end-to-end tests' questions about a screenshot, so that the test
-// scripts only drive the game. Every command reads the shot (any format QImage reads) and
-// prints its answer; a yes-or-no command answers with its exit status: 0 yes, 1 no. Bad
-// arguments or an unreadable shot end with status 2 and a line on stderr.
+// scripts only drive the game. `shotprobe palette` prints the field's colours for lib.sh;
+// every other command reads the shot (any format QImage reads) and prints its answer; a yes-or-no
+// command answers with its exit status: 0 yes, 1 no. Bad arguments or an unreadable shot end with
+// status 2 and a line on stderr.
 //
 // Colours are one argument each, "R G B"; boxes are X0 Y0 X1 Y1 with the ends exclusive.
 
 #include "BandQueries.h"
 #include "CloudQueries.h"
-#include "FieldColours.h"
 #include "Shot.h"
+#include "qt/window/FieldPalette.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -153,15 +154,15 @@ int SameRows(const Shot& shot, const QStringList& args) {
 
 // The title screen: sky in the four corners, the title's colour in the middle and nowhere else.
 int IsTitle(const Shot& shot, const QStringList&) {
-    using FieldColours::Sky;
+    using FieldPalette::Sky;
     const int right = shot.Width() - 1;
     const int bottom = shot.Height() - 1;
     if (!shot.Is(0, 0, Sky) || !shot.Is(right, 0, Sky) || !shot.Is(0, bottom, Sky) ||
         !shot.Is(right, bottom, Sky)) {
         return No;
     }
-    const int middle = shot.Count(FieldColours::Title, QRect(100, 100, 200, 100));
-    return Answer(middle >= 100 && middle == shot.Count(FieldColours::Title, shot.Whole()));
+    const int middle = shot.Count(FieldPalette::Title, QRect(100, 100, 200, 100));
+    return Answer(middle >= 100 && middle == shot.Count(FieldPalette::Title, shot.Whole()));
 }
 
 int BandTops(const Shot& shot, const QStringList&) {
@@ -228,7 +229,25 @@ const std::map<QString, Command>& Commands() {
     return commands;
 }
 
+// The field's colours as shell assignments for lib.sh, so the scripts ask for the very values
+// the painter uses.
+int Palette() {
+    Out() << "E2E_SKY=\"" << Rgb(FieldPalette::Sky) << "\"\n"
+          << "E2E_WHITE=\"" << Rgb(FieldPalette::Cloud) << "\"\n"
+          << "E2E_TITLE=\"" << Rgb(FieldPalette::Title) << "\"\n"
+          << "E2E_OUTLINE=\"" << Rgb(FieldPalette::ResultsOutline) << "\"\n"
+          << "E2E_STRIPES=(";
+    for (const QRgb stripe : FieldPalette::Stripes) {
+        Out() << '"' << Rgb(stripe) << "\" ";
+    }
+    Out() << ")\n";
+    return Yes;
+}
+
 int Run(const QStringList& args) {
+    if (args.size() == 1 && args[0] == QLatin1String("palette")) {
+        return Palette();
+    }
     if (args.size() < 2) {
         throw BadArguments("usage: shotprobe COMMAND SHOT [ARGUMENT]...");
     }

@@ -1,19 +1,19 @@
-#include "settings/files/AtomicFile.h"
+#include "settings/files/SystemAtomicFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <exception>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string_view>
 
+#include "settings/files/FileProblems.h"
+#include "settings/files/ReadToLimit.h"
 #include "settings/files/posix/FileCalls.h"
 #include "settings/files/posix/FileFacts.h"
 #include "settings/files/posix/UserIds.h"
@@ -51,17 +51,6 @@ class ReadDescriptor {
     FileCalls& calls_;
     int fd_;
 };
-
-FileText Unusable(std::string why) {
-    FileText text;
-    text.State = FileText::Kind::Unusable;
-    text.Problem = std::move(why);
-    return text;
-}
-
-std::string TooBig(std::size_t maxBytes) {
-    return "larger than " + std::to_string(maxBytes / 1024) + " KiB, so left as it is";
-}
 
 bool WriteAll(FileCalls& calls, int fd, const std::string& contents) {
     std::size_t done = 0;
@@ -153,10 +142,10 @@ SaveTarget FindTarget(const std::string& path, const UserIds& user) {
     }
     const FileFacts& existing = *target.Existing;
     if (existing.Type != FileFacts::Kind::Regular) {
-        return Refuse("not a regular file, so left as it is");
+        return Refuse(FileProblems::NotRegular);
     }
     if (!existing.MayWrite(user)) {
-        return Refuse("the file is read-only");
+        return Refuse(FileProblems::ReadOnly);
     }
     if (!existing.MayReplace(user)) {
         return Refuse("the file belongs to another user, so left as it is");
@@ -197,7 +186,10 @@ WriteOutcome WriteAndRename(const SaveTarget& target, const std::string& content
     return WriteOutcome::Written();
 }
 
-WriteOutcome Replace(const std::string& path, const std::string& contents, FileCalls& calls) {
+}  // namespace
+
+WriteOutcome SystemReplaceFile(const std::string& path, const std::string& contents,
+                               FileCalls& calls) {
     const UserIds user = UserIds::Current();
     const SaveTarget target = FindTarget(path, user);
     if (!target.Problem.empty()) {
@@ -217,72 +209,35 @@ WriteOutcome Replace(const std::string& path, const std::string& contents, FileC
     return WriteAndRename(target, contents, calls);
 }
 
-}  // namespace
-
-FileText ReadWholeFile(const std::string& path, std::size_t maxBytes, FileCalls& calls) {
-    try {
-        const ReadDescriptor fd(calls, calls.OpenForReading(path));
-        if (fd.Get() < 0) {
-            if (errno == ENOENT) {
-                return FileText{};
-            }
-            return Unusable(ErrnoText(errno));
+FileText SystemReadWholeFile(const std::string& path, std::size_t maxBytes, FileCalls& calls) {
+    const ReadDescriptor fd(calls, calls.OpenForReading(path));
+    if (fd.Get() < 0) {
+        if (errno == ENOENT) {
+            return FileText{};
         }
-        struct stat info {};
-        if (fstat(fd.Get(), &info) != 0) {
-            return Unusable(ErrnoText(errno));
-        }
-        if (!S_ISREG(info.st_mode)) {
-            return Unusable("not a regular file, so left as it is");
-        }
-        if (info.st_size < 0 || static_cast<std::size_t>(info.st_size) > maxBytes) {
-            return Unusable(TooBig(maxBytes));
-        }
-        FileText text;
-        text.State = FileText::Kind::Read;
-        // One byte more than the size, to see the end; a file that grows meanwhile is taken up
-        // to one byte past the limit, which is enough to tell that it is too big.
-        text.Bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
-        std::size_t got = 0;
+        return FileText::Unusable(ErrnoText(errno));
+    }
+    struct stat info {};
+    if (fstat(fd.Get(), &info) != 0) {
+        return FileText::Unusable(ErrnoText(errno));
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return FileText::Unusable(FileProblems::NotRegular);
+    }
+    if (info.st_size < 0) {
+        return FileText::Unusable(FileProblems::NotRegular);
+    }
+    const ReadChunk read = [&](char* place, std::size_t count) -> std::optional<std::size_t> {
         while (true) {
-            if (got == text.Bytes.size()) {
-                if (got > maxBytes) {
-                    break;
-                }
-                text.Bytes.resize(std::min(2 * got, maxBytes + 1));
+            const ssize_t n = calls.Read(fd.Get(), place, count);
+            if (n >= 0) {
+                return static_cast<std::size_t>(n);
             }
-            const ssize_t n =
-                calls.Read(fd.Get(), text.Bytes.data() + got, text.Bytes.size() - got);
-            if (n < 0 && errno == EINTR) {
-                continue;
+            if (errno != EINTR) {
+                return std::nullopt;
             }
-            if (n < 0) {
-                return Unusable(ErrnoText(errno));
-            }
-            if (n == 0) {
-                break;
-            }
-            got += static_cast<std::size_t>(n);
         }
-        if (got > maxBytes) {
-            return Unusable(TooBig(maxBytes));
-        }
-        text.Bytes.resize(got);
-        return text;
-    } catch (const std::exception& error) {
-        return Unusable(error.what());
-    } catch (...) {
-        return Unusable("unknown error");
-    }
-}
-
-WriteOutcome ReplaceFileAtomically(const std::string& path, const std::string& contents,
-                                   FileCalls& calls) {
-    try {
-        return Replace(path, contents, calls);
-    } catch (const std::exception& error) {
-        return WriteOutcome::Refused(error.what());
-    } catch (...) {
-        return WriteOutcome::Refused("unknown error");
-    }
+    };
+    return ReadToLimit(static_cast<std::size_t>(info.st_size), maxBytes, read,
+                       [] { return ErrnoText(errno); });
 }

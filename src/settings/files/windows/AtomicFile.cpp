@@ -1,12 +1,14 @@
-#include "settings/files/AtomicFile.h"
+#include "settings/files/SystemAtomicFile.h"
 
 #include <algorithm>
-#include <exception>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <string_view>
 #include <utility>
 
+#include "settings/files/FileProblems.h"
+#include "settings/files/ReadToLimit.h"
 #include "settings/files/windows/FileCalls.h"
 #include "settings/files/windows/SystemMessage.h"
 #include "settings/files/windows/WideText.h"
@@ -31,12 +33,12 @@ bool IsNotFound(DWORD error) {
 }
 
 // Closes the handle however the read or write ends.
-class OpenFile {
+class FileHandle {
   public:
-    OpenFile(FileCalls& calls, HANDLE handle) : calls_(calls), handle_(handle) {}
-    OpenFile(const OpenFile&) = delete;
-    OpenFile& operator=(const OpenFile&) = delete;
-    ~OpenFile() { Close(); }
+    FileHandle(FileCalls& calls, HANDLE handle) : calls_(calls), handle_(handle) {}
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    ~FileHandle() { Close(); }
     HANDLE Get() const { return handle_; }
     bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
     bool Close() {
@@ -48,71 +50,6 @@ class OpenFile {
     FileCalls& calls_;
     HANDLE handle_;
 };
-
-FileText Unusable(std::string why) {
-    FileText text;
-    text.State = FileText::Kind::Unusable;
-    text.Problem = std::move(why);
-    return text;
-}
-
-std::string TooBig(std::size_t maxBytes) {
-    return "larger than " + std::to_string(maxBytes / 1024) + " KiB, so left as it is";
-}
-
-const std::string NotRegular = "not a regular file, so left as it is";
-
-FileText Read(const std::string& path, std::size_t maxBytes, FileCalls& calls) {
-    const std::wstring wide = WideFromUtf8(path);
-    const OpenFile file(calls, calls.OpenForReading(wide));
-    if (!file.IsOpen()) {
-        const DWORD error = GetLastError();
-        if (IsNotFound(error)) {
-            return FileText{};
-        }
-        const DWORD attributes = GetFileAttributesW(wide.c_str());
-        const bool folder =
-            attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        return Unusable(folder ? NotRegular : SystemMessage(error));
-    }
-    // A pipe, a console or a device is no settings file, and may never end.
-    LARGE_INTEGER size{};
-    if (GetFileType(file.Get()) != FILE_TYPE_DISK || !GetFileSizeEx(file.Get(), &size)) {
-        return Unusable(NotRegular);
-    }
-    if (size.QuadPart < 0 || static_cast<unsigned long long>(size.QuadPart) > maxBytes) {
-        return Unusable(TooBig(maxBytes));
-    }
-    FileText text;
-    text.State = FileText::Kind::Read;
-    // One byte more than the size, to see the end; a file that grows meanwhile is taken up to
-    // one byte past the limit, which is enough to tell that it is too big.
-    text.Bytes.resize(static_cast<std::size_t>(size.QuadPart) + 1);
-    std::size_t got = 0;
-    while (true) {
-        if (got == text.Bytes.size()) {
-            if (got > maxBytes) {
-                break;
-            }
-            text.Bytes.resize(std::min(2 * got, maxBytes + 1));
-        }
-        DWORD n = 0;
-        const DWORD want =
-            static_cast<DWORD>(std::min<std::size_t>(text.Bytes.size() - got, LargestCall));
-        if (!calls.Read(file.Get(), text.Bytes.data() + got, want, n)) {
-            return Unusable(SystemMessage(GetLastError()));
-        }
-        if (n == 0) {
-            break;
-        }
-        got += n;
-    }
-    if (got > maxBytes) {
-        return Unusable(TooBig(maxBytes));
-    }
-    text.Bytes.resize(got);
-    return text;
-}
 
 std::wstring FolderOf(const std::wstring& path) {
     const auto slash = path.find_last_of(L"\\/");
@@ -152,13 +89,13 @@ std::string Obstacle(const std::wstring& path, bool& exists) {
         return error == ERROR_FILE_NOT_FOUND ? std::string() : SystemMessage(error);
     }
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        return NotRegular;
+        return FileProblems::NotRegular;
     }
     if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
         return "a link, so left as it is";
     }
     if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        return "the file is read-only";
+        return FileProblems::ReadOnly;
     }
     return {};
 }
@@ -220,7 +157,43 @@ bool PutInPlace(const std::wstring& temporary, const std::wstring& target, bool 
     return false;
 }
 
-WriteOutcome Replace(const std::string& path, const std::string& contents, FileCalls& calls) {
+}  // namespace
+
+FileText SystemReadWholeFile(const std::string& path, std::size_t maxBytes, FileCalls& calls) {
+    const std::wstring wide = WideFromUtf8(path);
+    const FileHandle file(calls, calls.OpenForReading(wide));
+    if (!file.IsOpen()) {
+        const DWORD error = GetLastError();
+        if (IsNotFound(error)) {
+            return FileText{};
+        }
+        const DWORD attributes = GetFileAttributesW(wide.c_str());
+        const bool folder =
+            attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        return FileText::Unusable(folder ? FileProblems::NotRegular : SystemMessage(error));
+    }
+    // A pipe, a console or a device is no settings file, and may never end.
+    LARGE_INTEGER size{};
+    if (GetFileType(file.Get()) != FILE_TYPE_DISK || !GetFileSizeEx(file.Get(), &size)) {
+        return FileText::Unusable(FileProblems::NotRegular);
+    }
+    if (size.QuadPart < 0) {
+        return FileText::Unusable(FileProblems::NotRegular);
+    }
+    const ReadChunk read = [&](char* place, std::size_t count) -> std::optional<std::size_t> {
+        DWORD got = 0;
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(count, LargestCall));
+        if (!calls.Read(file.Get(), place, want, got)) {
+            return std::nullopt;
+        }
+        return got;
+    };
+    return ReadToLimit(static_cast<std::size_t>(size.QuadPart), maxBytes, read,
+                       [] { return SystemMessage(GetLastError()); });
+}
+
+WriteOutcome SystemReplaceFile(const std::string& path, const std::string& contents,
+                               FileCalls& calls) {
     const std::wstring target = WideFromUtf8(path);
     bool exists = false;
     const std::string obstacle = Obstacle(target, exists);
@@ -230,7 +203,7 @@ WriteOutcome Replace(const std::string& path, const std::string& contents, FileC
     const std::wstring folder = FolderOf(target);
     RemoveLeftovers(folder, calls);
     std::wstring temporary;
-    OpenFile file(calls, CreateTemporary(folder, temporary, calls));
+    FileHandle file(calls, CreateTemporary(folder, temporary, calls));
     if (!file.IsOpen()) {
         return WriteOutcome::Refused(SystemMessage(GetLastError()));
     }
@@ -248,27 +221,4 @@ WriteOutcome Replace(const std::string& path, const std::string& contents, FileC
         return WriteOutcome::Refused(SystemMessage(error));
     }
     return WriteOutcome::Written();
-}
-
-}  // namespace
-
-FileText ReadWholeFile(const std::string& path, std::size_t maxBytes, FileCalls& calls) {
-    try {
-        return Read(path, maxBytes, calls);
-    } catch (const std::exception& error) {
-        return Unusable(error.what());
-    } catch (...) {
-        return Unusable("unknown error");
-    }
-}
-
-WriteOutcome ReplaceFileAtomically(const std::string& path, const std::string& contents,
-                                   FileCalls& calls) {
-    try {
-        return Replace(path, contents, calls);
-    } catch (const std::exception& error) {
-        return WriteOutcome::Refused(error.what());
-    } catch (...) {
-        return WriteOutcome::Refused("unknown error");
-    }
 }
