@@ -211,6 +211,10 @@ neben dem Programm, wenn dieser Benutzer dort schreiben darf.
         <source>Lumabels for Linux</source>
         <translation>Lumabels für Linux</translation>
     </message>
+    <message>
+        <source>Lumabels for Win32</source>
+        <translation>Lumabels für Win32</translation>
+    </message>
 </context>
 <context>
     <name>TGui</name>

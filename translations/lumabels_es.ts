@@ -210,6 +210,10 @@ programa si este usuario puede escribir allí.
         <source>Lumabels for Linux</source>
         <translation>Lumabels para Linux</translation>
     </message>
+    <message>
+        <source>Lumabels for Win32</source>
+        <translation>Lumabels para Win32</translation>
+    </message>
 </context>
 <context>
     <name>TGui</name>

@@ -210,6 +210,10 @@ ou, pour une copie portable (sound/ ou help/ à côté du programme), dans setti
         <source>Lumabels for Linux</source>
         <translation>Lumabels pour Linux</translation>
     </message>
+    <message>
+        <source>Lumabels for Win32</source>
+        <translation>Lumabels pour Win32</translation>
+    </message>
 </context>
 <context>
     <name>TGui</name>
@@ -289,13 +293,13 @@ Pendant la partie, [Maj] agit comme un clic gauche de la souris.</translation>
         <source>No browser could be started to show the help page. You can open it yourself:
 
 %1</source>
-        <translation>Aucun navigateur n’a pu être lancé pour afficher la page d’aide. Vous pouvez l’ouvrir vous-même :
+        <translation>Aucun navigateur n’a pu être lancé pour afficher la page d’aide. Vous pouvez l’ouvrir vous-même&#xa0;:
 
 %1</translation>
     </message>
     <message>
         <source>A new record!</source>
-        <translation>Nouveau record !</translation>
+        <translation>Nouveau record&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -374,7 +378,7 @@ Pendant la partie, [Maj] agit comme un clic gauche de la souris.</translation>
     </message>
     <message>
         <source>The time between two steps of the game in milliseconds, from %1 to %2: larger is slower. A text that is not a number counts as the default, %3.</source>
-        <translation>Le temps entre deux pas du jeu, en millisecondes, de %1 à %2 : plus il est grand, plus le jeu est lent. Un texte qui n’est pas un nombre compte comme la valeur par défaut, %3.</translation>
+        <translation>Le temps entre deux pas du jeu, en millisecondes, de %1 à %2&#xa0;: plus il est grand, plus le jeu est lent. Un texte qui n’est pas un nombre compte comme la valeur par défaut, %3.</translation>
     </message>
     <message>
         <source>The heading of the results screen.</source>
@@ -414,7 +418,7 @@ Pendant la partie, [Maj] agit comme un clic gauche de la souris.</translation>
     </message>
     <message>
         <source>Takes the options; a game under way ends.</source>
-        <translation>Applique les options ; une partie en cours se termine.</translation>
+        <translation>Applique les options&#xa0;; une partie en cours se termine.</translation>
     </message>
     <message>
         <source>Closes the dialog and changes nothing.</source>

@@ -211,6 +211,10 @@ accanto al programma se questo utente può scriverci.
         <source>Lumabels for Linux</source>
         <translation>Lumabels per Linux</translation>
     </message>
+    <message>
+        <source>Lumabels for Win32</source>
+        <translation>Lumabels per Win32</translation>
+    </message>
 </context>
 <context>
     <name>TGui</name>

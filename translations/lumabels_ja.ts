@@ -123,13 +123,13 @@ beside the program when this user may write there.
     <message numerus="yes">
         <source>Last : %n pt. %1 sec.</source>
         <translation>
-            <numerusform>今回：%n点　%1秒</numerusform>
+            <numerusform>今回：%n点&#x3000;%1秒</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Record : %n pt. %1 sec.</source>
         <translation>
-            <numerusform>最高記録：%n点　%1秒</numerusform>
+            <numerusform>最高記録：%n点&#x3000;%1秒</numerusform>
         </translation>
     </message>
 </context>
@@ -207,6 +207,10 @@ beside the program when this user may write there.
     <message>
         <source>Lumabels for Linux</source>
         <translation>Linux 版 Lumabels</translation>
+    </message>
+    <message>
+        <source>Lumabels for Win32</source>
+        <translation>Win32 版 Lumabels</translation>
     </message>
 </context>
 <context>

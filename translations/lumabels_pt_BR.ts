@@ -210,6 +210,10 @@ do programa quando este usuário pode gravar lá.
         <source>Lumabels for Linux</source>
         <translation>Lumabels para Linux</translation>
     </message>
+    <message>
+        <source>Lumabels for Win32</source>
+        <translation>Lumabels para Win32</translation>
+    </message>
 </context>
 <context>
     <name>TGui</name>

@@ -212,6 +212,10 @@ beside the program when this user may write there.
         <source>Lumabels for Linux</source>
         <translation>Lumabels для Linux</translation>
     </message>
+    <message>
+        <source>Lumabels for Win32</source>
+        <translation>Lumabels для Win32</translation>
+    </message>
 </context>
 <context>
     <name>TGui</name>

@@ -206,6 +206,10 @@ beside the program when this user may write there.
         <source>Lumabels for Linux</source>
         <translation>适用于 Linux 的 Lumabels</translation>
     </message>
+    <message>
+        <source>Lumabels for Win32</source>
+        <translation>适用于 Win32 的 Lumabels</translation>
+    </message>
 </context>
 <context>
     <name>TGui</name>

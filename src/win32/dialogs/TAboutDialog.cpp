@@ -14,6 +14,11 @@ namespace {
 
 constexpr const wchar_t* Context = L"TAboutDialog";
 
+// Marked the way the translation tools look for texts, so the .ts files keep this edition's line
+// beside the Linux edition's and translate it; written out as a wide literal here.
+#define QT_TRANSLATE_NOOP(context, text) L"" text
+constexpr const wchar_t* ProductLine = QT_TRANSLATE_NOOP("TAboutDialog", "Lumabels for Win32");
+
 // The bounds of a control in its dialog's client coordinates.
 RECT ControlBounds(HWND dialog, int id) {
     RECT bounds{};
@@ -46,7 +51,7 @@ std::wstring TAboutDialog::Paragraph() {
         GameStrings::Fill(GameStrings::Tr(Context, L"Version %1"), {WideFromUtf8(GameVersion)});
     return GameStrings::Fill(
         GameStrings::Tr(Context, L"%1 %2. %3"),
-        {GameStrings::Tr(Context, L"Lumabels for Win32"), version,
+        {GameStrings::Tr(Context, ProductLine), version,
          GameStrings::Tr(Context,
                          L"Copyright (c) 2026 the Lumabels developers. Free software "
                          L"under the MIT License.")});

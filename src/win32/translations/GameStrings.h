@@ -16,6 +16,10 @@ class GameStrings {
     static const std::wstring& Language();
     // The translation, or the source itself when there is none.
     static const wchar_t* Tr(const wchar_t* context, const wchar_t* source);
+    // A text with a count: the plural form the language's rule picks for it, with "%n" written
+    // as the count. A negative count (a record edited by hand) takes the first form and leaves
+    // "%n" in place for the caller, as the Linux edition's translation does.
+    static std::wstring TrN(const wchar_t* context, const wchar_t* source, int count);
     // The pattern with %1, %2, ... replaced by the arguments in one pass.
     static std::wstring Fill(std::wstring_view pattern,
                              std::initializer_list<std::wstring_view> arguments);

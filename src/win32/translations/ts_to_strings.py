@@ -3,8 +3,9 @@
 
 Usage: ts_to_strings.py OUTPUT.inc lumabels_de.ts lumabels_fr.ts ...
 
-Writes one C++ initialiser row per finished translation,
-    {L"de", L"TGui", L"&Game", L"&Spiel"},
+Writes one C++ initialiser row per finished translation, and one per plural form of a text
+with a count (numbered from 0 in the order the language's plural rule names them),
+    {L"de", L"TGui", L"&Game", 0, L"&Spiel"},
 with every character outside printable ASCII written as a \\x escape, so the output is the same
 whatever the compiler takes its source encoding to be. Unfinished and empty translations are
 left out: the English text is shown for them, as the Linux edition does.
@@ -40,11 +41,14 @@ def rows(path):
             translation = message.find('translation')
             if translation is None or translation.get('type') in ('unfinished', 'obsolete', 'vanished'):
                 continue
-            text = translation.text or ''
-            if not text:
+            forms = [form.text or '' for form in translation.iter('numerusform')]
+            if message.get('numerus') != 'yes':
+                forms = [translation.text or '']
+            if not all(forms):
                 continue
-            yield '{%s, %s, %s, %s},' % (literal(language), literal(context_name),
-                                         literal(source), literal(text))
+            for index, text in enumerate(forms):
+                yield '{%s, %s, %s, %d, %s},' % (literal(language), literal(context_name),
+                                                 literal(source), index, literal(text))
 
 
 def main():

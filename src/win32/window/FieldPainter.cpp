@@ -194,9 +194,9 @@ void FieldPainter::DrawOutlinedLine(const std::wstring& text, std::int32_t x,
 
 Rect FieldPainter::DrawResults(const AppPattern& world, const AppPlayOptions& options) {
     const std::string last =
-        Utf8FromWide(GameStrings::Tr(L"ResultLines", L"Last : %1 pt. %2 sec."));
-    const std::string record =
-        Utf8FromWide(GameStrings::Tr(L"ResultLines", L"Record : %1 pt. %2 sec."));
+        Utf8FromWide(GameStrings::TrN(L"ResultLines", L"Last : %n pt. %1 sec.", world.GetScore()));
+    const std::string record = Utf8FromWide(
+        GameStrings::TrN(L"ResultLines", L"Record : %n pt. %1 sec.", world.GetRecordScore()));
     const auto lines = ResultLines(std::string(), world.GetScore(), world.GetPlayTime(),
                                    world.GetRecordScore(), world.GetRecordTime(),
                                    Utf8FromWide(UserDecimalPoint()), ResultWords{last, record});

@@ -648,7 +648,11 @@ void TGui::OpenHelp() {
     const std::wstring page = HelpPageFor(HelpPath, GameStrings::Language());
     if (!OpenDocument(hwnd_, page)) {
         // Never silent: the player is told which page would not open.
-        const std::wstring text = L"The help page could not be opened:\n\n" + page;
+        const std::wstring text = GameStrings::Fill(
+            GameStrings::Tr(L"TGui",
+                            L"No browser could be started to show the help page. You can open it "
+                            L"yourself:\n\n%1"),
+            {page});
         ShowMessage(text.c_str(), caption, MB_OK | MB_ICONWARNING);
     }
 }

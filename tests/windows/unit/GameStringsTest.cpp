@@ -41,6 +41,34 @@ TEST_F(GameStringsTest, TranslatesByContextAndSourceAndFallsBackToTheSource) {
     EXPECT_STREQ(GameStrings::Tr(L"TGui", L"&Game"), L"&Game");
 }
 
+// The results lines take the plural form each language's rule gives the count, as on Linux.
+TEST_F(GameStringsTest, CountsTakeTheirLanguagesPluralForm) {
+    const struct {
+        const wchar_t* Locale;
+        int Count;
+        const wchar_t* Words;
+    } cases[] = {
+        {L"en-US", 1, L"Last : 1 pt. %1 sec."},
+        {L"de-DE", 1, L"1 Punkt,"},
+        {L"de-DE", 0, L"0 Punkte,"},
+        {L"fr-FR", 0, L"0\u00a0pt,"},
+        {L"fr-FR", 2, L"2\u00a0pts,"},
+        {L"pt-BR", 1, L"1 ponto,"},
+        {L"pt-BR", 5, L"5 pontos,"},
+        {L"ru-RU", 21, L"21 \u043e\u0447\u043a\u043e,"},
+        {L"ru-RU", 3, L"3 \u043e\u0447\u043a\u0430,"},
+        {L"ru-RU", 11, L"11 \u043e\u0447\u043a\u043e\u0432,"},
+        {L"ja-JP", 7, L"7\u70b9"},
+        {L"de-DE", -3, L"%n Punkt,"},
+    };
+    for (const auto& c : cases) {
+        GameStrings::Choose(c.Locale);
+        const std::wstring text =
+            GameStrings::TrN(L"ResultLines", L"Last : %n pt. %1 sec.", c.Count);
+        EXPECT_NE(text.find(c.Words), std::wstring::npos) << c.Locale << " " << c.Count;
+    }
+}
+
 TEST_F(GameStringsTest, FillsNumberedPlacesInOnePass) {
     EXPECT_EQ(GameStrings::Fill(L"%1 %2. %3", {L"A", L"%1", L"C"}), L"A %1. C");
     EXPECT_EQ(GameStrings::Fill(L"%2 before %1", {L"x", L"y"}), L"y before x");
