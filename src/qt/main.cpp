@@ -1,11 +1,11 @@
 #include <QApplication>
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
 #include <memory>
 #include <optional>
 
 #include "engine/TickCounter.h"
+#include "process/ExitCodeAtLock.h"
 #include "qt/LumabelsApplication.h"
 #include "qt/desktop/GameTranslations.h"
 #include "qt/desktop/TerminalText.h"
@@ -48,13 +48,6 @@ void ForgetTheForms() {
     Gui = nullptr;
 }
 
-// The Wayland activation token the desktop gave this start, "" without one: the running copy
-// takes the focus with it, where the compositor offers activation.
-std::string ActivationToken() {
-    const char* token = std::getenv("XDG_ACTIVATION_TOKEN");
-    return token != nullptr ? token : "";
-}
-
 // A second start asked for the game: its window, or the dialog open over it, comes to the
 // front and takes the focus, as far as the window manager or compositor allows.
 void BringForward(const std::string& token) {
@@ -95,13 +88,9 @@ int main(int argc, char** argv) {
     // Declared first, so it is released last: after the main window has saved the settings,
     // a copy started at that moment cannot read a file that is about to change.
     const SingleInstanceLock lock(TitleText);
-    if (!lock.IsHeld()) {
-        if (lock.Problem().empty()) {
-            // Another copy runs: it is asked to come forward, and this one ends.
-            ComeForwardSocket::Ask(ComeForwardSocket::PathBeside(lock.Path()), ActivationToken());
-        }
-        std::fputs(lock.Problem().c_str(), stderr);
-        return 1;
+    if (const std::optional<int> endCode = ExitCodeAtLock(lock)) {
+        std::fputs(lock.Problem().c_str(), stderr);  // nothing when another copy runs
+        return *endCode;
     }
     InitProgramPaths();
     Q_INIT_RESOURCE(lumabels);

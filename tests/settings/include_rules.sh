@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# What the settings folders may include, checked on the sources:
+# What the core's folders may include, checked on the sources:
 #   src/settings/files/posix/    the standard library, POSIX, files/ and its own folder;
 #   src/settings/files/windows/  the standard library, Windows, files/ and its own folder;
 #   src/settings/files/          the standard library and its own folder, no system header;
 #   src/settings/                the standard library and settings/ (files/ included), no system
 #                                header;
-# nothing in the core (settings/ and engine/) includes posix/ or windows/, which the build
-# chooses between, and nothing here reaches up into the engine or the window, or includes Qt or
-# SDL.
+#   src/process/                 the standard library and its own folder, no system header;
+# nothing in the core (settings/, engine/ and process/) includes posix/ or windows/, which the
+# build chooses between, and nothing here reaches up into the engine or the window, or includes
+# Qt or SDL.
 #
 #   include_rules.sh SOURCE_DIR
 set -euo pipefail
@@ -29,8 +30,10 @@ files=("$src"/settings/files/*.h "$src"/settings/files/*.cpp)
 posix=("$src"/settings/files/posix/*.h "$src"/settings/files/posix/*.cpp)
 windows=("$src"/settings/files/windows/*.h "$src"/settings/files/windows/*.cpp)
 engine=("$src"/engine/**/*.h "$src"/engine/**/*.cpp)
-((${#settings[@]} > 0 && ${#files[@]} > 0 && ${#posix[@]} > 0 && ${#windows[@]} > 0)) || {
-    echo "FAIL: no sources under $src/settings" >&2
+process=("$src"/process/*.h "$src"/process/*.cpp)
+((${#settings[@]} > 0 && ${#files[@]} > 0 && ${#posix[@]} > 0 && ${#windows[@]} > 0 &&
+    ${#process[@]} > 0)) || {
+    echo "FAIL: no sources under $src/settings or $src/process" >&2
     exit 1
 }
 directive='[[:space:]]*#[[:space:]]*include[[:space:]]*'
@@ -52,11 +55,15 @@ broken "one system's file code includes the other's" < <(
 # The standard C++ headers have no ".h" and no folder; the system's have one or the other.
 broken "a system header outside settings/files/posix/ and windows/" < <(grep -Hn "$include<[^>]*[./][^>]*>" \
     "${settings[@]}" "${files[@]}" || true)
+broken "an include from outside process/" < <(grep -Hn "$include\"" "${process[@]}" |
+    grep -v "$listed\"process/" || true)
+broken "a system header, Qt or SDL in process/" < <(grep -Hn "$include<\([^>]*[./][^>]*\|Q[^>]*\|SDL[^>]*\)>" \
+    "${process[@]}" || true)
 broken "a POSIX header in the Windows file code" < <(grep -Hn "$include<\(unistd\|fcntl\|sys/\)" \
     "${windows[@]}" || true)
 
 if ((failures > 0)); then
     exit 1
 fi
-echo "settings/ and settings/files/ include only what they may" \
-    "(${#settings[@]} + ${#files[@]} + ${#posix[@]} + ${#windows[@]} files)"
+echo "settings/, settings/files/ and process/ include only what they may" \
+    "(${#settings[@]} + ${#files[@]} + ${#posix[@]} + ${#windows[@]} + ${#process[@]} files)"

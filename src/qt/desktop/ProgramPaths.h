@@ -19,19 +19,20 @@ struct ProgramPaths {
     std::string OwnHome;
 };
 
-// One rule for the settings:
-// - An installed game (no sound/ or help/ beside the executable: its data is in
-//   ../share/lumabels/) keeps them in the user's configuration folder, never beside the
-//   executable, root included: $XDG_CONFIG_HOME/lumabels/settings.ini when that variable is an
-//   absolute path, else <home>/.config/lumabels/settings.ini, with the home folder from $HOME
-//   when absolute, else from the password database. A $HOME that is another user's folder is
-//   not used, nor an $XDG_CONFIG_HOME that lies in it: the game makes and writes nothing
-//   there, and takes the home folder from the password database.
-// - A portable copy (sound/ or help/ beside the executable) keeps them in settings.ini beside
-//   the executable when, by owner and mode bits, this user may make files in that folder and
-//   settings.ini there is missing, or a regular file they may replace, or a symbolic link of
-//   theirs to such a file of theirs. Otherwise they go to the configuration folder as above,
-//   and while nothing is there yet, the settings.ini beside the executable supplies the values.
+// The settings' place follows the rule both editions share (ChooseSettingsPlace), in this
+// system's terms:
+// - The data is beside the executable when sound/ or help/ is there (a portable copy); an
+//   installed game has it in ../share/lumabels/, and is never read or written beside, root
+//   included.
+// - The user's folder is $XDG_CONFIG_HOME/lumabels/ when that variable is an absolute path, else
+//   <home>/.config/lumabels/, with the home folder from $HOME when absolute, else from the
+//   password database. A $HOME that is another user's folder is not used, nor an
+//   $XDG_CONFIG_HOME that lies in it: the game makes and writes nothing there, and takes the
+//   home folder from the password database.
+// - settings.ini beside the executable is kept when, by owner and mode bits, this user may make
+//   files in that folder and the file there is missing, or a regular file they may replace, or
+//   a symbolic link of theirs to such a file of theirs; a file of that kind they may not
+//   replace is only read.
 // An executable whose folder cannot be found (empty, or a path too long to use) counts as
 // installed, with its data where the package puts it.
 ProgramPaths ResolveProgramPaths(const std::string& executableFolder, const PathFacts& facts);

@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "qt/desktop/TerminalText.h"
+#include "qt/process/ComeForwardSocket.h"
 
 namespace {
 
@@ -66,6 +67,18 @@ SingleInstanceLock::~SingleInstanceLock() {
     if (fd_ >= 0) {
         close(fd_);  // closing the only descriptor releases the lock
     }
+}
+
+InstanceLock::Holder SingleInstanceLock::HeldBy() const {
+    if (IsHeld()) {
+        return Holder::ThisCopy;
+    }
+    // Held by another copy is the one failure that leaves no problem to tell.
+    return problem_.empty() ? Holder::AnotherCopy : Holder::Nobody;
+}
+
+void SingleInstanceLock::AskHolderForward() const {
+    ComeForwardSocket::Ask(ComeForwardSocket::PathBeside(path_), Variable("XDG_ACTIVATION_TOKEN"));
 }
 
 void SingleInstanceLock::Fail(const std::string& path, const std::string& why) {

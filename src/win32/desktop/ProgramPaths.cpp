@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "settings/SettingsPlace.h"
 #include "settings/files/windows/WideText.h"
 
 namespace {
@@ -59,6 +60,31 @@ std::wstring ExecutableFolder() {
     }
 }
 
+using BesideUse = SettingsPlaceFacts::BesideUse;
+
+// The settings' place judged in Windows' terms: the roaming application data folder, and
+// whether the executable's folder is an installed one.
+class KnownFolderFacts final : public SettingsPlaceFacts {
+  public:
+    explicit KnownFolderFacts(const PathFacts& facts) : facts_(facts) {}
+
+    std::string ProgramFolder() const override { return Utf8FromWide(facts_.ExecutableFolder); }
+    // The notes and the help page are beside the executable wherever it is installed.
+    bool DataBesideProgram() const override { return true; }
+    // An installed folder's settings.ini is offered as read, whether there or not: a missing
+    // one reads as nothing at all.
+    BesideUse SettingsBesideProgram() const override {
+        return facts_.Installed ? BesideUse::ReadOnly : BesideUse::Keep;
+    }
+    std::string UserSettingsFolder() const override {
+        return facts_.AppData.empty() ? std::string()
+                                      : Utf8FromWide(facts_.AppData) + "\\Lumabels\\";
+    }
+
+  private:
+    const PathFacts& facts_;
+};
+
 }  // namespace
 
 bool IsInstalledFolder(const std::wstring& folder) {
@@ -84,17 +110,11 @@ PathFacts CurrentPathFacts() {
 
 ProgramPaths ResolveProgramPaths(const PathFacts& facts) {
     const std::string folder = Utf8FromWide(facts.ExecutableFolder);
+    const SettingsPlace place = ChooseSettingsPlace(KnownFolderFacts(facts));
     ProgramPaths paths;
     paths.SoundDir = folder + "sound\\";
     paths.HelpPath = folder + "help\\index.html";
-    const std::string beside = folder + "settings.ini";
-    if (!facts.Installed) {
-        paths.SettingsPath = beside;
-        return paths;
-    }
-    if (!facts.AppData.empty()) {
-        paths.SettingsPath = Utf8FromWide(facts.AppData) + "\\Lumabels\\settings.ini";
-    }
-    paths.SettingsFallbackPath = folder.empty() ? std::string() : beside;
+    paths.SettingsPath = place.Path;
+    paths.SettingsFallbackPath = place.FallbackPath;
     return paths;
 }

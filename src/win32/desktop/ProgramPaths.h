@@ -18,10 +18,11 @@ struct PathFacts {
     bool Installed = false;         // see IsInstalledFolder
 };
 
-// One rule for the settings, as on Linux in Windows terms:
-// - An installed game keeps them in %APPDATA%\Lumabels\settings.ini; while nothing is there yet,
-//   a settings.ini beside the executable (one a packager left there) supplies the values.
-// - A portable copy, unpacked anywhere the player may write, keeps them beside the executable.
+// The settings' place follows the rule both editions share (ChooseSettingsPlace), in Windows
+// terms: the notes and help are always beside the executable; an installed game keeps the
+// settings in %APPDATA%\Lumabels\settings.ini and, while nothing is there yet, reads a
+// settings.ini beside the executable (one a packager left there); a portable copy, unpacked
+// anywhere the player may write, keeps them beside the executable.
 ProgramPaths ResolveProgramPaths(const PathFacts& facts);
 
 // Under Program Files (either of them), or in a folder where this user may not make a file,

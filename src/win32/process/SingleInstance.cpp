@@ -1,6 +1,7 @@
 #include "win32/process/SingleInstance.h"
 
-SingleInstance::SingleInstance(const wchar_t* name) {
+SingleInstance::SingleInstance(const wchar_t* name, const wchar_t* windowClass)
+    : windowClass_(windowClass) {
     SetLastError(ERROR_SUCCESS);
     mutex_ = CreateMutexW(nullptr, TRUE, name);
     first_ = mutex_ != nullptr && GetLastError() == ERROR_SUCCESS;
@@ -16,8 +17,8 @@ SingleInstance::~SingleInstance() {
     CloseHandle(mutex_);
 }
 
-void SingleInstance::RaiseRunningCopy(const wchar_t* windowClass) {
-    const HWND window = FindWindowW(windowClass, nullptr);
+void SingleInstance::AskHolderForward() const {
+    const HWND window = FindWindowW(windowClass_, nullptr);
     if (window == nullptr) {
         return;  // still starting, or closing: nothing to show yet
     }

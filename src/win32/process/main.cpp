@@ -5,8 +5,10 @@
 
 #include <exception>
 #include <memory>
+#include <optional>
 
 #include "engine/TickCounter.h"
+#include "process/ExitCodeAtLock.h"
 #include "settings/files/windows/WideText.h"
 #include "win32/desktop/ProgramPaths.h"
 #include "win32/dialogs/TAboutDialog.h"
@@ -48,10 +50,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
                     int showCommand) {
     // Declared first, so it is released last: after the main window has saved the settings,
     // a copy started at that moment cannot read a file that is about to change.
-    const SingleInstance lock(L"Lumabels");
-    if (!lock.IsFirst()) {
-        SingleInstance::RaiseRunningCopy(TGui::WindowClass);
-        return 1;
+    const SingleInstance lock(L"Lumabels", TGui::WindowClass);
+    if (const std::optional<int> endCode = ExitCodeAtLock(lock)) {
+        return *endCode;
     }
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
