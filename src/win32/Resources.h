@@ -1,0 +1,44 @@
+// Identifiers shared by the resource script and the code.
+#pragma once
+
+#define IDI_LUMABELS 1
+#define IDR_MAINMENU 100
+#define IDR_POPUPMENU 110
+#define IDR_ACCELERATORS 120
+#define IDB_CHARACTER_OPEN 130
+#define IDB_CHARACTER_CLOSED 131
+
+// Menu items: the Game and Help menus, and the popup's twins of New and Options.
+#define ID_GAME_NEW 1001
+#define ID_GAME_OPTIONS 1002
+#define ID_GAME_EXIT 1003
+#define ID_HELP_HELP 1011
+#define ID_HELP_TIPS 1012
+#define ID_HELP_ABOUT 1013
+#define ID_POPUP_NEW 1021
+#define ID_POPUP_OPTIONS 1022
+
+#define IDD_OPTIONS 200
+#define IDC_BUTTON3 203
+#define IDC_GROUP1_GROUPBOX1 210
+#define IDC_GROUP1_LABEL1 211
+#define IDC_GROUP1_LABEL2 212
+#define IDC_GROUP1_LABEL3 213
+#define IDC_GROUP1_LABEL4 214
+#define IDC_GROUP1_LABEL5 215
+#define IDC_GROUP1_EDIT1 221
+#define IDC_GROUP1_EDIT2 222
+#define IDC_GROUP1_EDIT3 223
+#define IDC_GROUP1_EDIT4 224
+#define IDC_GROUP1_CHECKBOX1 225
+#define IDC_GROUP1_COMBOBOX1 226
+#define IDC_GROUP2_GROUPBOX2 230
+#define IDC_GROUP2_CHECKBOX1 231
+#define IDC_GROUP2_CHECKBOX2 232
+#define IDC_GROUP2_CHECKBOX3 233
+#define IDC_GROUP2_CHECKBOX4 234
+
+#define IDD_ABOUT 300
+#define IDC_BEVEL1 301
+#define IDC_LABEL1 302
+#define IDC_IMAGE1 303

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+// Where the game finds its notes and help page and keeps its settings, all UTF-8.
+struct ProgramPaths {
+    std::string SoundDir;  // ends with '\'
+    std::string HelpPath;
+    std::string SettingsPath;
+    // Read instead while SettingsPath does not exist yet; empty when there is none.
+    std::string SettingsFallbackPath;
+};
+
+// What the rule below needs to know about the machine.
+struct PathFacts {
+    std::wstring ExecutableFolder;  // with its trailing '\'
+    std::wstring AppData;           // the roaming application data folder, no trailing '\'
+    bool Installed = false;         // see IsInstalledFolder
+};
+
+// One rule for the settings, as on Linux in Windows terms:
+// - An installed game keeps them in %APPDATA%\Lumabels\settings.ini; while nothing is there yet,
+//   a settings.ini beside the executable (one a packager left there) supplies the values.
+// - A portable copy, unpacked anywhere the player may write, keeps them beside the executable.
+ProgramPaths ResolveProgramPaths(const PathFacts& facts);
+
+// Under Program Files (either of them), or in a folder where this user may not make a file,
+// or beside a settings.ini marked read-only.
+bool IsInstalledFolder(const std::wstring& folder);
+
+// The facts of this process.
+PathFacts CurrentPathFacts();

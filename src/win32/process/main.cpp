@@ -1,0 +1,85 @@
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <exception>
+#include <memory>
+
+#include "engine/TickCounter.h"
+#include "settings/files/windows/WideText.h"
+#include "win32/desktop/ProgramPaths.h"
+#include "win32/dialogs/TAboutDialog.h"
+#include "win32/dialogs/TOptionsDialog.h"
+#include "win32/process/ComApartment.h"
+#include "win32/process/ProgramGlobals.h"
+#include "win32/process/SingleInstance.h"
+#include "win32/translations/GameStrings.h"
+#include "win32/window/TGui.h"
+
+namespace {
+
+void InitProgramPaths() {
+    const ProgramPaths paths = ResolveProgramPaths(CurrentPathFacts());
+    SoundDir = paths.SoundDir;
+    HelpPath = paths.HelpPath;
+    SettingsPath = paths.SettingsPath;
+    SettingsFallbackPath = paths.SettingsFallbackPath;
+}
+
+void ShowException(const wchar_t* text) {
+    MessageBoxW(nullptr, text, TitleText.c_str(), MB_OK | MB_ICONERROR);
+}
+
+int RunMessageLoop(const TGui& gui) {
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!gui.TranslateShortcut(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
+                    int showCommand) {
+    // Declared first, so it is released last: after the main window has saved the settings,
+    // a copy started at that moment cannot read a file that is about to change.
+    const SingleInstance lock(L"Lumabels");
+    if (!lock.IsFirst()) {
+        SingleInstance::RaiseRunningCopy(TGui::WindowClass);
+        return 1;
+    }
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    const ComApartment com;  // the picture decoder of the character's sprites is a COM object
+    GameStrings::Choose(GameStrings::UserInterfaceLocale());
+    InitProgramPaths();
+
+    try {
+        auto gui = std::make_unique<TGui>(instance, SystemTickCounter());
+        Gui = gui.get();
+        auto options = std::make_unique<TOptionsDialog>(instance);
+        OptionsDialog = options.get();
+        auto about = std::make_unique<TAboutDialog>(instance);
+        AboutDialog = about.get();
+        ShowWindow(gui->Handle(), showCommand);
+        UpdateWindow(gui->Handle());
+        RunMessageLoop(*gui);
+        // The forms go in the reverse order of their making; the main window saves last.
+        AboutDialog = nullptr;
+        about.reset();
+        OptionsDialog = nullptr;
+        options.reset();
+        Gui = nullptr;
+        gui.reset();
+    } catch (const std::exception& error) {
+        ShowException(WideFromUtf8(error.what()).c_str());
+    } catch (...) {
+        ShowException(L"");
+    }
+    return 0;
+}

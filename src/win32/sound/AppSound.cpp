@@ -1,0 +1,50 @@
+#include "win32/sound/AppSound.h"
+
+#include <windows.h>
+
+#include <mmsystem.h>
+
+#include "settings/files/AtomicFile.h"
+#include "win32/sound/WaveCheck.h"
+
+namespace {
+
+// A note file is a few tens of kilobytes; anything far bigger is not one of ours.
+constexpr std::size_t MaxNoteFileBytes = 1024 * 1024;
+
+}  // namespace
+
+AppSound::AppSound(const std::string& soundDir, const AppPlayOptions& options) : options_(options) {
+    ReadNoteFiles(soundDir);
+}
+
+AppSound::~AppSound() {
+    // The system plays from our buffers: it must let go of them before they go.
+    StopAll();
+}
+
+void AppSound::ReadNoteFiles(const std::string& soundDir) {
+    for (int index = 0; index < NoteCount; ++index) {
+        FileText file =
+            ReadWholeFile(soundDir + "note" + std::to_string(index + 1) + ".wav", MaxNoteFileBytes);
+        if (file.State != FileText::Kind::Read || !IsPlayableWave(file.Bytes)) {
+            // Some notes and not others would make the tune sound broken; all or none.
+            NoteData = {};
+            return;
+        }
+        NoteData[static_cast<std::size_t>(index)] = std::move(file.Bytes);
+    }
+}
+
+void AppSound::Play(NoteNumber note) {
+    if (!options_.SoundOn || !IsPlayableNote(note) || !HasSound()) {
+        return;
+    }
+    const std::string& image = NoteData[static_cast<std::size_t>(note - LowestNote)];
+    PlaySoundW(reinterpret_cast<LPCWSTR>(image.data()), nullptr,
+               SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
+}
+
+void AppSound::StopAll() {
+    PlaySoundW(nullptr, nullptr, 0);
+}

@@ -1,0 +1,9 @@
+#include "win32/sound/NotePlayerOutput.h"
+
+#include "win32/process/ProgramGlobals.h"
+
+void NotePlayerOutput::Play(NoteNumber note) {
+    if (NotePlayer != nullptr) {
+        NotePlayer->Play(note);
+    }
+}

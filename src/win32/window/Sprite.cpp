@@ -1,0 +1,107 @@
+#include "win32/window/Sprite.h"
+
+#include <windows.h>
+
+#include <wincodec.h>
+
+#include "win32/window/BackBuffer.h"
+
+namespace {
+
+// A COM pointer that lets go of its object when it goes.
+template <typename T>
+class ComRef {
+  public:
+    ComRef() = default;
+    ComRef(const ComRef&) = delete;
+    ComRef& operator=(const ComRef&) = delete;
+    ~ComRef() {
+        if (p_ != nullptr) {
+            p_->Release();
+        }
+    }
+    T** Out() { return &p_; }
+    T* operator->() const { return p_; }
+    T* Get() const { return p_; }
+
+  private:
+    T* p_ = nullptr;
+};
+
+std::uint32_t Over(std::uint32_t source, std::uint32_t target) {
+    const std::uint32_t alpha = source >> 24;
+    if (alpha == 255) {
+        return source & 0x00FFFFFF;
+    }
+    if (alpha == 0) {
+        return target;
+    }
+    std::uint32_t result = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const std::uint32_t s = (source >> shift) & 0xFF;
+        const std::uint32_t t = (target >> shift) & 0xFF;
+        result |= ((s + (t * (255 - alpha) + 127) / 255) & 0xFF) << shift;
+    }
+    return result;
+}
+
+}  // namespace
+
+Sprite::Sprite(int id) {
+    HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));  // RCDATA
+    HGLOBAL loaded = found != nullptr ? LoadResource(nullptr, found) : nullptr;
+    const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
+    if (data == nullptr) {
+        return;
+    }
+    ComRef<IWICImagingFactory> factory;
+    ComRef<IWICStream> stream;
+    ComRef<IWICBitmapDecoder> decoder;
+    ComRef<IWICBitmapFrameDecode> frame;
+    ComRef<IWICFormatConverter> converter;
+    UINT width = 0;
+    UINT height = 0;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_PPV_ARGS(factory.Out()))) ||
+        FAILED(factory->CreateStream(stream.Out())) ||
+        FAILED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(data)),
+                                            SizeofResource(nullptr, found))) ||
+        FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr,
+                                                WICDecodeMetadataCacheOnDemand, decoder.Out())) ||
+        FAILED(decoder->GetFrame(0, frame.Out())) ||
+        FAILED(factory->CreateFormatConverter(converter.Out())) ||
+        FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA,
+                                     WICBitmapDitherTypeNone, nullptr, 0.0,
+                                     WICBitmapPaletteTypeCustom)) ||
+        FAILED(converter->GetSize(&width, &height))) {
+        return;
+    }
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
+    if (FAILED(converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(pixels.size() * 4),
+                                     reinterpret_cast<BYTE*>(pixels.data())))) {
+        return;
+    }
+    width_ = static_cast<std::int32_t>(width);
+    height_ = static_cast<std::int32_t>(height);
+    pixels_ = std::move(pixels);
+}
+
+void Sprite::DrawInto(const BackBuffer& buffer, std::int32_t x, std::int32_t y) const {
+    const int scale = buffer.Scale();
+    std::uint32_t* target = buffer.Pixels();
+    for (std::int32_t row = 0; row < height_ * scale; ++row) {
+        const std::int32_t ty = y * scale + row;
+        if (ty < 0 || ty >= buffer.DeviceHeight()) {
+            continue;
+        }
+        const std::uint32_t* source = &pixels_[static_cast<std::size_t>(row / scale * width_)];
+        for (std::int32_t column = 0; column < width_ * scale; ++column) {
+            const std::int32_t tx = x * scale + column;
+            if (tx < 0 || tx >= buffer.DeviceWidth()) {
+                continue;
+            }
+            std::uint32_t& pixel = target[static_cast<std::size_t>(ty * buffer.DeviceWidth() + tx)];
+            pixel = Over(source[column / scale], pixel);
+        }
+    }
+}

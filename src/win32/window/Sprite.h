@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+class BackBuffer;
+
+// A small picture with transparency, decoded once from a PNG resource of the executable and
+// kept as premultiplied pixels, so drawing it is plain arithmetic on the back buffer's pixels:
+// no GDI object and no allocation per frame. A resource that will not decode leaves an empty
+// sprite, which draws nothing.
+class Sprite {
+  public:
+    Sprite() = default;
+    // Decodes the RCDATA resource `id` of this executable.
+    explicit Sprite(int id);
+
+    bool IsEmpty() const { return pixels_.empty(); }
+    // Draws with its top-left corner at the field point (x, y), scaled by the buffer's scale,
+    // clipped to the buffer.
+    void DrawInto(const BackBuffer& buffer, std::int32_t x, std::int32_t y) const;
+
+  private:
+    std::int32_t width_ = 0;
+    std::int32_t height_ = 0;
+    std::vector<std::uint32_t> pixels_;  // 0xAARRGGBB, premultiplied
+};
