@@ -25,10 +25,8 @@ win_begin() {
     chmod 755 "$E2E_GAME"
     export WINEPREFIX=$E2E_WORK/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     # The first start of a prefix takes seconds; done here, no wait for a window has to allow
-    # for it. The Wine server stays up until win_end, so a later start (after another program,
-    # or a pause) does not pay for the prefix's services again.
-    mkdir "$WINEPREFIX"
-    wineserver -p >"$E2E_WORK/wineserver.log" 2>&1 || e2e_fail "the Wine server did not start"
+    # for it. (The server is left to end by itself when idle: tests wait for that with
+    # wineserver -w.)
     wineboot -i >"$E2E_WORK/wineboot.log" 2>&1 || e2e_fail "wineboot could not set up $WINEPREFIX"
     e2e_log "Wine prefix $WINEPREFIX ready"
 }

@@ -11,6 +11,7 @@
 #include "win32/translations/GameStrings.h"
 #include "win32/translations/ResultsHeading.h"
 #include "win32/window/BackBuffer.h"
+#include "win32/window/CloudPicture.h"
 
 namespace {
 
@@ -89,7 +90,8 @@ FieldPainter::FieldPainter(const BackBuffer& buffer, RandomSource& random)
       cloudPen_(CreatePen(PS_SOLID, scale_, CloudColor)),
       titleFont_(CellHeightFont(L"Arial", TextCellHeight * scale_)),
       resultsFont_(CellHeightFont(InterfaceFace().c_str(), TextCellHeight * scale_)),
-      character_{Sprite(IDB_CHARACTER_OPEN), Sprite(IDB_CHARACTER_CLOSED)} {
+      character_{Sprite(IDB_CHARACTER_OPEN), Sprite(IDB_CHARACTER_CLOSED)},
+      cloud_(CloudPicture(AppPattern::CloudWidth, AppPattern::CloudHeight)) {
     for (std::size_t k = 0; k < bands_.size(); ++k) {
         bands_[k] = CreateSolidBrush(BandColors[k]);
     }
@@ -119,6 +121,11 @@ void FieldPainter::Fill(const Rect& area, HBRUSH brush) const {
 }
 
 void FieldPainter::DrawCloud(const Rect& box) const {
+    if (box.Right - box.Left == AppPattern::CloudWidth &&
+        box.Bottom - box.Top == AppPattern::CloudHeight) {
+        cloud_.DrawInto(buffer_, box.Left, box.Top);
+        return;
+    }
     for (int k = 0; k < PuffCount; ++k) {
         const std::int32_t left = box.Left + PuffSpacing * k;
         Ellipse(buffer_.Dc(), left * scale_, box.Top * scale_, (left + PuffWidth) * scale_,
@@ -145,6 +152,7 @@ void FieldPainter::DrawPlayfield(const AppPattern& world) {
 
     SelectObject(dc, cloudPen_);
     SelectObject(dc, cloudBrush_);
+    GdiFlush();  // the clouds write the pixels GDI has drawn
     Rect cloud;
     for (std::int32_t i = 0; i < world.GetCloudCount(); ++i) {
         world.GetCloud(i, cloud);

@@ -48,4 +48,5 @@ class FieldPainter {
     HFONT titleFont_;
     HFONT resultsFont_;
     std::array<Sprite, 2> character_;  // open eyes, closed eyes
+    Sprite cloud_;                     // a cloud of the usual size, made once
 };

@@ -4,6 +4,8 @@
 
 #include <wincodec.h>
 
+#include <utility>
+
 #include "win32/window/BackBuffer.h"
 
 namespace {
@@ -84,6 +86,13 @@ Sprite::Sprite(int id) {
     width_ = static_cast<std::int32_t>(width);
     height_ = static_cast<std::int32_t>(height);
     pixels_ = std::move(pixels);
+}
+
+Sprite::Sprite(std::int32_t width, std::int32_t height, std::vector<std::uint32_t> pixels)
+    : width_(width), height_(height), pixels_(std::move(pixels)) {
+    if (pixels_.size() != static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_)) {
+        *this = Sprite();
+    }
 }
 
 void Sprite::DrawInto(const BackBuffer& buffer, std::int32_t x, std::int32_t y) const {

@@ -14,6 +14,8 @@ class Sprite {
     Sprite() = default;
     // Decodes the RCDATA resource `id` of this executable.
     explicit Sprite(int id);
+    // Takes pixels made in memory: width * height of them, premultiplied 0xAARRGGBB.
+    Sprite(std::int32_t width, std::int32_t height, std::vector<std::uint32_t> pixels);
 
     bool IsEmpty() const { return pixels_.empty(); }
     // Draws with its top-left corner at the field point (x, y), scaled by the buffer's scale,
