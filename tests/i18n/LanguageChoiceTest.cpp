@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "qt/desktop/GameTranslations.h"
-#include "qt/desktop/HelpPage.h"
+#include "desktop/HelpPage.h"
 #include "i18n/InstalledLanguage.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #   src/settings/files/          the standard library and its own folder, no system header;
 #   src/settings/                the standard library and settings/ (files/ included), no system
 #                                header;
-#   src/process/                 the standard library and its own folder, no system header;
-# nothing in the core (settings/, engine/ and process/) includes posix/ or windows/, which the
+#   src/process/, src/desktop/   the standard library and their own folder, no system header;
+# nothing in the core (settings/, engine/, process/ and desktop/) includes posix/ or windows/, which the
 # build chooses between, and nothing here reaches up into the engine or the window, or includes
 # Qt or SDL.
 #
@@ -31,9 +31,10 @@ posix=("$src"/settings/files/posix/*.h "$src"/settings/files/posix/*.cpp)
 windows=("$src"/settings/files/windows/*.h "$src"/settings/files/windows/*.cpp)
 engine=("$src"/engine/**/*.h "$src"/engine/**/*.cpp)
 process=("$src"/process/*.h "$src"/process/*.cpp)
+desktop=("$src"/desktop/*.h "$src"/desktop/*.cpp)
 ((${#settings[@]} > 0 && ${#files[@]} > 0 && ${#posix[@]} > 0 && ${#windows[@]} > 0 &&
-    ${#process[@]} > 0)) || {
-    echo "FAIL: no sources under $src/settings or $src/process" >&2
+    ${#process[@]} > 0 && ${#desktop[@]} > 0)) || {
+    echo "FAIL: no sources under $src/settings, $src/process or $src/desktop" >&2
     exit 1
 }
 directive='[[:space:]]*#[[:space:]]*include[[:space:]]*'
@@ -59,11 +60,15 @@ broken "an include from outside process/" < <(grep -Hn "$include\"" "${process[@
     grep -v "$listed\"process/" || true)
 broken "a system header, Qt or SDL in process/" < <(grep -Hn "$include<\([^>]*[./][^>]*\|Q[^>]*\|SDL[^>]*\)>" \
     "${process[@]}" || true)
+broken "an include from outside desktop/" < <(grep -Hn "$include\"" "${desktop[@]}" |
+    grep -v "$listed\"desktop/" || true)
+broken "a system header, Qt or SDL in desktop/" < <(grep -Hn "$include<\([^>]*[./][^>]*\|Q[^>]*\|SDL[^>]*\)>" \
+    "${desktop[@]}" || true)
 broken "a POSIX header in the Windows file code" < <(grep -Hn "$include<\(unistd\|fcntl\|sys/\)" \
     "${windows[@]}" || true)
 
 if ((failures > 0)); then
     exit 1
 fi
-echo "settings/, settings/files/ and process/ include only what they may" \
-    "(${#settings[@]} + ${#files[@]} + ${#posix[@]} + ${#windows[@]} + ${#process[@]} files)"
+echo "settings/, settings/files/, process/ and desktop/ include only what they may" \
+    "(${#settings[@]} + ${#files[@]} + ${#posix[@]} + ${#windows[@]} + ${#process[@]} + ${#desktop[@]} files)"

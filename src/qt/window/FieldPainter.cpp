@@ -11,7 +11,7 @@
 #include "qt/desktop/ResultsHeading.h"
 #include "qt/window/CellHeightFont.h"
 #include "qt/window/FieldPalette.h"
-#include "qt/window/ResultLines.h"
+#include "engine/ResultLines.h"
 #include "qt/window/ToQRect.h"
 #include "settings/AppPlayOptions.h"
 

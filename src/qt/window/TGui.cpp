@@ -18,7 +18,7 @@
 #include "engine/Geometry.h"
 #include "engine/RandomSource.h"
 #include "engine/TickCounter.h"
-#include "qt/desktop/HelpPage.h"
+#include "desktop/HelpPage.h"
 #include "qt/desktop/TerminalText.h"
 #include "qt/dialogs/TAboutDialog.h"
 #include "qt/dialogs/TOptionsDialog.h"

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "qt/desktop/HelpPage.h"
+#include "desktop/HelpPage.h"
 #include "settings/files/windows/WideText.h"
 
 std::wstring HelpPageFor(const std::string& englishPage, const std::wstring& language) {

@@ -4,7 +4,7 @@
 
 #include "engine/AppPattern.h"
 #include "engine/RandomSource.h"
-#include "qt/window/ResultLines.h"
+#include "engine/ResultLines.h"
 #include "settings/AppPlayOptions.h"
 #include "settings/files/windows/WideText.h"
 #include "win32/Resources.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "qt/window/ResultLines.h"
+#include "engine/ResultLines.h"
 
 TEST(SecondsText, UsesTheGeneralFormat) {
     EXPECT_EQ(SecondsText(1230, "."), "1.23");

@@ -1,4 +1,4 @@
-#include "qt/window/ResultLines.h"
+#include "engine/ResultLines.h"
 
 #include <charconv>
 

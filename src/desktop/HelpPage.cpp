@@ -1,4 +1,4 @@
-#include "qt/desktop/HelpPage.h"
+#include "desktop/HelpPage.h"
 
 std::string LocalizedHelpPath(const std::string& englishPage, const std::string& language,
                               const std::function<bool(const std::string&)>& exists) {
