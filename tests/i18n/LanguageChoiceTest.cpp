@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "qt/desktop/GameTranslations.h"
 #include "desktop/HelpPage.h"
 #include "i18n/InstalledLanguage.h"
+#include "qt/desktop/GameTranslations.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 
 #include "engine/AppPattern.h"
 #include "engine/RandomSource.h"
+#include "engine/ResultLines.h"
 #include "qt/desktop/ResultsHeading.h"
 #include "qt/window/CellHeightFont.h"
 #include "qt/window/FieldPalette.h"
-#include "engine/ResultLines.h"
 #include "qt/window/ToQRect.h"
 #include "settings/AppPlayOptions.h"
 

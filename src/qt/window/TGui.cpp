@@ -15,10 +15,10 @@
 #include <exception>
 #include <utility>
 
+#include "desktop/HelpPage.h"
 #include "engine/Geometry.h"
 #include "engine/RandomSource.h"
 #include "engine/TickCounter.h"
-#include "desktop/HelpPage.h"
 #include "qt/desktop/TerminalText.h"
 #include "qt/dialogs/TAboutDialog.h"
 #include "qt/dialogs/TOptionsDialog.h"
