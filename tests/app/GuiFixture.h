@@ -11,9 +11,9 @@
 #include <memory>
 
 #include "app/FastTickCounter.h"
+#include "engine/AppLumabel.h"
 #include "qt/process/ProgramGlobals.h"
 #include "qt/window/TGui.h"
-#include "engine/AppLumabel.h"
 #include "settings/CurrentPlayOptions.h"
 #include "support/TGuiProbe.h"
 
