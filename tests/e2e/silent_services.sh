@@ -73,10 +73,18 @@ e2e_wait_until 20 grep -q '^save-done' "$E2E_WORK/session.out" ||
 e2e_wait_title
 # libICE's answer to a lost connection, left to itself, is exit(1); the game's puts a
 # never-readable descriptor (an eventfd) in place of the dead socket.
-eventfds() { find "/proc/$E2E_PID/fd" -lname 'anon_inode:\[eventfd\]' 2>/dev/null | wc -l; }
-before=$(eventfds)
+# The descriptors that are sockets now; one of them, the manager's, must turn into an eventfd.
+# (Counting all eventfds would race the game's own threads, which make and drop theirs.)
+sockets=$(find "/proc/$E2E_PID/fd" -lname 'socket:*' -printf '%f\n' 2>/dev/null)
+socket_became_eventfd() {
+    local fd
+    for fd in $sockets; do
+        [[ $(readlink "/proc/$E2E_PID/fd/$fd" 2>/dev/null) == 'anon_inode:[eventfd]' ]] && return 0
+    done
+    return 1
+}
 kill -KILL "$manager_pid"
-e2e_wait_until 10 test "$(eventfds)" -gt "$before" || {
+e2e_wait_until 10 socket_became_eventfd || {
     e2e_pid_running "$E2E_PID" || e2e_fail "the session manager's death ended the game"
     e2e_fail "the game did not let go of the dead session manager"
 }
