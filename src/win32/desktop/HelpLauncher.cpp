@@ -6,6 +6,7 @@
 
 #include "qt/desktop/HelpPage.h"
 #include "settings/files/windows/WideText.h"
+#include "win32/process/ComApartment.h"
 
 std::wstring HelpPageFor(const std::string& englishPage, const std::wstring& language) {
     // The shared rule speaks of '/' folders.
@@ -21,6 +22,9 @@ std::wstring HelpPageFor(const std::string& englishPage, const std::wstring& lan
 }
 
 bool OpenDocument(HWND owner, const std::wstring& path) {
+    // The shell may hand the page to a COM handler; the game needs COM for nothing else, so
+    // the apartment lasts only as long as the asking.
+    const ComApartment com;
     // Anything above 32 is success; the value is a handle only in name.
     const auto result = reinterpret_cast<INT_PTR>(
         ShellExecuteW(owner, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
