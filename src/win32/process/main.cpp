@@ -1,7 +1,5 @@
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <exception>
 #include <memory>
 #include <optional>
@@ -52,8 +50,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     if (const std::optional<int> endCode = ExitCodeAtLock(lock)) {
         return *endCode;
     }
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
     GameStrings::Choose(GameStrings::UserInterfaceLocale());
     InitProgramPaths();
 
