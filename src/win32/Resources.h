@@ -5,8 +5,6 @@
 #define IDR_MAINMENU 100
 #define IDR_POPUPMENU 110
 #define IDR_ACCELERATORS 120
-#define IDB_CHARACTER_OPEN 130
-#define IDB_CHARACTER_CLOSED 131
 
 // Menu items: the Game and Help menus, and the popup's twins of New and Options.
 #define ID_GAME_NEW 1001

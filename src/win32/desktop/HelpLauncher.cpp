@@ -1,11 +1,11 @@
 #include "win32/desktop/HelpLauncher.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
 
 #include "desktop/HelpPage.h"
 #include "settings/files/windows/WideText.h"
+#include "win32/process/ComApartment.h"
+#include "win32/process/LoadedLibrary.h"
 
 std::wstring HelpPageFor(const std::string& englishPage, const std::wstring& language) {
     // The shared rule speaks of '/' folders.
@@ -21,8 +21,18 @@ std::wstring HelpPageFor(const std::string& englishPage, const std::wstring& lan
 }
 
 bool OpenDocument(HWND owner, const std::wstring& path) {
+    // The shell may hand the page to a COM handler; the game needs COM for nothing else, so
+    // the apartment lasts only as long as the asking.
+    const ComApartment com;
+    // Loaded for the asking, not imported: an import would load the shell at every start.
+    const LoadedLibrary shell(L"shell32.dll");
+    using ExecuteFunction = HINSTANCE WINAPI(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+    ExecuteFunction* const execute = shell.Find<ExecuteFunction>("ShellExecuteW");
+    if (execute == nullptr) {
+        return false;
+    }
     // Anything above 32 is success; the value is a handle only in name.
     const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(owner, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+        execute(owner, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     return result > 32;
 }

@@ -10,17 +10,38 @@
 
 #include "settings/SettingsPlace.h"
 #include "settings/files/windows/WideText.h"
+#include "win32/process/LoadedLibrary.h"
 
 namespace {
 
+// Asked only of an installed copy, the one that keeps its settings there: shell32 is loaded for
+// it then, not imported, which would load it and its neighbours at every start.
 std::wstring KnownFolder(REFKNOWNFOLDERID id) {
+    const LoadedLibrary shell(L"shell32.dll");
+    using GetFunction = HRESULT WINAPI(REFKNOWNFOLDERID, DWORD, HANDLE, PWSTR*);
+    GetFunction* const get = shell.Find<GetFunction>("SHGetKnownFolderPath");
     PWSTR path = nullptr;
     std::wstring folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(id, KF_FLAG_DEFAULT, nullptr, &path))) {
+    if (get != nullptr && SUCCEEDED(get(id, KF_FLAG_DEFAULT, nullptr, &path))) {
         folder = path;
     }
     CoTaskMemFree(path);
     return folder;
+}
+
+// The Program Files folders as Windows gives them to every process, so that judging a portable
+// copy needs no shell library.
+std::wstring EnvironmentFolder(const wchar_t* name) {
+    std::wstring value(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size()));
+        if (length < value.size()) {
+            value.resize(length);
+            return value;
+        }
+        value.resize(length);
+    }
 }
 
 bool StartsWithFolder(const std::wstring& path, const std::wstring& folder) {
@@ -88,8 +109,8 @@ class KnownFolderFacts final : public SettingsPlaceFacts {
 }  // namespace
 
 bool IsInstalledFolder(const std::wstring& folder) {
-    for (REFKNOWNFOLDERID id : {FOLDERID_ProgramFiles, FOLDERID_ProgramFilesX86}) {
-        if (StartsWithFolder(folder, KnownFolder(id))) {
+    for (const wchar_t* name : {L"ProgramFiles", L"ProgramFiles(x86)", L"ProgramW6432"}) {
+        if (StartsWithFolder(folder, EnvironmentFolder(name))) {
             return true;
         }
     }
@@ -102,9 +123,12 @@ bool IsInstalledFolder(const std::wstring& folder) {
 PathFacts CurrentPathFacts() {
     PathFacts facts;
     facts.ExecutableFolder = ExecutableFolder();
-    facts.AppData = KnownFolder(FOLDERID_RoamingAppData);
     // A folder that cannot be named counts as installed: nothing is written beside nothing.
     facts.Installed = facts.ExecutableFolder.empty() || IsInstalledFolder(facts.ExecutableFolder);
+    // A portable copy keeps its settings beside the executable and needs no other folder.
+    if (facts.Installed) {
+        facts.AppData = KnownFolder(FOLDERID_RoamingAppData);
+    }
     return facts;
 }
 

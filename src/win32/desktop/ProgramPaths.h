@@ -14,7 +14,8 @@ struct ProgramPaths {
 // What the rule below needs to know about the machine.
 struct PathFacts {
     std::wstring ExecutableFolder;  // with its trailing '\'
-    std::wstring AppData;           // the roaming application data folder, no trailing '\'
+    std::wstring AppData;           // the roaming application data folder, no trailing '\';
+                                    // asked for only when Installed
     bool Installed = false;         // see IsInstalledFolder
 };
 

@@ -5,6 +5,7 @@
 #include "GameVersion.h"
 #include "settings/files/windows/WideText.h"
 #include "win32/Resources.h"
+#include "win32/dialogs/CommonControls.h"
 #include "win32/dialogs/DialogTexts.h"
 #include "win32/translations/GameStrings.h"
 
@@ -59,6 +60,7 @@ std::wstring TAboutDialog::Paragraph() {
 
 int TAboutDialog::ShowModal(HWND owner) {
     closedByButton_ = false;
+    PrepareCommonControls();
     DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_ABOUT), owner, &TAboutDialog::DialogProc,
                     reinterpret_cast<LPARAM>(this));
     hwnd_ = nullptr;

@@ -6,6 +6,7 @@
 #include "settings/IntegerText.h"
 #include "settings/files/windows/WideText.h"
 #include "win32/Resources.h"
+#include "win32/dialogs/CommonControls.h"
 #include "win32/dialogs/DialogTexts.h"
 #include "win32/translations/GameStrings.h"
 #include "win32/translations/ResultsHeading.h"
@@ -42,6 +43,7 @@ TOptionsDialog::TOptionsDialog(HINSTANCE instance) : instance_(instance) {
 TOptionsDialog::~TOptionsDialog() = default;
 
 int TOptionsDialog::ShowModal(HWND owner) {
+    PrepareCommonControls();
     const INT_PTR result =
         DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_OPTIONS), owner,
                         &TOptionsDialog::DialogProc, reinterpret_cast<LPARAM>(this));

@@ -1,8 +1,5 @@
 #include <windows.h>
 
-#include <commctrl.h>
-#include <objbase.h>
-
 #include <exception>
 #include <memory>
 #include <optional>
@@ -13,7 +10,6 @@
 #include "win32/desktop/ProgramPaths.h"
 #include "win32/dialogs/TAboutDialog.h"
 #include "win32/dialogs/TOptionsDialog.h"
-#include "win32/process/ComApartment.h"
 #include "win32/process/ProgramGlobals.h"
 #include "win32/process/SingleInstance.h"
 #include "win32/translations/GameStrings.h"
@@ -54,9 +50,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     if (const std::optional<int> endCode = ExitCodeAtLock(lock)) {
         return *endCode;
     }
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-    const ComApartment com;  // the picture decoder of the character's sprites is a COM object
     GameStrings::Choose(GameStrings::UserInterfaceLocale());
     InitProgramPaths();
 

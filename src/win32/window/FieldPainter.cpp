@@ -7,10 +7,10 @@
 #include "engine/ResultLines.h"
 #include "settings/AppPlayOptions.h"
 #include "settings/files/windows/WideText.h"
-#include "win32/Resources.h"
 #include "win32/translations/GameStrings.h"
 #include "win32/translations/ResultsHeading.h"
 #include "win32/window/BackBuffer.h"
+#include "win32/window/CharacterPicture.h"
 #include "win32/window/CloudPicture.h"
 
 namespace {
@@ -90,7 +90,7 @@ FieldPainter::FieldPainter(const BackBuffer& buffer, RandomSource& random)
       cloudPen_(CreatePen(PS_SOLID, scale_, CloudColor)),
       titleFont_(CellHeightFont(L"Arial", TextCellHeight * scale_)),
       resultsFont_(CellHeightFont(InterfaceFace().c_str(), TextCellHeight * scale_)),
-      character_{Sprite(IDB_CHARACTER_OPEN), Sprite(IDB_CHARACTER_CLOSED)},
+      character_{CharacterPicture(CharacterEyes::Open), CharacterPicture(CharacterEyes::Closed)},
       cloud_(CloudPicture(AppPattern::CloudWidth, AppPattern::CloudHeight)) {
     for (std::size_t k = 0; k < bands_.size(); ++k) {
         bands_[k] = CreateSolidBrush(BandColors[k]);

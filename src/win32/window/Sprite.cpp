@@ -1,34 +1,10 @@
 #include "win32/window/Sprite.h"
 
-#include <windows.h>
-
-#include <wincodec.h>
-
 #include <utility>
 
 #include "win32/window/BackBuffer.h"
 
 namespace {
-
-// A COM pointer that lets go of its object when it goes.
-template <typename T>
-class ComRef {
-  public:
-    ComRef() = default;
-    ComRef(const ComRef&) = delete;
-    ComRef& operator=(const ComRef&) = delete;
-    ~ComRef() {
-        if (p_ != nullptr) {
-            p_->Release();
-        }
-    }
-    T** Out() { return &p_; }
-    T* operator->() const { return p_; }
-    T* Get() const { return p_; }
-
-  private:
-    T* p_ = nullptr;
-};
 
 std::uint32_t Over(std::uint32_t source, std::uint32_t target) {
     const std::uint32_t alpha = source >> 24;
@@ -48,45 +24,6 @@ std::uint32_t Over(std::uint32_t source, std::uint32_t target) {
 }
 
 }  // namespace
-
-Sprite::Sprite(int id) {
-    HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));  // RCDATA
-    HGLOBAL loaded = found != nullptr ? LoadResource(nullptr, found) : nullptr;
-    const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
-    if (data == nullptr) {
-        return;
-    }
-    ComRef<IWICImagingFactory> factory;
-    ComRef<IWICStream> stream;
-    ComRef<IWICBitmapDecoder> decoder;
-    ComRef<IWICBitmapFrameDecode> frame;
-    ComRef<IWICFormatConverter> converter;
-    UINT width = 0;
-    UINT height = 0;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_PPV_ARGS(factory.Out()))) ||
-        FAILED(factory->CreateStream(stream.Out())) ||
-        FAILED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(data)),
-                                            SizeofResource(nullptr, found))) ||
-        FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr,
-                                                WICDecodeMetadataCacheOnDemand, decoder.Out())) ||
-        FAILED(decoder->GetFrame(0, frame.Out())) ||
-        FAILED(factory->CreateFormatConverter(converter.Out())) ||
-        FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppPBGRA,
-                                     WICBitmapDitherTypeNone, nullptr, 0.0,
-                                     WICBitmapPaletteTypeCustom)) ||
-        FAILED(converter->GetSize(&width, &height))) {
-        return;
-    }
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
-    if (FAILED(converter->CopyPixels(nullptr, width * 4, static_cast<UINT>(pixels.size() * 4),
-                                     reinterpret_cast<BYTE*>(pixels.data())))) {
-        return;
-    }
-    width_ = static_cast<std::int32_t>(width);
-    height_ = static_cast<std::int32_t>(height);
-    pixels_ = std::move(pixels);
-}
 
 Sprite::Sprite(std::int32_t width, std::int32_t height, std::vector<std::uint32_t> pixels)
     : width_(width), height_(height), pixels_(std::move(pixels)) {

@@ -5,15 +5,12 @@
 
 class BackBuffer;
 
-// A small picture with transparency, decoded once from a PNG resource of the executable and
-// kept as premultiplied pixels, so drawing it is plain arithmetic on the back buffer's pixels:
-// no GDI object and no allocation per frame. A resource that will not decode leaves an empty
-// sprite, which draws nothing.
+// A small picture with transparency, kept as premultiplied pixels, so drawing it is plain
+// arithmetic on the back buffer's pixels: no GDI object and no allocation per frame. Pixels that
+// do not fill width * height leave an empty sprite, which draws nothing.
 class Sprite {
   public:
     Sprite() = default;
-    // Decodes the RCDATA resource `id` of this executable.
-    explicit Sprite(int id);
     // Takes pixels made in memory: width * height of them, premultiplied 0xAARRGGBB.
     Sprite(std::int32_t width, std::int32_t height, std::vector<std::uint32_t> pixels);
 
