@@ -106,7 +106,10 @@ std::optional<std::string> SessionBusSocket(const std::string& address) {
             return Unescaped(pair.substr(5));
         }
         if (pair.rfind("abstract=", 0) == 0) {
-            return "@" + Unescaped(pair.substr(9));
+            // Built by appending: GCC 12 warns falsely (-Wrestrict) on a literal + a temporary.
+            std::string name = "@";
+            name += Unescaped(pair.substr(9));
+            return name;
         }
     }
     return std::nullopt;
