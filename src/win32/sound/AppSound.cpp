@@ -40,11 +40,21 @@ void AppSound::Play(NoteNumber note) {
     if (!options_.SoundOn || !IsPlayableNote(note) || !HasSound()) {
         return;
     }
+    if (!winmm_) {
+        winmm_.emplace(L"winmm.dll");
+        playSound_ = winmm_->Find<PlaySoundFunction>("PlaySoundW");
+    }
+    if (playSound_ == nullptr) {
+        return;
+    }
     const std::string& image = NoteData[static_cast<std::size_t>(note - LowestNote)];
-    PlaySoundW(reinterpret_cast<LPCWSTR>(image.data()), nullptr,
+    playSound_(reinterpret_cast<LPCWSTR>(image.data()), nullptr,
                SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
 }
 
 void AppSound::StopAll() {
-    PlaySoundW(nullptr, nullptr, 0);
+    // With winmm not loaded yet no note has played, so none sounds.
+    if (playSound_ != nullptr) {
+        playSound_(nullptr, nullptr, 0);
+    }
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "engine/NoteNumber.h"
 #include "settings/AppPlayOptions.h"
+#include "win32/process/LoadedLibrary.h"
 
 // The note player of the Windows edition. The seven note files are read at construction, all
 // or none, and kept whole in memory; the system's play-sound call plays one of them
@@ -30,7 +32,14 @@ class AppSound {
   private:
     void ReadNoteFiles(const std::string& soundDir);
 
+    using PlaySoundFunction = BOOL WINAPI(LPCWSTR, HMODULE, DWORD);
+
     const AppPlayOptions& options_;
+    // winmm and its play-sound call, loaded at the first note rather than imported: an import
+    // maps it, and the sound libraries it pulls in, at every start, though the title plays
+    // nothing. Declared before the notes, so it is let go of after them.
+    std::optional<LoadedLibrary> winmm_;
+    PlaySoundFunction* playSound_ = nullptr;
     // The files as read, or all empty. NoteData keeps the design's own name.
     std::array<std::string, NoteCount> NoteData;
 };
