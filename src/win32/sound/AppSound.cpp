@@ -36,13 +36,17 @@ void AppSound::ReadNoteFiles(const std::string& soundDir) {
     }
 }
 
+void AppSound::Hold() {
+    if (winmm_ || !options_.SoundOn || !HasSound()) {
+        return;
+    }
+    winmm_.emplace(L"winmm.dll");
+    playSound_ = winmm_->Find<PlaySoundFunction>("PlaySoundW");
+}
+
 void AppSound::Play(NoteNumber note) {
     if (!options_.SoundOn || !IsPlayableNote(note) || !HasSound()) {
         return;
-    }
-    if (!winmm_) {
-        winmm_.emplace(L"winmm.dll");
-        playSound_ = winmm_->Find<PlaySoundFunction>("PlaySoundW");
     }
     if (playSound_ == nullptr) {
         return;

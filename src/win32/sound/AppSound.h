@@ -22,8 +22,11 @@ class AppSound {
     AppSound& operator=(const AppSound&) = delete;
     virtual ~AppSound();
 
+    // A game is about to start: with sound on, the system's sound library is made ready here,
+    // once, so that Play itself never touches a file.
+    void Hold();
     // Starts note 1 to 7 from its beginning, cutting off the one that sounds. With sound off,
-    // or for any other number, nothing changes.
+    // before any Hold, or for any other number, nothing changes.
     void Play(NoteNumber note);
     void StopAll();
 
@@ -35,9 +38,9 @@ class AppSound {
     using PlaySoundFunction = BOOL WINAPI(LPCWSTR, HMODULE, DWORD);
 
     const AppPlayOptions& options_;
-    // winmm and its play-sound call, loaded at the first note rather than imported: an import
-    // maps it, and the sound libraries it pulls in, at every start, though the title plays
-    // nothing. Declared before the notes, so it is let go of after them.
+    // winmm and its play-sound call, loaded when the first game with sound starts rather than
+    // imported: an import maps it, and the sound libraries it pulls in, at every start, though
+    // the title plays nothing. Declared before the notes, so it is let go of after them.
     std::optional<LoadedLibrary> winmm_;
     PlaySoundFunction* playSound_ = nullptr;
     // The files as read, or all empty. NoteData keeps the design's own name.

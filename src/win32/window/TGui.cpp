@@ -265,6 +265,7 @@ void TGui::SetState(GameState state) {
             DrawTitle(true);
             break;
         case stPlaying:
+            NotePlayer->Hold();
             World->NewGame();
             DrawPlayfield(true);
             ResumeTicks();
