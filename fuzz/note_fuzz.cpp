@@ -113,6 +113,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // One note for the device to play a little of, chosen by the input.
         sound.Play(static_cast<NoteNumber>(LowestNote + (size > 0 ? data[0] % NoteCount : 0)));
         (void)watch.AwaitNoteProgress(64, std::chrono::milliseconds(30));
+        // The device opens on a thread of its own, and one still opening when the player goes
+        // is left to finish behind it; the dummy driver never hangs, so it must settle first.
+        Require(AppSoundProbe::AwaitDevice(sound, std::chrono::seconds(10)),
+                "the device neither opened nor failed");
         sound.StopAll();
         Require(watch.AwaitSilence(std::chrono::milliseconds(0)), "a note sounds after StopAll");
     }

@@ -138,6 +138,7 @@ TEST_F(AppSoundLoadTest, NoAudioDriverLeavesASilentPlayerThatStillWorks) {
         EXPECT_TRUE(AppSoundProbe::HasSound(sound));
         EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
         PlayEveryNote(sound);
+        ASSERT_TRUE(AppSoundProbe::AwaitDevice(sound, Patience));
         sound.StopAll();
     }
     EXPECT_TRUE(HeardNothing());
@@ -179,6 +180,7 @@ TEST_F(AppSoundLoadTest, ADeviceThatWillNotOpenLeavesASilentPlayerAndNoSubsystem
         EXPECT_TRUE(AppSoundProbe::HasSound(sound));
         EXPECT_FALSE(AppSoundProbe::IsDeviceOpen(sound));
         PlayEveryNote(sound);
+        ASSERT_TRUE(AppSoundProbe::AwaitDevice(sound, Patience));
     }
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0U);
 }
