@@ -1,24 +1,14 @@
 #include <QAbstractButton>
 #include <QCursor>
-#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QUrl>
-#include <vector>
 
 #include "app/GuiFixture.h"
+#include "app/StandInViewer.h"
 #include "support/AppPatternProbe.h"
 
 namespace {
-
-// Receives what the game asks the desktop to open, so nothing is launched.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-  public:
-    std::vector<QUrl> opened;
-  public slots:
-    void Open(const QUrl& url) { opened.push_back(url); }
-};
 
 const AppLumabel Band{{-400, 204, 800, 300}, 0, -7};
 const AppLumabel Near{{-96, 150, 100, 246}, 1, -3};
@@ -184,8 +174,7 @@ TEST_F(GuiInputTest, ThePopupMirrorsTheGameMenu) {
 }
 
 TEST_F(GuiInputTest, HelpOpensThePageOnlyAfterOk) {
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler("file", &catcher, "Open");
+    const StandInViewer viewer(0);
     QString text;
     QString caption;
     WhileModal([&] {
@@ -199,7 +188,8 @@ TEST_F(GuiInputTest, HelpOpensThePageOnlyAfterOk) {
     Action("Help_Help_MItem")->trigger();
     EXPECT_EQ(caption, "Help");
     EXPECT_EQ(text, "Opening HTML help file.\n\nSure?");
-    EXPECT_TRUE(catcher.opened.empty());
+    StandInViewer::AwaitEnd(*gui);
+    EXPECT_TRUE(viewer.Handed().isEmpty());
 
     WhileModal([] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -207,31 +197,33 @@ TEST_F(GuiInputTest, HelpOpensThePageOnlyAfterOk) {
         box->button(QMessageBox::Ok)->click();
     });
     Action("Help_Help_MItem")->trigger();
-    ASSERT_EQ(catcher.opened.size(), 1U);
-    EXPECT_EQ(catcher.opened[0], QUrl::fromLocalFile(QString::fromStdString(HelpPath)));
-    QDesktopServices::unsetUrlHandler("file");
+    StandInViewer::AwaitEnd(*gui);
+    EXPECT_EQ(QUrl::fromEncoded(viewer.Handed()),
+              QUrl::fromLocalFile(QString::fromStdString(HelpPath)));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "a page shown is not a failure";
 }
 
-// The offscreen platform has no desktop services: no viewer takes the page, as on a desktop
-// with no browser, and the player is told where the page is.
+// With no browser behind it, the viewer fails, and the player is told where the page is. The
+// box comes once the viewer has ended, after the question has gone.
 TEST_F(GuiInputTest, HelpThatNoBrowserTakesNamesThePage) {
+    const StandInViewer viewer(3);
     QString text;
     QString caption;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    WhileModal([&] {
+    WhileModal([] {
         auto* sure = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(sure, nullptr);
-        // The box that follows, if any, opens once this one has closed.
-        WhileModal([&] {
-            if (const auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                text = box->text();
-                caption = box->windowTitle();
-                icon = box->icon();
-            }
-        });
         sure->button(QMessageBox::Ok)->click();
     });
     Action("Help_Help_MItem")->trigger();
+    WhileModal([&] {
+        if (const auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            caption = box->windowTitle();
+            icon = box->icon();
+        }
+    });
+    StandInViewer::AwaitEnd(*gui);
     EXPECT_EQ(caption, "Help");
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_TRUE(text.endsWith(QString::fromStdString(HelpPath))) << text.toStdString();
@@ -272,5 +264,3 @@ TEST_F(GuiInputTest, MenusCarryTheirCaptionsInOrder) {
     EXPECT_EQ(gui->findChild<QMenu*>("Game_MItem")->title(), "&Game");
     EXPECT_EQ(gui->findChild<QMenu*>("Help_MItem")->title(), "&Help");
 }
-
-#include "GuiInputTest.moc"

@@ -2,13 +2,11 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QMenu>
 #include <QMessageBox>
-#include <QUrl>
 #include <QWindow>
 #include <chrono>
 #include <cstdio>
@@ -95,6 +93,9 @@ TGui::TGui(const TickCounter& ticks)
         PatternServices{CurrentPlayOptions, notes_, ProcessRandom(), playClock_});
     NotePlayer = std::make_unique<AppSound>(SoundDir, CurrentPlayOptions);
     connect(ui_->Field, &PlayfieldView::PixelRatioChanged, this, &TGui::OnPixelRatioChanged);
+    // A child, so that a viewer it is still waiting on can be found from the window.
+    helpViewer_.setParent(this);
+    connect(&helpViewer_, &HelpViewer::Failed, this, &TGui::ShowHelpFailed);
     ui_->Field->setFocus();
     setFixedSize(sizeHint());
     LoadSettings();
@@ -567,16 +568,7 @@ void TGui::Help_MItemClick(QObject* sender) {
                 LocalizedHelpPath(HelpPath, PlayerLanguage(), [](const std::string& path) {
                     return QFileInfo::exists(QString::fromStdString(path));
                 });
-            const QString path = QString::fromStdString(page);
-            if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-                // No browser took the page: the player can still open it by its path.
-                QMessageBox failed(QMessageBox::Warning, tr(HelpCaption),
-                                   tr(HelpFailedText).arg(QDir::toNativeSeparators(path)),
-                                   QMessageBox::Ok, this);
-                failed.setObjectName(QStringLiteral("HelpFailedBox"));
-                failed.setTextInteractionFlags(Qt::TextSelectableByMouse);
-                failed.exec();
-            }
+            helpViewer_.Open(QString::fromStdString(page));
         }
     } else if (sender == ui_->Help_Tips_MItem) {
         QMessageBox box(QMessageBox::Information, tr(TipsCaption), tr(TipsText), QMessageBox::Ok,
@@ -588,6 +580,19 @@ void TGui::Help_MItemClick(QObject* sender) {
             AboutDialog->exec();
         }
     }
+}
+
+void TGui::ShowHelpFailed(const QString& path) {
+    if (State == stClosing) {
+        return;
+    }
+    // No browser took the page: the player can still open it by its path.
+    QMessageBox failed(QMessageBox::Warning, tr(HelpCaption),
+                       tr(HelpFailedText).arg(QDir::toNativeSeparators(path)), QMessageBox::Ok,
+                       this);
+    failed.setObjectName(QStringLiteral("HelpFailedBox"));
+    failed.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    failed.exec();
 }
 
 void TGui::PopupMenu1Popup() {

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "engine/PlayClock.h"
+#include "qt/desktop/HelpViewer.h"
 #include "qt/process/KeptSettings.h"
 #include "qt/process/SaveAtExit.h"
 #include "qt/process/WindowDestroyWatch.h"
@@ -94,6 +95,7 @@ class TGui : public QMainWindow {
     void SaveNewRecord();
     bool GameSetRecord() const;
     void OnWindowDestroyedOutside();
+    void ShowHelpFailed(const QString& path);
 
     std::unique_ptr<Ui::TGui> ui_;
     GameState State{};  // 0, no state, while the constructor runs
@@ -122,6 +124,7 @@ class TGui : public QMainWindow {
     // Armed once there is something to save; disarmed before kept_ goes, after the closing save.
     std::optional<SaveAtExit> saveAtExit_;
     WindowDestroyWatch destroyWatch_;
+    HelpViewer helpViewer_;
 };
 
 // The main window, while it exists.
