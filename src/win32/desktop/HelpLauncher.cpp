@@ -31,7 +31,8 @@ bool OpenDocument(HWND owner, const std::wstring& path) {
     if (execute == nullptr) {
         return false;
     }
-    // Anything above 32 is success; the value is a handle only in name.
+    // Shown, not hidden: a viewer that honours a hide request would open the page where no one
+    // sees it. Anything above 32 is success; the value is a handle only in name.
     const auto result = reinterpret_cast<INT_PTR>(
         execute(owner, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     return result > 32;
