@@ -12,6 +12,9 @@ struct AppSoundProbe {
     static bool HasSound(const AppSound& sound) { return sound.HasSound(); }
     // Notes are heard only while the device is open. A player without its notes never opens one.
     static bool IsDeviceOpen(const AppSound& sound) { return sound.Device() != nullptr; }
+    // Loads SDL and decodes the notes for the device, as the first note or game does, without
+    // asking for a device. True once SDL is there.
+    static bool DecodeNotes(AppSound& sound) { return sound.HasSound() && sound.LoadLibrary(); }
     // The device opens and closes on a thread of its own: true once that has done what it was
     // asked (or was never asked), false when timeout passes first.
     static bool AwaitDevice(const AppSound& sound, std::chrono::milliseconds timeout) {
