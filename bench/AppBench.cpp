@@ -15,11 +15,13 @@
 #include "engine/SeededRandom.h"
 #include "engine/TickCounter.h"
 #include "qt/LumabelsApplication.h"
+#include "qt/desktop/QtTranslator.h"
 #include "qt/process/ProgramGlobals.h"
 #include "qt/window/FieldPainter.h"
 #include "qt/window/PlayfieldView.h"
 #include "qt/window/TGui.h"
 #include "settings/CurrentPlayOptions.h"
+#include "shell/ShellTexts.h"
 #include "support/AppPatternProbe.h"
 #include "support/ManualTickCounter.h"
 #include "support/TGuiProbe.h"
@@ -104,7 +106,7 @@ BENCHMARK(BM_DrawPlayfield16x16)->Unit(benchmark::kMicrosecond);
 static void BM_DrawResults(benchmark::State& state) {
     BusyScene scene;
     for (auto _ : state) {
-        scene.painter.DrawResults(scene.world, scene.options);
+        scene.painter.DrawResults(ResultTextsOf(scene.world, scene.options, QtTranslator()));
         benchmark::ClobberMemory();
     }
 }
@@ -134,7 +136,7 @@ static void BM_WholeTick(benchmark::State& state) {
         state.SkipWithError("the window was never exposed");
         return;
     }
-    TGuiProbe::SetState(gui, TGui::stPlaying);
+    TGuiProbe::SetState(gui, GameShell::stPlaying);
     AppLumabel band;
     World->GetLumabel(0, band);
     band.SpeedY = 0;
@@ -142,7 +144,7 @@ static void BM_WholeTick(benchmark::State& state) {
     for (auto _ : state) {
         TGuiProbe::Tick(gui);
     }
-    if (TGuiProbe::State(gui) != TGui::stPlaying) {
+    if (TGuiProbe::State(gui) != GameShell::stPlaying) {
         state.SkipWithError("the game ended");
     }
 }
@@ -208,15 +210,28 @@ BENCHMARK(BM_Present)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // A game in play that never ends: the band is held still.
 static void PlayForever(TGui& gui) {
-    TGuiProbe::SetState(gui, TGui::stPlaying);
+    TGuiProbe::SetState(gui, GameShell::stPlaying);
     AppLumabel band;
     World->GetLumabel(0, band);
     band.SpeedY = 0;
     AppPatternProbe::SetLumabel(*World, 0, band);
 }
 
-// How far each pass of the loop overshoots its interval: the period between the ends of two
-// pacing waits, minus the interval. A game in play, the only state that is paced: the other
+// Runs the event loop, as the game does, until the next step has moved the other bands.
+static void AwaitStep() {
+    const auto where = [] {
+        AppLumabel band;
+        World->GetLumabel(1, band);
+        return band.Rect;
+    };
+    const Rect before = where();
+    while (where() == before) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}
+
+// How far each step overshoots its interval: the period between two steps, minus the
+// interval. A game in play, the only state that is paced: the other
 // screens sleep until something happens.
 static void BM_PacingError(benchmark::State& state) {
     const auto interval = static_cast<std::int32_t>(state.range(0));
@@ -225,11 +240,11 @@ static void BM_PacingError(benchmark::State& state) {
         return;
     }
     PlayForever(gui);
-    QCoreApplication::sendPostedEvents(&gui, TGui::TickMessage);
+    AwaitStep();
     std::vector<double> errors;
     auto last = std::chrono::steady_clock::now();
     for (auto _ : state) {
-        QCoreApplication::sendPostedEvents(&gui, TGui::TickMessage);
+        AwaitStep();
         const auto now = std::chrono::steady_clock::now();
         errors.push_back(std::chrono::duration<double, std::milli>(now - last).count() - interval);
         last = now;
@@ -259,7 +274,7 @@ class LatencyProbe : public QObject {
 };
 }  // namespace
 
-// How long input waits while the loop sits in its pacing wait: an event posted from another
+// How long input waits while the game waits for its next step: an event posted from another
 // thread at a random moment of a 100 ms wait, from posting to handling.
 static void BM_InputLatencyDuringWait(benchmark::State& state) {
     TGui gui(SystemTickCounter());
@@ -276,8 +291,11 @@ static void BM_InputLatencyDuringWait(benchmark::State& state) {
             posted = std::chrono::steady_clock::now();
             QCoreApplication::postEvent(&probe, new QEvent(QEvent::User));
         });
-        QCoreApplication::sendPostedEvents(&gui, TGui::TickMessage);
+        AwaitStep();
         poster.join();
+        while (probe.handled < posted) {  // a step came before the event was posted
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
         latencies.push_back(
             std::chrono::duration<double, std::milli>(probe.handled - posted).count());
     }

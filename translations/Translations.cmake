@@ -6,7 +6,8 @@
 # reads the sources into a copy of each .ts file and the build stops on any entry that is new,
 # unfinished or empty there. After changing a text, bring the files up to date with
 #   /usr/lib/qt6/bin/lupdate -locations none -no-obsolete \
-#       -tr-function-alias QT_TRANSLATE_NOOP+=GAME_TEXT src -ts translations/*.ts
+#       -tr-function-alias QT_TRANSLATE_NOOP+=GAME_TEXT,QT_TRANSLATE_N_NOOP+=GAME_COUNT_TEXT \
+#       src -ts translations/*.ts
 # and translate what it marks unfinished.
 
 find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
@@ -29,7 +30,8 @@ foreach(ts IN LISTS LUMABELS_TS_FILES)
     OUTPUT ${copy}
     COMMAND ${CMAKE_COMMAND} -E copy ${ts} ${copy}
     COMMAND Qt6::lupdate -silent -locations none -no-obsolete
-            -tr-function-alias QT_TRANSLATE_NOOP+=GAME_TEXT ${PROJECT_SOURCE_DIR}/src -ts ${copy}
+            -tr-function-alias QT_TRANSLATE_NOOP+=GAME_TEXT,QT_TRANSLATE_N_NOOP+=GAME_COUNT_TEXT
+            ${PROJECT_SOURCE_DIR}/src -ts ${copy}
     COMMAND ${CMAKE_COMMAND} -DTS_FILE=${copy} -DSOURCE_TS=${ts}
             -P ${PROJECT_SOURCE_DIR}/translations/CheckComplete.cmake
     DEPENDS ${ts} ${LUMABELS_TRANSLATED_SOURCES} ${PROJECT_SOURCE_DIR}/translations/CheckComplete.cmake

@@ -12,3 +12,5 @@ struct GameText {
     GameText {                     \
         context, source            \
     }
+// A text with a count ("%n"), which each language gives in all its plural forms.
+#define GAME_COUNT_TEXT(context, source) GAME_TEXT(context, source)

@@ -5,9 +5,11 @@
 
 #include "engine/AppPattern.h"
 #include "engine/SeededRandom.h"
+#include "qt/desktop/QtTranslator.h"
 #include "qt/window/FieldPainter.h"
 #include "qt/window/FieldPalette.h"
 #include "settings/AppPlayOptions.h"
+#include "shell/ShellTexts.h"
 #include "support/AppPatternProbe.h"
 #include "support/ManualTickCounter.h"
 #include "support/NoteRecorder.h"
@@ -171,7 +173,7 @@ TEST_F(FieldPainterTest, TheTitleIsCentredOnItsMeasuredExtent) {
 TEST_F(FieldPainterTest, ResultsAreOutlinedTextInACentredBlockOverTheLastFrame) {
     AppPatternProbe::SetLumabels(world, {{{0, 0, 400, 96}, 0, -7}});
     painter.DrawPlayfield(world);
-    const QRect block = painter.DrawResults(world, options);
+    const QRect block = painter.DrawResults(ResultTextsOf(world, options, QtTranslator()));
     EXPECT_GT(block.width(), 0);
     EXPECT_EQ(block.height() % 5, 0);
     EXPECT_NEAR(block.center().x(), 199.5, 1.0);

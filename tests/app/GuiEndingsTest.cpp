@@ -41,10 +41,10 @@ class GuiEndingsTest : public PreparedGuiFixture {
   protected:
     void PlayUntilGameOver() {
         Action("Game_New_MItem")->trigger();
-        for (int step = 0; step < 200 && TGuiProbe::State(*gui) == TGui::stPlaying; ++step) {
+        for (int step = 0; step < 200 && TGuiProbe::State(*gui) == GameShell::stPlaying; ++step) {
             TGuiProbe::Tick(*gui);
         }
-        ASSERT_EQ(TGuiProbe::State(*gui), TGui::stResults);
+        ASSERT_EQ(TGuiProbe::State(*gui), GameShell::stResults);
     }
 };
 
@@ -97,7 +97,7 @@ TEST_F(GuiEndingsTest, TheSessionManagersCommitRequestSavesWhileTheGameGoesOn) {
     TGuiProbe::Tick(*gui);
     World->SetRecords(5, 700);
     RequestCommitData();
-    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stPlaying);
+    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stPlaying);
     EXPECT_EQ(Contents(SettingsFilePath()),
               "[Settings]\nOthers=5,700,30,40\nPlayOptions=9,2,100,Results,1\n"
               "SystemOptions=1,0,1,0\n");

@@ -35,6 +35,12 @@ class GuiFixture : public ::testing::Test {
 
     QAction* Action(const char* name) const { return gui->findChild<QAction*>(name); }
     QRgb Pixel(int x, int y) const { return TGuiProbe::BackBuffer(*gui).pixel(x, y) & 0xFFFFFFU; }
+    // The wake-up the game asked for comes, as its timer would bring it.
+    void HandleTick() {
+        if (TGuiProbe::WakeUpArmed(*gui)) {
+            TGuiProbe::Wake(*gui);
+        }
+    }
     std::int32_t BandTop() const {
         AppLumabel band;
         World->GetLumabel(0, band);

@@ -7,10 +7,8 @@
 #include "app/GuiFixture.h"
 #include "support/AppSoundProbe.h"
 
-// The loop sleeps, with no tick message queued and no wait of its own, whenever nothing on
-// screen can change: on the title and results screens and while a menu or a dialog holds the
-// game. The test's tick counter moves on at every reading, so a loop that ran again, or woke
-// to wait, would show as readings taken.
+// The window arms no wake-up whenever nothing on screen can change: on the title and results
+// screens and while a menu or a dialog holds the game.
 class GuiIdleTest : public GuiFixture {
   protected:
     void SetUp() override {
@@ -22,17 +20,13 @@ class GuiIdleTest : public GuiFixture {
         SoundDir = savedSoundDir_;
     }
 
-    // Hands the window every event that is due, the tick message included, and tells whether
-    // the loop took a reading of the clock meanwhile, as every pass of it does.
+    // Hands the window every event that is due, and tells whether it will wake the game.
     bool LoopRan() {
-        const std::uint32_t before = ticks.now_;
         QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);
+        HandleTick();
         QCoreApplication::processEvents();
-        return ticks.now_ != before;
+        return TGuiProbe::WakeUpArmed(*gui);
     }
-
-    void HandleTick() { QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage); }
 
     const std::string savedSoundDir_ = SoundDir;
 
@@ -56,8 +50,6 @@ TEST_F(GuiIdleTest, TheTitleScreenLeavesTheLoopAsleepUntilAGameStarts) {
     EXPECT_FALSE(LoopRan());
 
     Action("Game_New_MItem")->trigger();
-    // The first step is due a whole interval after the start, as every later one.
-    HandleTick();
     EXPECT_EQ(BandTop(), 204);
     HandleTick();
     EXPECT_EQ(BandTop(), 197);
@@ -88,14 +80,14 @@ TEST_F(GuiIdleTest, AMinimisedGameGoesOnStepping) {
 
 TEST_F(GuiIdleTest, TheResultsScreenLeavesTheLoopAsleep) {
     Action("Game_New_MItem")->trigger();
-    for (int pass = 0; pass < 100 && TGuiProbe::State(*gui) == TGui::stPlaying; ++pass) {
+    for (int pass = 0; pass < 100 && TGuiProbe::State(*gui) == GameShell::stPlaying; ++pass) {
         HandleTick();
     }
-    ASSERT_EQ(TGuiProbe::State(*gui), TGui::stResults);
+    ASSERT_EQ(TGuiProbe::State(*gui), GameShell::stResults);
     EXPECT_FALSE(LoopRan()) << "the loop went on running on the results screen";
     // Space starts the next game from there, and the loop with it.
     TGuiProbe::FormKeyDown(*gui, Qt::Key_Space);
-    ASSERT_EQ(TGuiProbe::State(*gui), TGui::stPlaying);
+    ASSERT_EQ(TGuiProbe::State(*gui), GameShell::stPlaying);
     EXPECT_TRUE(LoopRan());
 }
 
@@ -105,15 +97,13 @@ TEST_F(GuiIdleTest, AnOpenMenuHoldsTheGameWithTheLoopAsleepUntilItCloses) {
     ASSERT_EQ(BandTop(), 197);
     GameMenu()->popup(QPoint(10, 10));
     ASSERT_EQ(QApplication::activePopupWidget(), GameMenu());
-    HandleTick();  // the one queued before the menu opened: no step, and no next one
-    EXPECT_FALSE(LoopRan()) << "the loop kept waking while the menu was open";
+    TGuiProbe::Wake(*gui);  // one already under way when the menu opened: no step
+    EXPECT_FALSE(LoopRan()) << "the game kept waking while the menu was open";
     EXPECT_EQ(BandTop(), 197);
 
     GameMenu()->hide();
     QCoreApplication::processEvents();
     ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
-    HandleTick();  // a whole interval first
-    EXPECT_EQ(BandTop(), 197);
     HandleTick();
     EXPECT_EQ(BandTop(), 190) << "the game did not go on once the menu closed";
 }
@@ -131,7 +121,6 @@ TEST_F(GuiIdleTest, ADialogOpenedFromAMenuHoldsTheGameUntilItCloses) {
     EXPECT_FALSE(ranInside) << "the loop ran while the message box was open";
     EXPECT_EQ(BandTop(), 197);
     QCoreApplication::processEvents();
-    HandleTick();
     HandleTick();
     EXPECT_EQ(BandTop(), 190) << "the game did not go on once the box closed";
 }
@@ -156,10 +145,10 @@ TEST_F(GuiIdleTest, TheSoundDeviceIsHeldOnlyWhileTheGameIsPlayed) {
     EXPECT_TRUE(NotePlayer->IsHeld());
     EXPECT_TRUE(AppSoundProbe::IsDeviceOpen(*NotePlayer));
 
-    for (int pass = 0; pass < 200 && TGuiProbe::State(*gui) == TGui::stPlaying; ++pass) {
+    for (int pass = 0; pass < 200 && TGuiProbe::State(*gui) == GameShell::stPlaying; ++pass) {
         HandleTick();
     }
-    ASSERT_EQ(TGuiProbe::State(*gui), TGui::stResults);
+    ASSERT_EQ(TGuiProbe::State(*gui), GameShell::stResults);
     EXPECT_FALSE(NotePlayer->IsHeld());
     EXPECT_TRUE(AwaitDeviceClosed()) << "the results screen kept the sound device open";
 }

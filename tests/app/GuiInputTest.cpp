@@ -26,34 +26,34 @@ class GuiInputTest : public GuiFixture {
 
 TEST_F(GuiInputTest, SpaceAndEnterStartAGameOnTheTitleAndResultsOnly) {
     for (int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
-        TGuiProbe::SetState(*gui, TGui::stTitle);
+        TGuiProbe::SetState(*gui, GameShell::stTitle);
         TGuiProbe::FormKeyDown(*gui, key);
-        EXPECT_EQ(TGuiProbe::State(*gui), TGui::stPlaying) << key;
-        TGuiProbe::SetState(*gui, TGui::stResults);
+        EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stPlaying) << key;
+        TGuiProbe::SetState(*gui, GameShell::stResults);
         TGuiProbe::FormKeyDown(*gui, key);
-        EXPECT_EQ(TGuiProbe::State(*gui), TGui::stPlaying) << key;
+        EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stPlaying) << key;
         TGuiProbe::Tick(*gui);
         TGuiProbe::FormKeyDown(*gui, key);  // during play: nothing, the game is not restarted
         EXPECT_EQ(BandTop(), 197) << key;
     }
-    TGuiProbe::SetState(*gui, TGui::stTitle);
+    TGuiProbe::SetState(*gui, GameShell::stTitle);
     TGuiProbe::FormKeyDown(*gui, Qt::Key_A);
-    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stTitle);
+    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stTitle);
 }
 
 TEST_F(GuiInputTest, ADisabledNewItemStartsNothing) {
     Action("Game_New_MItem")->setEnabled(false);
     TGuiProbe::FormKeyDown(*gui, Qt::Key_Space);
     TGuiProbe::FormMouseDown(*gui, Qt::LeftButton, 10, 10);
-    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stTitle);
+    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stTitle);
 }
 
 TEST_F(GuiInputTest, TheLeftButtonStartsOnTheTitleClicksInPlayAndIsIgnoredOnResults) {
     TGuiProbe::FormMouseDown(*gui, Qt::RightButton, 10, 10);
     TGuiProbe::FormMouseDown(*gui, Qt::MiddleButton, 10, 10);
-    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stTitle);
+    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stTitle);
     TGuiProbe::FormMouseDown(*gui, Qt::LeftButton, 10, 10);
-    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stPlaying);
+    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stPlaying);
 
     StartGameWithNear();
     TGuiProbe::FormMouseDown(*gui, Qt::RightButton, 50, 200);
@@ -62,9 +62,9 @@ TEST_F(GuiInputTest, TheLeftButtonStartsOnTheTitleClicksInPlayAndIsIgnoredOnResu
     EXPECT_EQ(World->GetScore(), 1);
     EXPECT_EQ(World->GetCurrentLumabel(), 1);
 
-    TGuiProbe::SetState(*gui, TGui::stResults);
+    TGuiProbe::SetState(*gui, GameShell::stResults);
     TGuiProbe::FormMouseDown(*gui, Qt::LeftButton, 50, 200);
-    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stResults);
+    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stResults);
 }
 
 TEST_F(GuiInputTest, ShiftCountsEveryKeyDownUpToSixteenInEveryState) {
@@ -141,7 +141,7 @@ TEST_F(GuiInputTest, ShiftDoesNothingOutsidePlay) {
     gui->show();
     QCursor::setPos(gui->centralWidget()->mapToGlobal(QPoint(50, 200)));
     TGuiProbe::FormKeyDown(*gui, Qt::Key_Shift);
-    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stTitle);
+    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stTitle);
 }
 
 TEST_F(GuiInputTest, F2NewRestartsAGameInProgress) {
@@ -168,7 +168,7 @@ TEST_F(GuiInputTest, ThePopupMirrorsTheGameMenu) {
     EXPECT_FALSE(Action("Popup_Options_MItem")->isEnabled());
 
     Action("Popup_New_MItem")->trigger();
-    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stPlaying);
+    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stPlaying);
     ASSERT_EQ(TGuiProbe::PopupMenu1(*gui)->actions().size(), 3);
     EXPECT_TRUE(TGuiProbe::PopupMenu1(*gui)->actions()[1]->isSeparator());
 }

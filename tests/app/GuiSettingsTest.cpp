@@ -79,7 +79,7 @@ TEST_F(GuiSettingsTest, OptionsWithOkAppliesAndReturnsToTheTitle) {
             dialog.findChild<QLineEdit*>("Group1_Edit4")->setText("Done!");
         },
         "Button1");
-    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stTitle);
+    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stTitle);
     EXPECT_EQ(CurrentPlayOptions.NumLumabels, 16);
     EXPECT_EQ(CurrentPlayOptions.Interval, 100);
     EXPECT_EQ(CurrentPlayOptions.Message, "Done!");
@@ -95,7 +95,7 @@ TEST_F(GuiSettingsTest, OptionsWithCancelChangesNothingAndTheGameGoesOn) {
             dialog.findChild<QPushButton*>("Button3")->click();  // Default, then Cancel
         },
         "Button2");
-    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stPlaying);
+    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stPlaying);
     EXPECT_EQ(BandTop(), 197);
     EXPECT_EQ(CurrentPlayOptions.NumLumabels, 9);
     TGuiProbe::Tick(*gui);
@@ -145,7 +145,7 @@ TEST_P(GuiDefaultThenCancelTest, DefaultThenCancelLeavesTheCallersOptionsAlone) 
     EXPECT_EQ(shown, QStringList({"3", "1", "9", "0"}));
     EXPECT_TRUE(closed);
 
-    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stPlaying);
+    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stPlaying);
     EXPECT_EQ(BandTop(), 197);
     EXPECT_EQ(CurrentPlayOptions.NumLumabels, 3);
     EXPECT_EQ(CurrentPlayOptions.NumClouds, 4);

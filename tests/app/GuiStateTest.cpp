@@ -1,5 +1,7 @@
 #include <QMenu>
 #include <QMessageBox>
+#include <QTimer>
+#include <chrono>
 
 #include "app/GuiFixture.h"
 #include "engine/Geometry.h"
@@ -10,7 +12,7 @@ using FieldPalette::Sky;
 using GuiStateTest = GuiFixture;
 
 TEST_F(GuiStateTest, StartsOnTheTitleScreen) {
-    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stTitle);
+    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stTitle);
     EXPECT_EQ(gui->windowTitle(), "Lumabels");
     EXPECT_EQ(Pixel(0, 0), Sky);
     EXPECT_EQ(Pixel(399, 299), Sky);
@@ -29,17 +31,17 @@ TEST_F(GuiStateTest, TheWindowIsAFixed400By300FieldUnderTheMenuBar) {
 
 TEST_F(GuiStateTest, NewPlaysUntilGameOverThenShowsResults) {
     Action("Game_New_MItem")->trigger();
-    ASSERT_EQ(TGuiProbe::State(*gui), TGui::stPlaying);
+    ASSERT_EQ(TGuiProbe::State(*gui), GameShell::stPlaying);
     EXPECT_EQ(BandTop(), 204);
     for (int step = 1; step <= 70; ++step) {
         TGuiProbe::Tick(*gui);
     }
-    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stPlaying);
+    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stPlaying);
     TGuiProbe::Tick(*gui);
-    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stResults);
+    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stResults);
     EXPECT_TRUE(World->IsGameOver());
     TGuiProbe::Tick(*gui);  // the results stay
-    EXPECT_EQ(TGuiProbe::State(*gui), TGui::stResults);
+    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stResults);
 }
 
 TEST_F(GuiStateTest, TheTickStepsOnlyWhilePlaying) {
@@ -48,7 +50,7 @@ TEST_F(GuiStateTest, TheTickStepsOnlyWhilePlaying) {
     Action("Game_New_MItem")->trigger();
     TGuiProbe::Tick(*gui);
     EXPECT_EQ(BandTop(), 197);
-    for (TGui::GameState state : {TGui::stSuspended, TGui::stResults}) {
+    for (GameShell::GameState state : {GameShell::stSuspended, GameShell::stResults}) {
         TGuiProbe::SetState(*gui, state);
         TGuiProbe::Tick(*gui);
         EXPECT_EQ(BandTop(), 197);
@@ -74,7 +76,7 @@ TEST_F(GuiStateTest, TheGameStandsStillWhileAMessageBoxIsOpen) {
     bool sawModal = false;
     WhileModal([&] {
         sawModal = QApplication::activeModalWidget() != nullptr;
-        QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);
+        HandleTick();
         topInside = BandTop();
     });
     Action("Help_Tips_MItem")->trigger();
@@ -109,41 +111,35 @@ TEST_F(GuiStateTest, TimeHeldByAMenuOrABoxIsLeftOutOfTheGameTime) {
     gui->showMinimized();
     settle();
     ticks.now_ += 7777;
-    for (int step = 0; step < 100 && TGuiProbe::State(*gui) == TGui::stPlaying; ++step) {
+    for (int step = 0; step < 100 && TGuiProbe::State(*gui) == GameShell::stPlaying; ++step) {
         TGuiProbe::Tick(*gui);
     }
-    ASSERT_EQ(TGuiProbe::State(*gui), TGui::stResults);
+    ASSERT_EQ(TGuiProbe::State(*gui), GameShell::stResults);
     EXPECT_EQ(World->GetPlayTime(), 7770) << "cut to whole tens, the held time left out";
     EXPECT_EQ(World->GetRecordTime(), 7770);
 }
 
-TEST_F(GuiStateTest, TheLoopStepsOncePerTickMessageAndStopsInTheClosingState) {
-    Action("Game_New_MItem")->trigger();
-    QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);  // the constructor's
-    EXPECT_EQ(BandTop(), 197);
-    QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);  // the one it posted
-    EXPECT_EQ(BandTop(), 190);
-    TGuiProbe::SetState(*gui, TGui::stSuspended);
-    TGuiProbe::SetState(*gui, TGui::stClosing);
-    QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);
-    // State 6 posts nothing more: another round finds the queue empty.
-    TGuiProbe::SetState(*gui, TGui::stPlaying);
-    const std::int32_t before = BandTop();
-    QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);
-    EXPECT_EQ(BandTop(), before);
-}
-
-TEST_F(GuiStateTest, ThePacingWaitEndsOnceTheIntervalHasPassedAcrossTheCounterWrap) {
+// The window's timer waits exactly as long as the game asks, and no longer runs once the
+// window is closing.
+TEST_F(GuiStateTest, TheWakeUpIsTheOneTheGameAsksForAndEndsWithTheClose) {
     AppPlayOptions options;
-    options.Interval = 50;
+    options.Interval = 40;
     ApplyPlayOptions(options);
-    Action("Game_New_MItem")->trigger();  // only a game in play is paced
-    LastTickTime = 0xFFFFFFF0U;
-    ticks.Set(0xFFFFFFF0U, 5);  // five milliseconds per reading
-    QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);
-    const std::uint32_t waited = LastTickTime - 0xFFFFFFF0U;
-    EXPECT_GE(waited, 50U);
-    EXPECT_LE(waited, 60U);
+    ticks.Set(5000, 0);
+    gui->show();
+    EXPECT_FALSE(TGuiProbe::WakeUpArmed(*gui));
+    Action("Game_New_MItem")->trigger();
+    ASSERT_TRUE(TGuiProbe::WakeUpArmed(*gui));
+    EXPECT_EQ(TGuiProbe::WakeUpInterval(*gui), 40);
+    ticks.Set(5030, 0);
+    TGuiProbe::Wake(*gui);
+    EXPECT_EQ(BandTop(), 204) << "a step before its time";
+    EXPECT_EQ(TGuiProbe::WakeUpInterval(*gui), 10);
+    ticks.Set(5040, 0);
+    TGuiProbe::Wake(*gui);
+    EXPECT_EQ(BandTop(), 197);
+    gui->close();
+    EXPECT_FALSE(TGuiProbe::WakeUpArmed(*gui));
 }
 
 TEST_F(GuiStateTest, ApplyingSystemOptionsClearsTheRecordOnceAndSetsStayOnTop) {
@@ -175,29 +171,26 @@ TEST_F(GuiStateTest, ApplyingSystemOptionsClearsTheRecordOnceAndSetsStayOnTop) {
 TEST_F(GuiStateTest, AnExceptionInTheLoopIsShownAndTheLoopGoesOn) {
     Action("Game_New_MItem")->trigger();
     QString shown;
-    WhileModal([&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        shown = box != nullptr ? box->text() : QString();
+    QTimer closer;  // closes the box the application shows, once it is there
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->close();
+        }
     });
-    ticks.failNext = true;  // the pacing wait's first reading throws
-    QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);
+    closer.start(10);
+    ticks.failNext = true;  // the wake-up's first reading throws
+    // Brought by the window's own timer, so the application shows what escapes it.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (shown.isEmpty() && std::chrono::steady_clock::now() < deadline) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    closer.stop();
+    QCoreApplication::processEvents();  // the box's going lets the game go on
     EXPECT_EQ(shown, "the clock failed");
-    // The next tick message was posted all the same: the game keeps moving.
+    // The next wake-up was armed all the same: the game keeps moving.
+    EXPECT_TRUE(TGuiProbe::WakeUpArmed(*gui));
     const std::int32_t before = BandTop();
-    EXPECT_LE(before, 197);
-    QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);
+    HandleTick();
     EXPECT_EQ(BandTop(), before - 7);
-}
-
-TEST_F(GuiStateTest, ClosingEndsThePacingWaitAtOnce) {
-    AppPlayOptions slow;
-    slow.Interval = 1000;
-    ApplyPlayOptions(slow);
-    gui->show();
-    Action("Game_New_MItem")->trigger();
-    LastTickTime = 5000;
-    ticks.Set(5000, 1);  // one millisecond per reading: a full wait would take 1000 readings
-    gui->close();
-    QCoreApplication::sendPostedEvents(gui.get(), TGui::TickMessage);
-    EXPECT_LT(LastTickTime - 5000U, 10U);
 }

@@ -28,7 +28,7 @@ TEST(HiDpiGui, TheFieldIsDrawnAtTheScreensResolution) {
     bare.NumLumabels = 1;
     bare.NumClouds = 0;
     ApplyPlayOptions(bare);
-    TGuiProbe::SetState(gui, TGui::stPlaying);
+    TGuiProbe::SetState(gui, GameShell::stPlaying);
     const QImage shown = gui.centralWidget()->grab().toImage();
     ASSERT_EQ(shown.size(), (QSizeF(400, 300) * ratio).toSize());
     // The band's top stripe starts at logical row 204: crisp at the new resolution.

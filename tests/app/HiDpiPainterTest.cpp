@@ -6,9 +6,11 @@
 
 #include "engine/AppPattern.h"
 #include "engine/SeededRandom.h"
+#include "qt/desktop/QtTranslator.h"
 #include "qt/window/FieldPainter.h"
 #include "qt/window/FieldPalette.h"
 #include "settings/AppPlayOptions.h"
+#include "shell/ShellTexts.h"
 #include "support/AppPatternProbe.h"
 #include "support/ManualTickCounter.h"
 #include "support/NoteRecorder.h"
@@ -113,8 +115,10 @@ TEST_P(HiDpiPainterTest, TitleAndResultsKeepTheirLogicalPlace) {
         } else {
             one.image.fill(Qt::black);
             scaled.image.fill(Qt::black);
-            blockOne = one.painter.DrawResults(one.world, one.options);
-            blockScaled = scaled.painter.DrawResults(scaled.world, scaled.options);
+            blockOne =
+                one.painter.DrawResults(ResultTextsOf(one.world, one.options, QtTranslator()));
+            blockScaled = scaled.painter.DrawResults(
+                ResultTextsOf(scaled.world, scaled.options, QtTranslator()));
             EXPECT_EQ(blockScaled, blockOne);  // the block is measured in logical pixels
         }
         const auto extent = [](const Rendering& r, QRgb background) {

@@ -159,7 +159,7 @@ TEST_F(AccessibleGui, ThePlayFieldAnnouncesTheScreenItShows) {
     names.push_back(Name(field));
     const std::int32_t score = World->GetScore();
     World->SetRecords(57, 8430);
-    while (TGuiProbe::State(*gui) == TGui::stPlaying) {
+    while (TGuiProbe::State(*gui) == GameShell::stPlaying) {
         TGuiProbe::Tick(*gui);
     }
     EXPECT_EQ(names[0], QStringLiteral("Playing, score 0"));

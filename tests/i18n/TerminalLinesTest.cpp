@@ -9,11 +9,13 @@
 #include <string>
 
 #include "i18n/InstalledLanguage.h"
+#include "qt/desktop/QtTranslator.h"
 #include "qt/process/CommandLine.h"
-#include "qt/process/KeptSettings.h"
 #include "qt/process/SaveAtExit.h"
 #include "qt/process/SingleInstanceLock.h"
+#include "settings/KeptSettings.h"
 #include "settings/TempFolder.h"
+#include "shell/ShellTexts.h"
 #include "support/LeakCheckSwitch.h"
 
 namespace {
@@ -27,8 +29,8 @@ std::string LockProblem(const TempFolder& folder) {
 // A save that cannot be made (settings.ini is a folder), said as the terminal shows it.
 std::string SaveProblem(const std::string& path) {
     std::filesystem::create_directory(path);
-    const std::optional<std::string> problem = KeptSettings(path).WriteOrExplain();
-    return problem ? *problem + "\n" : std::string();
+    const WriteOutcome outcome = KeptSettings(path).Write();
+    return outcome ? std::string() : NotSavedLine(path, outcome.Problem(), QtTranslator()) + "\n";
 }
 
 const std::string SettingsParagraph =

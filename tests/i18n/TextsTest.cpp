@@ -19,6 +19,7 @@
 #include "GameVersion.h"
 #include "app/GuiFixture.h"
 #include "i18n/InstalledLanguage.h"
+#include "qt/desktop/QtTranslator.h"
 #include "qt/desktop/ResultsHeading.h"
 #include "qt/dialogs/TAboutDialog.h"
 #include "qt/dialogs/TOptionsDialog.h"
@@ -26,9 +27,18 @@
 #include "qt/process/PlatformStartGuard.h"
 #include "qt/window/FieldPainter.h"
 #include "settings/CurrentPlayOptions.h"
+#include "shell/ShellTexts.h"
 #include "support/AppPatternProbe.h"
 
 namespace {
+
+std::array<QString, 5> AsQStrings(const ResultTexts& lines) {
+    std::array<QString, 5> texts;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        texts[i] = QString::fromStdString(lines[i]);
+    }
+    return texts;
+}
 
 // Every text a player reads, by where it is shown.
 using Texts = std::map<QString, QString>;
@@ -100,9 +110,9 @@ class TextsTest : public GuiFixture {
     }
 
     std::array<QString, 5> Results() {
-        TGuiProbe::SetState(*gui, TGui::stPlaying);
+        TGuiProbe::SetState(*gui, GameShell::stPlaying);
         World->SetRecords(57, 8430);
-        return FieldPainter::ResultTexts(*World, CurrentPlayOptions);
+        return AsQStrings(ResultTextsOf(*World, CurrentPlayOptions, QtTranslator()));
     }
 };
 
@@ -258,11 +268,11 @@ TEST_F(TextsTest, EveryLanguageWritesPointsInThePluralFormOfTheirCount) {
         ASSERT_TRUE(words.contains(language)) << language.toStdString();
         const InstalledLanguage installed(language);
         for (const auto& [count, word] : words.at(language)) {
-            TGuiProbe::SetState(*gui, TGui::stPlaying);
+            TGuiProbe::SetState(*gui, GameShell::stPlaying);
             AppPatternProbe::SetScore(*World, count);
             World->SetRecords(count, 8430);
             const std::array<QString, 5> results =
-                FieldPainter::ResultTexts(*World, CurrentPlayOptions);
+                AsQStrings(ResultTextsOf(*World, CurrentPlayOptions, QtTranslator()));
             for (const std::size_t line : {2U, 4U}) {
                 EXPECT_TRUE(results[line].contains(word))
                     << language.toStdString() << ": " << results[line].toStdString();

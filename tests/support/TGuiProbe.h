@@ -4,20 +4,31 @@
 #include <QMenu>
 #include <cstdint>
 
-#include "qt/process/KeptSettings.h"
 #include "qt/window/TGui.h"
 #include "settings/AppSystemOptions.h"
+#include "support/GameShellProbe.h"
 
-// Drives the main window the way its own loop and its field do (a step, a state, a key, a
-// click, the popup about to open, new system options) and reads what it keeps to itself: its
-// state, the picture it shows, its popup menu, the Shift count, the system options in force and
-// the copy of the settings it keeps for a save.
+// Drives the main window the way its field and its wake-ups do (a step, a state, a key, a
+// click, the popup about to open, new system options) and reads what it keeps to itself: the
+// game's state, the picture it shows, its popup menu, the Shift count, the system options in
+// force and the copy of the settings it keeps for a save.
 struct TGuiProbe {
-    static TGui::GameState State(const TGui& gui) { return gui.State; }
-    static void SetState(TGui& gui, TGui::GameState state) { gui.SetState(state); }
-    static void Tick(TGui& gui) { gui.Tick(); }
+    static GameShell& Shell(TGui& gui) { return gui.shell_; }
+    static GameShell::GameState State(const TGui& gui) { return GameShellProbe::State(gui.shell_); }
+    static void SetState(TGui& gui, GameShell::GameState state) {
+        GameShellProbe::SetState(gui.shell_, state);
+    }
+    // A step, as the window's wake-up delivers it, whatever the time.
+    static void Tick(TGui& gui) {
+        gui.OnWindowShownOrHidden();
+        GameShellProbe::Tick(gui.shell_);
+    }
+    // The armed wake-up comes at once.
+    static void Wake(TGui& gui) { gui.WakeGame(); }
+    static bool WakeUpArmed(const TGui& gui) { return gui.wakeTimer_.isActive(); }
+    static int WakeUpInterval(const TGui& gui) { return gui.wakeTimer_.interval(); }
     static void ApplySystemOptions(TGui& gui, const AppSystemOptions& options) {
-        gui.ApplySystemOptions(options);
+        GameShellProbe::ApplySystemOptions(gui.shell_, options);
     }
     static void FormKeyDown(TGui& gui, int key) { gui.FormKeyDown(key); }
     static void FormKeyUp(TGui& gui, int key) { gui.FormKeyUp(key); }
@@ -28,9 +39,11 @@ struct TGuiProbe {
 
     static const QImage& BackBuffer(const TGui& gui) { return *gui.BackBuffer; }
     static QMenu* PopupMenu1(const TGui& gui) { return gui.PopupMenu1; }
-    static std::int32_t ShiftCount(const TGui& gui) { return gui.ShiftCount; }
-    static const AppSystemOptions& CurrentSystemOptions(const TGui& gui) {
-        return gui.CurrentSystemOptions;
+    static std::int32_t ShiftCount(const TGui& gui) {
+        return GameShellProbe::ShiftCount(gui.shell_);
     }
-    static const KeptSettings& Kept(const TGui& gui) { return gui.kept_; }
+    static const AppSystemOptions& CurrentSystemOptions(const TGui& gui) {
+        return GameShellProbe::CurrentSystemOptions(gui.shell_);
+    }
+    static const KeptSettings& Kept(TGui& gui) { return gui.shell_.Kept(); }
 };

@@ -40,14 +40,7 @@ void LeaveForeignHome(const ProgramPaths& paths) {
 
 }  // namespace
 
-const std::string TitleText = "Lumabels";
-std::string SoundDir;
-std::string SettingsPath;
-std::string SettingsFallbackPath;
-std::string HelpPath;
-std::unique_ptr<AppPattern> World;
 std::unique_ptr<AppSound> NotePlayer;
-std::uint32_t LastTickTime = 0;
 
 void InitProgramPaths() {
     const ProgramPaths paths = ResolveProgramPaths(ExecutableFolder(), SystemPathFacts());

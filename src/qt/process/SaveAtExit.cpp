@@ -7,7 +7,7 @@
 #include <mutex>
 
 #include "qt/desktop/TerminalText.h"
-#include "qt/process/KeptSettings.h"
+#include "settings/KeptSettings.h"
 #include "settings/files/FileCalls.h"
 
 namespace {

@@ -1,19 +1,14 @@
 #include "qt/window/FieldPainter.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QFontMetrics>
-#include <QLocale>
 #include <QPainter>
 
 #include "engine/AppPattern.h"
 #include "engine/RandomSource.h"
-#include "engine/ResultLines.h"
-#include "qt/desktop/ResultsHeading.h"
 #include "qt/window/CellHeightFont.h"
 #include "qt/window/FieldPalette.h"
 #include "qt/window/ToQRect.h"
-#include "settings/AppPlayOptions.h"
 
 namespace {
 
@@ -33,12 +28,6 @@ static_assert(FieldPalette::Stripes.size() == AppLumabel::StripeCount);
 constexpr int PuffCount = 3;
 constexpr int PuffSpacing = 24;
 constexpr int PuffWidth = 32;
-
-// The count that picks a points text's plural form. Qt writes only counts of 0 or more in for
-// "%n"; a negative record (from a settings file edited by hand) is written in by ResultLines.
-int PluralCount(std::int32_t points) {
-    return points >= 0 ? points : -1;
-}
 
 // The sprite stands 18 px above its lumabel's top, centred on the character's x.
 constexpr int CharacterOffsetX = 11;
@@ -137,29 +126,11 @@ void FieldPainter::DrawPlayfield(const AppPattern& world) {
     }
 }
 
-std::array<QString, 5> FieldPainter::ResultTexts(const AppPattern& world,
-                                                 const AppPlayOptions& options) {
-    const std::string decimalPoint = QLocale().decimalPoint().toStdString();
-    const std::string last = QCoreApplication::translate("ResultLines", "Last : %n pt. %1 sec.",
-                                                         nullptr, PluralCount(world.GetScore()))
-                                 .toStdString();
-    const std::string record =
-        QCoreApplication::translate("ResultLines", "Record : %n pt. %1 sec.", nullptr,
-                                    PluralCount(world.GetRecordScore()))
-            .toStdString();
-    const auto lines =
-        ResultLines(std::string(), world.GetScore(), world.GetPlayTime(), world.GetRecordScore(),
-                    world.GetRecordTime(), decimalPoint, ResultWords{last, record});
-    std::array<QString, 5> texts;
+QRect FieldPainter::DrawResults(const ResultTexts& lines) {
+    std::array<QString, std::tuple_size_v<ResultTexts>> texts;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         texts[i] = QString::fromStdString(lines[i]);
     }
-    texts[0] = ResultsHeading::Shown(options.Message);
-    return texts;
-}
-
-QRect FieldPainter::DrawResults(const AppPattern& world, const AppPlayOptions& options) {
-    const std::array<QString, 5> texts = ResultTexts(world, options);
     const QFontMetrics metrics(resultsFont_);
     std::array<int, texts.size()> widths{};
     int blockWidth = 0;

@@ -7,8 +7,9 @@
 #include <QRect>
 #include <array>
 
+#include "shell/ShellPort.h"
+
 class AppPattern;
-class AppPlayOptions;
 class RandomSource;
 
 // Draws the three screens into the 400 x 300 back buffer. It reads the world and never
@@ -23,10 +24,7 @@ class FieldPainter {
     void DrawTitle(const QString& title);
     void DrawPlayfield(const AppPattern& world);
     // Returns the block it drew over the last frame, the only area that changed.
-    QRect DrawResults(const AppPattern& world, const AppPlayOptions& options);
-    // The five lines of the results block, in the player's language.
-    static std::array<QString, 5> ResultTexts(const AppPattern& world,
-                                              const AppPlayOptions& options);
+    QRect DrawResults(const ResultTexts& lines);
 
     // The character with open eyes (0) and closed eyes (1), 22 x 36 with transparency.
     void SetCharacterImages(const QPixmap& open, const QPixmap& closed);

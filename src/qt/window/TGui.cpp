@@ -10,44 +10,40 @@
 #include <QWindow>
 #include <chrono>
 #include <cstdio>
-#include <exception>
-#include <utility>
 
 #include "desktop/HelpPage.h"
 #include "engine/Geometry.h"
 #include "engine/RandomSource.h"
-#include "engine/TickCounter.h"
+#include "qt/desktop/ResultsHeading.h"
 #include "qt/desktop/TerminalText.h"
 #include "qt/dialogs/TAboutDialog.h"
 #include "qt/dialogs/TOptionsDialog.h"
 #include "qt/process/ProgramGlobals.h"
 #include "qt/window/ToQRect.h"
 #include "settings/CurrentPlayOptions.h"
-#include "settings/SettingsFile.h"
 #include "ui_TGui.h"
 
 TGui* Gui = nullptr;
 
 namespace {
 
-constexpr int KeyShift = Qt::Key_Shift;
-constexpr std::int32_t ShiftCountLimit = 16;
-constexpr std::uint32_t LongestWait = 100;  // milliseconds
 // How long the sound device stays open after the last note outside play has died away: a
 // game started again at once finds it still open.
 constexpr std::chrono::milliseconds DeviceGrace(500);
 
-const char* const HelpCaption = QT_TRANSLATE_NOOP("TGui", "Help");
-const char* const HelpText = QT_TRANSLATE_NOOP("TGui", "Opening HTML help file.\n\nSure?");
-const char* const HelpFailedText =
-    QT_TRANSLATE_NOOP("TGui",
-                      "No browser could be started to show the help page. You can open it "
-                      "yourself:\n\n%1");
-const char* const TipsCaption = QT_TRANSLATE_NOOP("TGui", "Tips");
-const char* const TipsText =
-    QT_TRANSLATE_NOOP("TGui",
-                      "A new lumabel comes out when a cloud is clicked.\n\n"
-                      "[Shift] functions as left mouse click while playing the game.");
+GameShell::Key ShellKey(int key) {
+    switch (key) {
+        case Qt::Key_Space:
+            return GameShell::Key::Space;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return GameShell::Key::Enter;
+        case Qt::Key_Shift:
+            return GameShell::Key::Shift;
+        default:
+            return GameShell::Key::Other;
+    }
+}
 
 }  // namespace
 
@@ -55,10 +51,8 @@ TGui::TGui(const TickCounter& ticks)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::TGui>()),
-      ticks_(ticks),
-      playClock_(ticks),
-      kept_(SettingsPath),
-      destroyWatch_(*this, [this] { OnWindowDestroyedOutside(); }) {
+      destroyWatch_(*this, [this] { OnWindowDestroyedOutside(); }),
+      shell_(*this, translator_, ticks, ProcessRandom(), notes_) {
     ui_->setupUi(this);
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -81,6 +75,7 @@ TGui::TGui(const TickCounter& ticks)
     });
     wakeTimer_.setSingleShot(true);
     wakeTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&wakeTimer_, &QTimer::timeout, this, &TGui::WakeGame);
     deviceCloseTimer_.setSingleShot(true);
     connect(&deviceCloseTimer_, &QTimer::timeout, this, &TGui::OnDeviceCloseTimer);
     // Menus and dialogs hold the game; their coming and going is watched to let it go on.
@@ -89,33 +84,27 @@ TGui::TGui(const TickCounter& ticks)
     SeedWithCalendarTime(ProcessRandom());
     setWindowTitle(QString::fromStdString(TitleText));
     CreateBackBuffer(devicePixelRatioF());
-    World = std::make_unique<AppPattern>(
-        PatternServices{CurrentPlayOptions, notes_, ProcessRandom(), playClock_});
     NotePlayer = std::make_unique<AppSound>(SoundDir, CurrentPlayOptions);
     connect(ui_->Field, &PlayfieldView::PixelRatioChanged, this, &TGui::OnPixelRatioChanged);
     // A child, so that a viewer it is still waiting on can be found from the window.
     helpViewer_.setParent(this);
-    connect(&helpViewer_, &HelpViewer::Failed, this, &TGui::ShowHelpFailed);
+    connect(&helpViewer_, &HelpViewer::Failed, this, [this](const QString& path) {
+        shell_.HelpFailed(QDir::toNativeSeparators(path).toStdString());
+    });
     ui_->Field->setFocus();
     setFixedSize(sizeHint());
-    LoadSettings();
-    saveAtExit_.emplace(kept_);
+    shell_.Start();
+    saveAtExit_.emplace(shell_.Kept());
     // A desktop session that ends asks every program to save its data first.
-    connect(qApp, &QGuiApplication::commitDataRequest, this, &TGui::SaveSettings);
-
-    PostTickMessage();
-    SetState(stReset);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { shell_.SaveSettings(); });
 }
 
 TGui::~TGui() {
-    SetState(stSuspended);
-    SetState(stClosing);
-    SaveSettings();
+    QCoreApplication::instance()->removeEventFilter(this);
+    shell_.Shutdown();
+    saveAtExit_.reset();
     NotePlayer.reset();
-    World.reset();
     ui_->Field->SetBackBuffer(nullptr);
-    painter_.reset();
-    BackBuffer.reset();
 }
 
 void TGui::CreateBackBuffer(qreal pixelRatio) {
@@ -136,151 +125,14 @@ void TGui::CreateBackBuffer(qreal pixelRatio) {
 
 void TGui::OnPixelRatioChanged(qreal pixelRatio) {
     CreateBackBuffer(pixelRatio);
-    // Draw again what was on show, without presenting: a paint is under way.
-    switch (State) {
-        case stPlaying:
-            DrawPlayfield(false);
-            break;
-        case stResults:
-            DrawPlayfield(false);
-            DrawResults(false);
-            break;
-        default:
-            DrawTitle(false);
-            break;
-    }
-}
-
-void TGui::SetState(GameState state) {
-    State = state;
-    switch (State) {
-        case stReset:
-            SetState(stTitle);  // which tells a screen reader of the title screen
-            return;
-        case stTitle:
-            DrawTitle(true);
-            break;
-        case stPlaying:
-            World->NewGame();
-            DrawPlayfield(true);
-            ResumeTicks();
-            break;
-        case stResults:
-            DrawResults(true);
-            break;
-        default:
-            break;
-    }
-    AnnounceScreen();
-}
-
-void TGui::AnnounceScreen() {
-    // A screen reader cannot see the picture: the field names what it shows.
-    switch (State) {
-        case stTitle:
-            ui_->Field->Announce(QString::fromStdString(TitleText),
-                                 tr("Title screen. Space, Enter or a click starts a game."));
-            break;
-        case stPlaying:
-            ui_->Field->Announce(
-                tr("Playing, score %1").arg(World->GetScore()),
-                tr("Click a band that overlaps hers, or a cloud. Shift clicks at the pointer."));
-            break;
-        case stResults: {
-            const std::array<QString, 5> lines =
-                FieldPainter::ResultTexts(*World, CurrentPlayOptions);
-            QString name = lines[0] + QLatin1Char('\n') + lines[2] + QLatin1Char('\n') + lines[4];
-            if (GameSetRecord()) {
-                name += QLatin1Char('\n') + tr("A new record!");
-            }
-            ui_->Field->Announce(name, tr("Results screen. Space or Enter starts a new game."));
-            ui_->Field->Alert();
-            break;
-        }
-        default:
-            break;
-    }
+    shell_.Redraw();  // a paint is under way: it shows the new picture
 }
 
 bool TGui::UserInterfaceBusy() const {
-    // Qt's menus do not hold up the loop by themselves; the game must still stand still
+    // Qt's menus do not hold up the event loop by themselves; the game must still stand still
     // while a menu, the popup, a message box or a dialog is open.
     return QApplication::activePopupWidget() != nullptr ||
            QApplication::activeModalWidget() != nullptr;
-}
-
-void TGui::Tick() {
-    if (State != stPlaying || UserInterfaceBusy()) {
-        return;
-    }
-    World->Step();
-    DrawPlayfield(true);
-    if (World->IsGameOver()) {
-        SetState(stResults);
-        SaveNewRecord();
-    }
-}
-
-void TGui::customEvent(QEvent* event) {
-    if (event->type() == TickMessage) {
-        OnTickMessage();
-    }
-}
-
-void TGui::PostTickMessage() {
-    // Qt takes ownership of a posted event.
-    QCoreApplication::postEvent(this, new QEvent(TickMessage));
-}
-
-void TGui::OnTickMessage() {
-    bool posted = false;
-    try {
-        if (!std::exchange(waitBeforeStep_, false)) {
-            Tick();
-        }
-        PacingWait();
-        LastTickTime = ticks_.Now();
-        if (State == stClosing) {
-            return;
-        }
-        QCoreApplication::processEvents();
-        if (NothingCanChange()) {
-            ParkTicks();
-            return;
-        }
-        PostTickMessage();
-        posted = true;
-    } catch (...) {
-        // Whatever went wrong is shown by the application; the loop must go on regardless.
-        if (!posted && State != stClosing) {
-            PostTickMessage();
-        }
-        throw;
-    }
-}
-
-bool TGui::NothingCanChange() const {
-    return State != stPlaying || UserInterfaceBusy();
-}
-
-void TGui::ParkTicks() {
-    // Nothing moves on the title and results screens, nor in a game held by a menu or a
-    // dialog: rather than wake to find that out, the loop sleeps in the application's event
-    // loop until a new game, or the menu or dialog going away, sets it going again. A repaint
-    // meanwhile comes from the back buffer as ever.
-    ticksParked_ = true;
-    FollowWithTheSoundDevice();
-}
-
-void TGui::ResumeTicks() {
-    FollowWithTheSoundDevice();
-    if (!ticksParked_ || State == stClosing || NothingCanChange()) {
-        return;
-    }
-    ticksParked_ = false;
-    waitBeforeStep_ = true;
-    LastTickTime = ticks_.Now();
-    PostTickMessage();
 }
 
 bool TGui::eventFilter(QObject* watched, QEvent* event) {
@@ -295,19 +147,38 @@ bool TGui::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TGui::OnWindowShownOrHidden() {
-    playClock_.SetRunning(!UserInterfaceBusy());
-    if (ticksParked_) {
-        ResumeTicks();
+    const bool busy = UserInterfaceBusy();
+    if (busy == heldByInterface_) {
+        return;
+    }
+    heldByInterface_ = busy;
+    if (busy) {
+        shell_.Hold();
     } else {
-        FollowWithTheSoundDevice();
+        shell_.Release();
     }
 }
 
-void TGui::FollowWithTheSoundDevice() {
+void TGui::WakeGame() {
+    // A menu that opened a moment ago is told of only once Qt has done showing it: it holds
+    // the game from its first instant all the same.
+    OnWindowShownOrHidden();
+    shell_.Wake();
+}
+
+void TGui::ArmWakeUp(std::optional<std::uint32_t> milliseconds) {
+    if (milliseconds) {
+        wakeTimer_.start(static_cast<int>(*milliseconds));
+    } else {
+        wakeTimer_.stop();
+    }
+}
+
+void TGui::WantSoundDevice(bool wanted) {
     if (NotePlayer == nullptr) {
         return;
     }
-    if (State == stPlaying && !UserInterfaceBusy()) {
+    if (wanted) {
         // Opened before the first click, so the first note of a game sounds at once.
         deviceCloseTimer_.stop();
         NotePlayer->Hold();
@@ -321,39 +192,6 @@ void TGui::OnDeviceCloseTimer() {
     if (NotePlayer != nullptr && !NotePlayer->CloseIfIdle()) {
         deviceCloseTimer_.start(NotePlayer->TimeLeft() + DeviceGrace);
     }
-}
-
-void TGui::PacingWait() {
-    // Once the window is closing there is nothing left to pace: the close, and the save,
-    // should not wait up to a whole interval. Nor is there once nothing can change.
-    while (!closeRequested_ && !NothingCanChange()) {
-        const std::uint32_t interval = static_cast<std::uint32_t>(CurrentPlayOptions.Interval);
-        const std::uint32_t elapsed = ticks_.Now() - LastTickTime;  // modulo 2^32
-        if (elapsed >= interval) {
-            return;
-        }
-        // Input wakes the wait the moment it arrives, so the wait can last much longer than
-        // the 10 ms steps of a sleeping loop: an idle game wakes ten times a second, not a
-        // hundred. Waits past 100 ms came back about 1 ms late, hence the cap.
-        WaitForEvents(std::min(interval - elapsed, LongestWait));
-    }
-}
-
-void TGui::WaitForEvents(std::uint32_t milliseconds) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    // Block until input arrives or the time is up, whichever comes first.
-    wakeTimer_.start(static_cast<int>(milliseconds));
-    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    wakeTimer_.stop();
-}
-
-void TGui::ApplySystemOptions(AppSystemOptions options) {
-    CurrentSystemOptions = options;
-    if (CurrentSystemOptions.ClearRecord) {
-        World->SetRecords(0, 0);
-        CurrentSystemOptions.ClearRecord = false;
-    }
-    SetStaysOnTop(CurrentSystemOptions.StayOnTop);
 }
 
 void TGui::SetStaysOnTop(bool onTop) {
@@ -371,21 +209,13 @@ void TGui::SetStaysOnTop(bool onTop) {
     native->setFlags(flags);
 }
 
-void TGui::LoadSettings() {
-    const StoredSettings stored =
-        SettingsFile::ReadOrFallback(SettingsPath, SettingsFallbackPath, x(), y());
-    ApplyPlayOptions(stored.Play);
-    ApplySystemOptions(stored.System);
-    if (CurrentSystemOptions.RestoreRecord) {
-        World->SetRecords(stored.RecordScore, stored.RecordTime);
-    }
+void TGui::TakeStoredPosition(const WindowPosition& stored, bool move) {
     // Before the first show pos() is no real place, only 0, 0: without a position in the file
-    // the window manager places the window; any stored position, 0, 0 included, is taken.
-    if (CurrentSystemOptions.RestorePosition && stored.PositionStored) {
-        move(stored.Left, stored.Top);
+    // the window manager places the window.
+    if (move) {
+        this->move(stored.Left, stored.Top);
     }
     lastKnownPosition_ = QPoint(stored.Left, stored.Top);
-    KeepSettings();
 }
 
 bool TGui::PlatformReportsPosition() {
@@ -394,45 +224,9 @@ bool TGui::PlatformReportsPosition() {
     return !QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
 }
 
-StoredSettings TGui::CurrentSettings() const {
-    StoredSettings stored;
-    stored.Play = CurrentPlayOptions;
-    stored.System = CurrentSystemOptions;
-    stored.RecordScore = World->GetRecordScore();
-    stored.RecordTime = World->GetRecordTime();
+WindowPosition TGui::CurrentPosition() const {
     const QPoint position = PlatformReportsPosition() ? pos() : lastKnownPosition_;
-    stored.Left = position.x();
-    stored.Top = position.y();
-    return stored;
-}
-
-void TGui::KeepSettings() {
-    kept_.Keep(CurrentSettings());
-}
-
-void TGui::SaveSettings() {
-    KeepSettings();
-    // A failed save changes nothing on disk. The window is closing, so the one word about it
-    // goes to the terminal, if any, rather than to a box nobody would see.
-    if (const std::optional<std::string> problem = kept_.WriteOrExplain()) {
-        std::fprintf(stderr, "%s\n", problem->c_str());
-    }
-}
-
-bool TGui::GameSetRecord() const {
-    // The kept settings hold the records as they were before the game: they are kept afresh
-    // whenever the records change, and a game's end is kept by SaveNewRecord, after this.
-    const StoredSettings& kept = kept_.Latest();
-    return World->GetRecordScore() != kept.RecordScore || World->GetRecordTime() != kept.RecordTime;
-}
-
-void TGui::SaveNewRecord() {
-    // Written at once, so that even a power cut keeps the record; the file is the one a
-    // close at this moment would write. A failure here is said by the save at the close.
-    if (GameSetRecord()) {
-        KeepSettings();
-        kept_.Write();
-    }
+    return WindowPosition{position.x(), position.y()};
 }
 
 void TGui::OnWindowDestroyedOutside() {
@@ -446,15 +240,13 @@ void TGui::OnWindowDestroyedOutside() {
 }
 
 void TGui::closeEvent(QCloseEvent* event) {
-    closeRequested_ = true;
+    wakeTimer_.stop();  // nothing is left to pace: the close and its save come first
     QMainWindow::closeEvent(event);
 }
 
 void TGui::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
-    if (World != nullptr) {
-        KeepSettings();
-    }
+    shell_.KeepSettings();
 }
 
 void TGui::Present(const QRect& area) {
@@ -468,131 +260,125 @@ void TGui::DrawTitle(bool present) {
     }
 }
 
-void TGui::DrawPlayfield(bool present) {
-    painter_->DrawPlayfield(*World);
+void TGui::DrawPlayfield(const AppPattern& world, bool present) {
+    painter_->DrawPlayfield(world);
     if (present) {
         Present(ToQRect(FieldRect));
     }
 }
 
-void TGui::DrawResults(bool present) {
-    const QRect block = painter_->DrawResults(*World, CurrentPlayOptions);
+void TGui::DrawResults(const ResultTexts& lines, bool present) {
+    const QRect block = painter_->DrawResults(lines);
     if (present) {
         Present(block);
     }
 }
 
-void TGui::FormKeyDown(int key) {
-    if (key == KeyShift && ShiftCount < ShiftCountLimit) {
-        ++ShiftCount;
-    }
-    if (State == stTitle || State == stResults) {
-        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-            StartNewIfEnabled();
-        }
-    } else if (State == stPlaying && key == KeyShift && ShiftCount == 1) {
-        ShiftClick();
+void TGui::Announce(const std::string& name, const std::string& description, bool alert) {
+    ui_->Field->Announce(QString::fromStdString(name), QString::fromStdString(description));
+    if (alert) {
+        ui_->Field->Alert();
     }
 }
 
-void TGui::ShiftClick() {
-    const QPoint at = ui_->Field->mapFromGlobal(QCursor::pos());
-    const Rect client{0, 0, ui_->Field->width(), ui_->Field->height()};
-    if (!PointInRect(client, at.x(), at.y())) {
-        return;  // the press is used up
-    }
-    FormMouseDown(Qt::LeftButton, at.x(), at.y());
+void TGui::FormKeyDown(int key) {
+    shell_.KeyDown(ShellKey(key));
 }
 
 void TGui::FormKeyUp(int key) {
-    if (key == KeyShift) {
-        ShiftCount = 0;
-    }
+    shell_.KeyUp(ShellKey(key));
 }
 
 void TGui::FormMouseDown(Qt::MouseButton button, int x, int y) {
-    if (button != Qt::LeftButton) {
-        return;
-    }
-    if (State == stTitle) {
-        StartNewIfEnabled();
-    } else if (State == stPlaying) {
-        const std::int32_t score = World->GetScore();
-        World->Click(x, y);
-        if (World->GetScore() != score) {
-            AnnounceScreen();
-        }
-    }
+    shell_.MouseDown(button == Qt::LeftButton ? GameShell::Button::Left : GameShell::Button::Other,
+                     x, y);
 }
 
-void TGui::Game_MItemClick(QObject* sender) {
-    if (sender == ui_->Game_New_MItem) {
-        SetState(stPlaying);
-    } else if (sender == ui_->Game_Options_MItem) {
-        OptionsCommand();
-    } else if (sender == ui_->Game_Exit_MItem) {
-        close();
+std::optional<FieldPoint> TGui::PointerInField() const {
+    const QPoint at = ui_->Field->mapFromGlobal(QCursor::pos());
+    const Rect client{0, 0, ui_->Field->width(), ui_->Field->height()};
+    if (!PointInRect(client, at.x(), at.y())) {
+        return std::nullopt;
     }
+    return FieldPoint{at.x(), at.y()};
 }
 
-void TGui::StartNewIfEnabled() {
+void TGui::ActivateNewItem() {
     if (ui_->Game_New_MItem->isEnabled()) {
         ui_->Game_New_MItem->trigger();
     }
 }
 
-void TGui::OptionsCommand() {
+void TGui::Game_MItemClick(QObject* sender) {
+    if (sender == ui_->Game_New_MItem) {
+        shell_.NewGame();
+    } else if (sender == ui_->Game_Options_MItem) {
+        shell_.Options();
+    } else if (sender == ui_->Game_Exit_MItem) {
+        close();
+    }
+}
+
+std::optional<OptionRecords> TGui::RunOptionsDialog(const OptionRecords& current) {
     if (OptionsDialog == nullptr) {
-        return;
+        return std::nullopt;
     }
-    OptionsDialog->SetPlayOptions(CurrentPlayOptions);
-    OptionsDialog->SetSystemOptions(CurrentSystemOptions);
-    // Cancel changes nothing, and a game in progress carries on where it stood.
+    OptionsDialog->SetPlayOptions(current.Play);
+    OptionsDialog->SetSystemOptions(current.System);
     if (OptionsDialog->exec() != ModalResult::Ok) {
-        return;
+        return std::nullopt;
     }
-    SetState(stSuspended);
-    ApplyPlayOptions(OptionsDialog->GetPlayOptions());
-    ApplySystemOptions(OptionsDialog->GetSystemOptions());
-    SetState(stReset);
-    KeepSettings();
+    return OptionRecords{OptionsDialog->GetPlayOptions(), OptionsDialog->GetSystemOptions()};
 }
 
 void TGui::Help_MItemClick(QObject* sender) {
     if (sender == ui_->Help_Help_MItem) {
-        QMessageBox box(QMessageBox::Question, tr(HelpCaption), tr(HelpText),
-                        QMessageBox::Ok | QMessageBox::Cancel, this);
-        box.setObjectName(QStringLiteral("HelpBox"));
-        if (box.exec() == QMessageBox::Ok) {
-            const std::string page =
-                LocalizedHelpPath(HelpPath, PlayerLanguage(), [](const std::string& path) {
-                    return QFileInfo::exists(QString::fromStdString(path));
-                });
-            helpViewer_.Open(QString::fromStdString(page));
-        }
+        shell_.Help();
     } else if (sender == ui_->Help_Tips_MItem) {
-        QMessageBox box(QMessageBox::Information, tr(TipsCaption), tr(TipsText), QMessageBox::Ok,
-                        this);
-        box.setObjectName(QStringLiteral("TipsBox"));
-        box.exec();
+        shell_.Tips();
     } else if (sender == ui_->Help_About_MItem) {
-        if (AboutDialog != nullptr) {
-            AboutDialog->exec();
-        }
+        shell_.About();
     }
 }
 
-void TGui::ShowHelpFailed(const QString& path) {
-    if (State == stClosing) {
-        return;
+void TGui::ShowAbout() {
+    if (AboutDialog != nullptr) {
+        AboutDialog->exec();
     }
-    // No browser took the page: the player can still open it by its path.
-    QMessageBox failed(QMessageBox::Warning, tr(HelpCaption),
-                       tr(HelpFailedText).arg(QDir::toNativeSeparators(path)), QMessageBox::Ok,
-                       this);
-    failed.setObjectName(QStringLiteral("HelpFailedBox"));
-    failed.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    failed.exec();
+}
+
+void TGui::OpenHelpPage() {
+    const std::string page = LocalizedHelpPath(
+        HelpPath, PlayerLanguage(),
+        [](const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); });
+    helpViewer_.Open(QString::fromStdString(page));
+}
+
+bool TGui::ShowMessage(MessageId id, const std::string& caption, const std::string& text) {
+    if (id == MessageId::SaveFailed) {
+        // The window is closing, so the one word about it goes to the terminal, if any, rather
+        // than to a box nobody would see.
+        std::fprintf(stderr, "%s\n", text.c_str());
+        return true;
+    }
+    QMessageBox box(QMessageBox::Information, QString::fromStdString(caption),
+                    QString::fromStdString(text), QMessageBox::Ok, this);
+    switch (id) {
+        case MessageId::HelpQuestion:
+            box.setIcon(QMessageBox::Question);
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            box.setObjectName(QStringLiteral("HelpBox"));
+            break;
+        case MessageId::HelpFailed:
+            box.setIcon(QMessageBox::Warning);
+            box.setObjectName(QStringLiteral("HelpFailedBox"));
+            box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+            break;
+        default:
+            box.setObjectName(QStringLiteral("TipsBox"));
+            break;
+    }
+    return box.exec() == QMessageBox::Ok;
 }
 
 void TGui::PopupMenu1Popup() {

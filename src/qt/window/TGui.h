@@ -1,20 +1,17 @@
 #pragma once
 
-#include <QEvent>
 #include <QMainWindow>
 #include <QTimer>
-#include <cstdint>
 #include <memory>
 #include <optional>
 
-#include "engine/PlayClock.h"
 #include "qt/desktop/HelpViewer.h"
-#include "qt/process/KeptSettings.h"
+#include "qt/desktop/QtTranslator.h"
 #include "qt/process/SaveAtExit.h"
 #include "qt/process/WindowDestroyWatch.h"
 #include "qt/window/FieldPainter.h"
 #include "qt/window/NotePlayerOutput.h"
-#include "settings/AppSystemOptions.h"
+#include "shell/GameShell.h"
 
 namespace Ui {
 class TGui;
@@ -22,44 +19,22 @@ class TGui;
 class QMenu;
 class TickCounter;
 
-// The main window: the state machine, the self-paced tick loop, drawing and input.
-class TGui : public QMainWindow {
+// The main window: the game's face on Qt. It draws what the game shell asks for, wakes it when
+// it asked to be woken, and hands it the player's keys, clicks and commands.
+class TGui : public QMainWindow, private ShellPort {
     Q_OBJECT
 
   public:
-    enum GameState : std::uint8_t {
-        stReset = 1,
-        stTitle = 2,
-        stPlaying = 3,
-        stResults = 4,
-        stSuspended = 5,
-        stClosing = 6,
-    };
-    // The private event that drives the loop; one is in the queue at any time.
-    static constexpr QEvent::Type TickMessage = static_cast<QEvent::Type>(1025);
-
     explicit TGui(const TickCounter& ticks);
     ~TGui() override;
 
   protected:
-    void customEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     friend struct TGuiProbe;  // lets tests and benchmarks drive the window and look inside
-
-    void SetState(GameState state);
-    void Tick();
-    void OnTickMessage();
-    void ApplySystemOptions(AppSystemOptions options);
-    void LoadSettings();
-    void SaveSettings();
-
-    void DrawTitle(bool present);
-    void DrawPlayfield(bool present);
-    void DrawResults(bool present);
 
     // Input, as the field hands it over.
     void FormKeyDown(int key);
@@ -70,61 +45,49 @@ class TGui : public QMainWindow {
     void Game_MItemClick(QObject* sender);
     void Help_MItemClick(QObject* sender);
     void Popup_MItemClick(QObject* sender);
-    void OptionsCommand();
-    void StartNewIfEnabled();
-    void AnnounceScreen();
     void CreateBackBuffer(qreal pixelRatio);
     void OnPixelRatioChanged(qreal pixelRatio);
-    void SetStaysOnTop(bool onTop);
-    void PostTickMessage();
-    void PacingWait();
-    void WaitForEvents(std::uint32_t milliseconds);
-    bool NothingCanChange() const;
-    void ParkTicks();
-    void ResumeTicks();
     void OnWindowShownOrHidden();
-    void FollowWithTheSoundDevice();
+    void WakeGame();
     void OnDeviceCloseTimer();
     void Present(const QRect& area);
-    void ShiftClick();
     bool UserInterfaceBusy() const;
     static bool PlatformReportsPosition();
-    // What a save would write now; KeepSettings keeps a copy of it for a save without the window.
-    StoredSettings CurrentSettings() const;
-    void KeepSettings();
-    void SaveNewRecord();
-    bool GameSetRecord() const;
     void OnWindowDestroyedOutside();
-    void ShowHelpFailed(const QString& path);
+
+    // What the game asks of its face.
+    void DrawTitle(bool present) override;
+    void DrawPlayfield(const AppPattern& world, bool present) override;
+    void DrawResults(const ResultTexts& lines, bool present) override;
+    void Announce(const std::string& name, const std::string& description, bool alert) override;
+    void ArmWakeUp(std::optional<std::uint32_t> milliseconds) override;
+    void WantSoundDevice(bool wanted) override;
+    bool ShowMessage(MessageId id, const std::string& caption, const std::string& text) override;
+    std::optional<OptionRecords> RunOptionsDialog(const OptionRecords& current) override;
+    void ShowAbout() override;
+    void OpenHelpPage() override;
+    void ActivateNewItem() override;
+    std::optional<FieldPoint> PointerInField() const override;
+    WindowPosition CurrentPosition() const override;
+    void TakeStoredPosition(const WindowPosition& stored, bool move) override;
+    void SetStaysOnTop(bool onTop) override;
 
     std::unique_ptr<Ui::TGui> ui_;
-    GameState State{};  // 0, no state, while the constructor runs
     std::unique_ptr<QImage> BackBuffer;
-    AppSystemOptions CurrentSystemOptions;
-    std::int32_t ShiftCount = 0;
-
-    const TickCounter& ticks_;
-    // The world's clock: it stops while a menu or a dialog holds the game, so a game's time
-    // is the time it was played.
-    PlayClock playClock_;
     QMenu* PopupMenu1 = nullptr;
     std::unique_ptr<FieldPainter> painter_;
     NotePlayerOutput notes_;
-    QTimer wakeTimer_;          // ends a wait for events when the time left has run out
+    QtTranslator translator_;
+    QTimer wakeTimer_;          // wakes the game when it asked to be woken
     QTimer deviceCloseTimer_;   // gives the sound device back once the last note is over
     QPoint lastKnownPosition_;  // kept for platforms that cannot tell where the window is
-    // The window has been asked to close: the pacing wait has nothing left to pace.
-    bool closeRequested_ = false;
-    // The tick chain stands still, no tick message queued, while nothing on screen can change.
-    bool ticksParked_ = false;
-    // The next tick message only waits: the game has just started or resumed, and its first
-    // step is due a whole interval later, as every other step.
-    bool waitBeforeStep_ = false;
-    KeptSettings kept_;
-    // Armed once there is something to save; disarmed before kept_ goes, after the closing save.
-    std::optional<SaveAtExit> saveAtExit_;
+    // A menu, the popup, a message box or a dialog was open when last looked.
+    bool heldByInterface_ = false;
     WindowDestroyWatch destroyWatch_;
     HelpViewer helpViewer_;
+    GameShell shell_;  // after all it calls, so it goes first
+    // Armed once there is something to save; disarmed before the shell goes, after its save.
+    std::optional<SaveAtExit> saveAtExit_;
 };
 
 // The main window, while it exists.

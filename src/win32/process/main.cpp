@@ -26,18 +26,26 @@ void InitProgramPaths() {
 }
 
 void ShowException(const wchar_t* text) {
-    MessageBoxW(nullptr, text, TitleText.c_str(), MB_OK | MB_ICONERROR);
+    MessageBoxW(nullptr, text, WideFromUtf8(TitleText).c_str(), MB_OK | MB_ICONERROR);
 }
 
-int RunMessageLoop(const TGui& gui) {
+// Waits for input or for the moment the game is due, whichever comes first, and delivers both.
+void RunMessageLoop(TGui& gui) {
     MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!gui.TranslateShortcut(message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
+    for (;;) {
+        MsgWaitForMultipleObjectsEx(0, nullptr, gui.TimeToWake(), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        // Checked after every wait, so a stream of input never keeps the game from its step.
+        gui.WakeIfDue();
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                return;
+            }
+            if (!gui.TranslateShortcut(message)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
         }
     }
-    return 0;
 }
 
 }  // namespace

@@ -4,11 +4,7 @@
 
 #include "engine/AppPattern.h"
 #include "engine/RandomSource.h"
-#include "engine/ResultLines.h"
-#include "settings/AppPlayOptions.h"
 #include "settings/files/windows/WideText.h"
-#include "win32/translations/GameStrings.h"
-#include "win32/translations/ResultsHeading.h"
 #include "win32/window/BackBuffer.h"
 #include "win32/window/CharacterPicture.h"
 #include "win32/window/CloudPicture.h"
@@ -71,12 +67,6 @@ SIZE Measure(HDC dc, const std::wstring& text) {
         size.cy = metrics.tmHeight;
     }
     return size;
-}
-
-std::wstring UserDecimalPoint() {
-    wchar_t point[8] = L".";
-    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, point, 8);
-    return point;
 }
 
 }  // namespace
@@ -192,19 +182,11 @@ void FieldPainter::DrawOutlinedLine(const std::wstring& text, std::int32_t x,
     TextOutW(dc, x, y, text.c_str(), length);
 }
 
-Rect FieldPainter::DrawResults(const AppPattern& world, const AppPlayOptions& options) {
-    const std::string last =
-        Utf8FromWide(GameStrings::TrN(L"ResultLines", L"Last : %n pt. %1 sec.", world.GetScore()));
-    const std::string record = Utf8FromWide(
-        GameStrings::TrN(L"ResultLines", L"Record : %n pt. %1 sec.", world.GetRecordScore()));
-    const auto lines = ResultLines(std::string(), world.GetScore(), world.GetPlayTime(),
-                                   world.GetRecordScore(), world.GetRecordTime(),
-                                   Utf8FromWide(UserDecimalPoint()), ResultWords{last, record});
-    std::array<std::wstring, 5> texts;
+Rect FieldPainter::DrawResults(const ResultTexts& lines) {
+    std::array<std::wstring, std::tuple_size_v<ResultTexts>> texts;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         texts[i] = WideFromUtf8(lines[i]);
     }
-    texts[0] = ResultsHeading::Shown(options.Message);
 
     const HDC dc = buffer_.Dc();
     SelectObject(dc, resultsFont_);

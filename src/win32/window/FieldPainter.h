@@ -7,10 +7,10 @@
 
 #include "engine/AppLumabel.h"
 #include "engine/Rect.h"
+#include "shell/ShellPort.h"
 #include "win32/window/Sprite.h"
 
 class AppPattern;
-class AppPlayOptions;
 class BackBuffer;
 class RandomSource;
 
@@ -28,7 +28,7 @@ class FieldPainter {
     void DrawTitle(const std::wstring& title);
     void DrawPlayfield(const AppPattern& world);
     // Returns the block it drew over the last frame, the only area that changed.
-    Rect DrawResults(const AppPattern& world, const AppPlayOptions& options);
+    Rect DrawResults(const ResultTexts& lines);
 
     // One frame in twelve, on average, shows her eyes closed.
     static constexpr int BlinkOneIn = 12;

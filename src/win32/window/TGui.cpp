@@ -4,14 +4,13 @@
 
 #include <algorithm>
 #include <exception>
+#include <stdexcept>
 #include <string>
-#include <utility>
 
 #include "engine/Geometry.h"
 #include "engine/RandomSource.h"
 #include "engine/TickCounter.h"
 #include "settings/CurrentPlayOptions.h"
-#include "settings/SettingsFile.h"
 #include "settings/files/windows/WideText.h"
 #include "win32/Resources.h"
 #include "win32/desktop/HelpLauncher.h"
@@ -25,9 +24,6 @@ TGui* Gui = nullptr;
 
 namespace {
 
-constexpr std::int32_t ShiftCountLimit = 16;
-// Input wakes the wait at once, so it may be long; past 100 ms waits were seen to end late.
-constexpr std::uint32_t LongestWait = 100;  // milliseconds
 constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr UINT StandardDpi = 96;
 
@@ -57,9 +53,23 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     RegisterClassExW(&windowClass);
 }
 
+GameShell::Key ShellKey(WPARAM key) {
+    switch (key) {
+        case VK_SPACE:
+            return GameShell::Key::Space;
+        case VK_RETURN:
+            return GameShell::Key::Enter;
+        case VK_SHIFT:
+            return GameShell::Key::Shift;
+        default:
+            return GameShell::Key::Other;
+    }
+}
+
 }  // namespace
 
-TGui::TGui(HINSTANCE instance, const TickCounter& ticks) : ticks_(ticks) {
+TGui::TGui(HINSTANCE instance, const TickCounter& ticks)
+    : ticks_(ticks), shell_(*this, translator_, ticks, ProcessRandom(), notes_) {
     RegisterWindowClass(instance, &TGui::WindowProc);
     mainMenu_ = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINMENU));
     popupMenus_ = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_POPUPMENU));
@@ -67,8 +77,9 @@ TGui::TGui(HINSTANCE instance, const TickCounter& ticks) : ticks_(ticks) {
     accelerators_ = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
     TranslateMenuTexts(mainMenu_);
     TranslateMenuTexts(PopupMenu1);
-    hwnd_ = CreateWindowExW(0, WindowClass, TitleText.c_str(), Style, CW_USEDEFAULT, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, mainMenu_, instance, this);
+    hwnd_ = CreateWindowExW(0, WindowClass, WideFromUtf8(TitleText).c_str(), Style, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, mainMenu_,
+                            instance, this);
     if (hwnd_ == nullptr) {
         throw std::runtime_error("The main window could not be made.");
     }
@@ -76,25 +87,15 @@ TGui::TGui(HINSTANCE instance, const TickCounter& ticks) : ticks_(ticks) {
     SeedWithCalendarTime(ProcessRandom());
     const UINT dpi = WindowDpi(hwnd_);
     CreateBackBuffer(dpi);
-    World = std::make_unique<AppPattern>(
-        PatternServices{CurrentPlayOptions, notes_, ProcessRandom(), ticks_});
     NotePlayer = std::make_unique<AppSound>(SoundDir, CurrentPlayOptions);
     SizeToField(dpi, nullptr);
     RememberPosition();
-    LoadSettings();
-
-    PostTickMessage();
-    SetState(stReset);
+    shell_.Start();
 }
 
 TGui::~TGui() {
-    SetState(stSuspended);
-    SetState(stClosing);
-    SaveSettings();
+    shell_.Shutdown();
     NotePlayer.reset();
-    World.reset();
-    painter_.reset();
-    BackBuffer.reset();
     if (hwnd_ != nullptr) {
         DestroyWindow(hwnd_);
     }
@@ -108,6 +109,22 @@ TGui::~TGui() {
 
 bool TGui::TranslateShortcut(MSG& message) const {
     return hwnd_ != nullptr && TranslateAcceleratorW(hwnd_, accelerators_, &message) != 0;
+}
+
+DWORD TGui::TimeToWake() const {
+    if (!wakeAt_) {
+        return INFINITE;
+    }
+    const std::uint32_t left = *wakeAt_ - ticks_.Now();  // modulo 2^32
+    // Past due reads as a huge wait: it is due now.
+    return left > 0x7FFFFFFFU ? 0 : static_cast<DWORD>(left);
+}
+
+void TGui::WakeIfDue() {
+    if (wakeAt_ && TimeToWake() == 0 && hwnd_ != nullptr) {
+        wakeAt_.reset();
+        PostMessageW(hwnd_, TickMessage, 0, 0);
+    }
 }
 
 LRESULT CALLBACK TGui::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -124,10 +141,10 @@ LRESULT CALLBACK TGui::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     try {
         return self->HandleMessage(message, wParam, lParam);
     } catch (const std::exception& error) {
-        MessageBoxW(hwnd, WideFromUtf8(error.what()).c_str(), TitleText.c_str(),
+        MessageBoxW(hwnd, WideFromUtf8(error.what()).c_str(), WideFromUtf8(TitleText).c_str(),
                     MB_OK | MB_ICONERROR);
     } catch (...) {
-        MessageBoxW(hwnd, L"", TitleText.c_str(), MB_OK | MB_ICONERROR);
+        MessageBoxW(hwnd, L"", WideFromUtf8(TitleText).c_str(), MB_OK | MB_ICONERROR);
     }
     return 0;
 }
@@ -135,7 +152,7 @@ LRESULT CALLBACK TGui::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 LRESULT TGui::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case TickMessage:
-            OnTickMessage();
+            shell_.Wake();
             return 0;
         case WM_PAINT:
             Paint();
@@ -143,7 +160,7 @@ LRESULT TGui::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;  // the back buffer covers everything
         case WM_KEYDOWN:
-            FormKeyDown(wParam, lParam);
+            FormKeyDown(wParam);
             break;  // and on to the ordinary handling
         case WM_KEYUP:
             FormKeyUp(wParam);
@@ -155,47 +172,39 @@ LRESULT TGui::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             FormMouseDown(message, GET_X_LPARAM(lParam) / scale, GET_Y_LPARAM(lParam) / scale);
             break;
         }
-        case WM_CONTEXTMENU: {
-            POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            if (at.x == -1 && at.y == -1) {  // from the keyboard: under the field's middle
-                RECT client{};
-                GetClientRect(hwnd_, &client);
-                at = POINT{client.right / 2, client.bottom / 2};
-                ClientToScreen(hwnd_, &at);
-            }
-            PopupMenu1Popup();
-            WhileHeld([&] {
-                return static_cast<int>(
-                    TrackPopupMenu(PopupMenu1, TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr));
-            });
+        case WM_CONTEXTMENU:
+            ShowPopup(lParam);
             return 0;
-        }
         case WM_COMMAND:
             OnCommand(LOWORD(wParam));
             return 0;
+        // A menu, or the window dragged by its caption, runs a loop of the system's own: the
+        // game stands still meanwhile, and that time is not the player's.
         case WM_ENTERMENULOOP:
-            Hold();
+        case WM_ENTERSIZEMOVE:
+            shell_.Hold();
             break;
         case WM_EXITMENULOOP:
-            Unhold();
+        case WM_EXITSIZEMOVE:
+            shell_.Release();
             break;
         case WM_MOVE:
             RememberPosition();
+            shell_.KeepSettings();
             break;
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_QUERYENDSESSION:
             // The session may end without another word: what there is to keep is kept now.
-            SaveSettings();
+            shell_.SaveSettings();
             return TRUE;
         case WM_ENDSESSION:
             if (wParam != FALSE) {
-                SaveSettings();
+                shell_.SaveSettings();
             }
             return 0;
         case WM_CLOSE:
-            closeRequested_ = true;
             RememberPosition();
             DestroyWindow(hwnd_);
             return 0;
@@ -240,185 +249,35 @@ void TGui::SizeToField(UINT dpi, const RECT* place) {
 void TGui::OnDpiChanged(UINT dpi, const RECT& suggested) {
     CreateBackBuffer(dpi);
     SizeToField(dpi, &suggested);
-    switch (State) {
-        case stPlaying:
-            DrawPlayfield(false);
-            break;
-        case stResults:
-            DrawPlayfield(false);
-            DrawResults(false);
-            break;
-        default:
-            DrawTitle(false);
-            break;
-    }
+    shell_.Redraw();
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-void TGui::SetState(GameState state) {
-    State = state;
-    switch (State) {
-        case stReset:
-            SetState(stTitle);
-            break;
-        case stTitle:
-            DrawTitle(true);
-            break;
-        case stPlaying:
-            NotePlayer->Hold();
-            World->NewGame();
-            DrawPlayfield(true);
-            ResumeTicks();
-            break;
-        case stResults:
-            DrawResults(true);
-            break;
-        default:
-            break;
+void TGui::ArmWakeUp(std::optional<std::uint32_t> milliseconds) {
+    wakeAt_.reset();
+    if (milliseconds) {
+        wakeAt_ = ticks_.Now() + *milliseconds;
     }
 }
 
-void TGui::Tick() {
-    if (State != stPlaying || holds_ > 0) {
-        return;
-    }
-    World->Step();
-    DrawPlayfield(true);
-    if (World->IsGameOver()) {
-        SetState(stResults);
-        SaveNewRecord();
+void TGui::WantSoundDevice(bool wanted) {
+    // The play-sound call needs no device held between notes: only its library is made ready.
+    if (wanted && NotePlayer != nullptr) {
+        NotePlayer->Hold();
     }
 }
 
-void TGui::PostTickMessage() {
-    if (hwnd_ != nullptr) {
-        PostMessageW(hwnd_, TickMessage, 0, 0);
-    }
+void TGui::Announce(const std::string& /*name*/, const std::string& /*description*/,
+                    bool /*alert*/) {
+    // Nothing yet tells assistive technology of the field on Windows.
 }
 
-void TGui::OnTickMessage() {
-    bool posted = false;
-    try {
-        if (!std::exchange(waitBeforeStep_, false)) {
-            Tick();
-        }
-        PacingWait();
-        LastTickTime = ticks_.Now();
-        if (State == stClosing || closeRequested_ || quitSeen_) {
-            return;
-        }
-        if (!ProcessPendingMessages() || closeRequested_) {
-            return;
-        }
-        if (NothingCanChange()) {
-            // Nothing moves on the title and results screens, nor in a game held by a menu
-            // or a dialog: rather than wake to find that out, the loop sleeps until a new
-            // game, or the menu or dialog going away, sets it going again.
-            ticksParked_ = true;
-            return;
-        }
-        PostTickMessage();
-        posted = true;
-    } catch (...) {
-        // Whatever went wrong is shown by the window procedure; the loop must go on.
-        if (!posted && State != stClosing && !closeRequested_) {
-            PostTickMessage();
-        }
-        throw;
-    }
+void TGui::SetStaysOnTop(bool onTop) {
+    SetWindowPos(hwnd_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-bool TGui::NothingCanChange() const {
-    return State != stPlaying || holds_ > 0;
-}
-
-void TGui::ResumeTicks() {
-    if (!ticksParked_ || State == stClosing || closeRequested_ || NothingCanChange()) {
-        return;
-    }
-    ticksParked_ = false;
-    waitBeforeStep_ = true;
-    LastTickTime = ticks_.Now();
-    PostTickMessage();
-}
-
-void TGui::Hold() {
-    ++holds_;
-}
-
-void TGui::Unhold() {
-    holds_ = std::max(0, holds_ - 1);
-    ResumeTicks();
-}
-
-void TGui::PacingWait() {
-    // Once the window is closing there is nothing left to pace, nor once nothing can change.
-    while (!closeRequested_ && !quitSeen_ && !NothingCanChange()) {
-        const auto interval = static_cast<std::uint32_t>(CurrentPlayOptions.Interval);
-        const std::uint32_t elapsed = ticks_.Now() - LastTickTime;  // modulo 2^32
-        if (elapsed >= interval) {
-            return;
-        }
-        if (!ProcessPendingMessages()) {
-            return;
-        }
-        // Sleeps until input or the end of the interval, whichever comes first.
-        MsgWaitForMultipleObjectsEx(0, nullptr, std::min(interval - elapsed, LongestWait),
-                                    QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-    }
-}
-
-bool TGui::ProcessPendingMessages() {
-    MSG message{};
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            // Handed back to the main loop, which ends on it.
-            quitSeen_ = true;
-            PostQuitMessage(static_cast<int>(message.wParam));
-            return false;
-        }
-        if (!TranslateShortcut(message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    return true;
-}
-
-int TGui::WhileHeld(const std::function<int()>& modal) {
-    Hold();
-    int result = 0;
-    try {
-        result = modal();
-    } catch (...) {
-        Unhold();
-        throw;
-    }
-    Unhold();
-    return result;
-}
-
-void TGui::ApplySystemOptions(AppSystemOptions options) {
-    CurrentSystemOptions = options;
-    if (CurrentSystemOptions.ClearRecord) {
-        World->SetRecords(0, 0);
-        CurrentSystemOptions.ClearRecord = false;
-    }
-    SetWindowPos(hwnd_, CurrentSystemOptions.StayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE);
-}
-
-void TGui::LoadSettings() {
-    const StoredSettings stored =
-        SettingsFile::ReadOrFallback(SettingsPath, SettingsFallbackPath, position_.x, position_.y);
-    ApplyPlayOptions(stored.Play);
-    ApplySystemOptions(stored.System);
-    if (CurrentSystemOptions.RestoreRecord) {
-        World->SetRecords(stored.RecordScore, stored.RecordTime);
-    }
-    savedRecordScore_ = World->GetRecordScore();
-    savedRecordTime_ = World->GetRecordTime();
-    if (CurrentSystemOptions.RestorePosition && stored.PositionStored) {
+void TGui::TakeStoredPosition(const WindowPosition& stored, bool move) {
+    if (move) {
         // A place on a screen that is no longer there would hide the window: the system
         // places it then, as on a first start.
         RECT frame{};
@@ -442,34 +301,8 @@ void TGui::RememberPosition() {
     }
 }
 
-StoredSettings TGui::CurrentSettings() const {
-    StoredSettings stored;
-    stored.Play = CurrentPlayOptions;
-    stored.System = CurrentSystemOptions;
-    stored.RecordScore = World->GetRecordScore();
-    stored.RecordTime = World->GetRecordTime();
-    stored.Left = position_.x;
-    stored.Top = position_.y;
-    return stored;
-}
-
-void TGui::SaveSettings() {
-    if (World == nullptr) {
-        return;
-    }
-    // A failed save changes nothing on disk, and the window is going: nobody to tell.
-    if (SettingsFile::Write(SettingsPath, CurrentSettings())) {
-        savedRecordScore_ = World->GetRecordScore();
-        savedRecordTime_ = World->GetRecordTime();
-    }
-}
-
-void TGui::SaveNewRecord() {
-    // Written at once, so that even a power cut keeps the record.
-    if (World->GetRecordScore() != savedRecordScore_ ||
-        World->GetRecordTime() != savedRecordTime_) {
-        SaveSettings();
-    }
+WindowPosition TGui::CurrentPosition() const {
+    return WindowPosition{position_.x, position_.y};
 }
 
 void TGui::Paint() {
@@ -491,68 +324,65 @@ void TGui::Present(const Rect& area) {
 }
 
 void TGui::DrawTitle(bool present) {
-    painter_->DrawTitle(TitleText);
+    painter_->DrawTitle(WideFromUtf8(TitleText));
     if (present) {
         Present(FieldRect);
     }
 }
 
-void TGui::DrawPlayfield(bool present) {
-    painter_->DrawPlayfield(*World);
+void TGui::DrawPlayfield(const AppPattern& world, bool present) {
+    painter_->DrawPlayfield(world);
     if (present) {
         Present(FieldRect);
     }
 }
 
-void TGui::DrawResults(bool present) {
-    const Rect block = painter_->DrawResults(*World, CurrentPlayOptions);
+void TGui::DrawResults(const ResultTexts& lines, bool present) {
+    const Rect block = painter_->DrawResults(lines);
     if (present) {
         Present(block);
     }
 }
 
-void TGui::FormKeyDown(WPARAM key, LPARAM /*flags*/) {
-    if (key == VK_SHIFT && ShiftCount < ShiftCountLimit) {
-        ++ShiftCount;  // auto-repeat counts up too, so only the first key-down of a press clicks
-    }
-    if (State == stTitle || State == stResults) {
-        if (key == VK_SPACE || key == VK_RETURN) {
-            StartNewIfEnabled();
-        }
-    } else if (State == stPlaying && key == VK_SHIFT && ShiftCount == 1) {
-        ShiftClick();
-    }
+void TGui::FormKeyDown(WPARAM key) {
+    shell_.KeyDown(ShellKey(key));
 }
 
-void TGui::ShiftClick() {
+void TGui::FormKeyUp(WPARAM key) {
+    shell_.KeyUp(ShellKey(key));
+}
+
+void TGui::FormMouseDown(UINT button, std::int32_t x, std::int32_t y) {
+    shell_.MouseDown(button == WM_LBUTTONDOWN ? GameShell::Button::Left : GameShell::Button::Other,
+                     x, y);
+}
+
+std::optional<FieldPoint> TGui::PointerInField() const {
     POINT at{};
     if (!GetCursorPos(&at) || !ScreenToClient(hwnd_, &at)) {
-        return;
+        return std::nullopt;
     }
     RECT client{};
     GetClientRect(hwnd_, &client);
     if (!PointInRect(Rect{client.left, client.top, client.right, client.bottom}, at.x, at.y)) {
-        return;  // the press is used up
+        return std::nullopt;
     }
     const int scale = BackBuffer->Scale();
-    FormMouseDown(WM_LBUTTONDOWN, at.x / scale, at.y / scale);
+    return FieldPoint{at.x / scale, at.y / scale};
 }
 
-void TGui::FormKeyUp(WPARAM key) {
-    if (key == VK_SHIFT) {
-        ShiftCount = 0;
+void TGui::ShowPopup(LPARAM lParam) {
+    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (at.x == -1 && at.y == -1) {  // from the keyboard: under the field's middle
+        RECT client{};
+        GetClientRect(hwnd_, &client);
+        at = POINT{client.right / 2, client.bottom / 2};
+        ClientToScreen(hwnd_, &at);
     }
-}
-
-void TGui::FormMouseDown(UINT button, std::int32_t x, std::int32_t y) {
-    if (button != WM_LBUTTONDOWN) {
-        return;
-    }
-    if (State == stTitle) {
-        StartNewIfEnabled();
-    } else if (State == stPlaying) {
-        World->Click(x, y);
-    }
+    PopupMenu1Popup();
+    shell_.Hold();
+    TrackPopupMenu(PopupMenu1, TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
+    shell_.Release();
 }
 
 bool TGui::IsItemEnabled(int id) const {
@@ -560,10 +390,8 @@ bool TGui::IsItemEnabled(int id) const {
     return state != static_cast<UINT>(-1) && (state & (MF_DISABLED | MF_GRAYED)) == 0;
 }
 
-void TGui::StartNewIfEnabled() {
-    if (IsItemEnabled(ID_GAME_NEW)) {
-        Game_MItemClick(ID_GAME_NEW);
-    }
+void TGui::ActivateNewItem() {
+    OnCommand(ID_GAME_NEW);
 }
 
 void TGui::OnCommand(int id) {
@@ -593,69 +421,58 @@ void TGui::OnCommand(int id) {
 
 void TGui::Game_MItemClick(int id) {
     if (id == ID_GAME_NEW) {
-        SetState(stPlaying);
+        shell_.NewGame();
     } else if (id == ID_GAME_OPTIONS) {
-        OptionsCommand();
+        shell_.Options();
     } else if (id == ID_GAME_EXIT) {
         SendMessageW(hwnd_, WM_CLOSE, 0, 0);
     }
 }
 
-void TGui::OptionsCommand() {
+std::optional<OptionRecords> TGui::RunOptionsDialog(const OptionRecords& current) {
     if (OptionsDialog == nullptr) {
-        return;
+        return std::nullopt;
     }
-    OptionsDialog->SetPlayOptions(CurrentPlayOptions);
-    OptionsDialog->SetSystemOptions(CurrentSystemOptions);
-    // Cancel changes nothing, and a game in progress carries on where it stood.
-    if (WhileHeld([this] { return OptionsDialog->ShowModal(hwnd_); }) != 1) {
-        return;
+    OptionsDialog->SetPlayOptions(current.Play);
+    OptionsDialog->SetSystemOptions(current.System);
+    if (OptionsDialog->ShowModal(hwnd_) != 1) {
+        return std::nullopt;
     }
-    SetState(stSuspended);
-    ApplyPlayOptions(OptionsDialog->GetPlayOptions());
-    ApplySystemOptions(OptionsDialog->GetSystemOptions());
-    SetState(stReset);
-}
-
-void TGui::ShowMessage(const wchar_t* text, const wchar_t* caption, UINT flags) {
-    WhileHeld([&] { return MessageBoxW(hwnd_, text, caption, flags); });
+    return OptionRecords{OptionsDialog->GetPlayOptions(), OptionsDialog->GetSystemOptions()};
 }
 
 void TGui::Help_MItemClick(int id) {
     if (id == ID_HELP_HELP) {
-        OpenHelp();
+        shell_.Help();
     } else if (id == ID_HELP_TIPS) {
-        ShowMessage(
-            GameStrings::Tr(L"TGui",
-                            L"A new lumabel comes out when a cloud is clicked.\n\n"
-                            L"[Shift] functions as left mouse click while playing the game."),
-            GameStrings::Tr(L"TGui", L"Tips"), MB_OK | MB_ICONINFORMATION);
+        shell_.Tips();
     } else if (id == ID_HELP_ABOUT) {
-        if (AboutDialog != nullptr) {
-            WhileHeld([this] { return AboutDialog->ShowModal(hwnd_); });
-        }
+        shell_.About();
     }
 }
 
-void TGui::OpenHelp() {
-    const wchar_t* caption = GameStrings::Tr(L"TGui", L"Help");
-    const int answer = WhileHeld([&] {
-        return MessageBoxW(hwnd_, GameStrings::Tr(L"TGui", L"Opening HTML help file.\n\nSure?"),
-                           caption, MB_OKCANCEL | MB_ICONQUESTION);
-    });
-    if (answer != IDOK) {
-        return;
+void TGui::ShowAbout() {
+    if (AboutDialog != nullptr) {
+        AboutDialog->ShowModal(hwnd_);
     }
+}
+
+void TGui::OpenHelpPage() {
     const std::wstring page = HelpPageFor(HelpPath, GameStrings::Language());
     if (!OpenDocument(hwnd_, page)) {
-        // Never silent: the player is told which page would not open.
-        const std::wstring text = GameStrings::Fill(
-            GameStrings::Tr(L"TGui",
-                            L"No browser could be started to show the help page. You can open it "
-                            L"yourself:\n\n%1"),
-            {page});
-        ShowMessage(text.c_str(), caption, MB_OK | MB_ICONWARNING);
+        shell_.HelpFailed(Utf8FromWide(page));
     }
+}
+
+bool TGui::ShowMessage(MessageId id, const std::string& caption, const std::string& text) {
+    UINT flags = MB_OK | MB_ICONINFORMATION;
+    if (id == MessageId::HelpQuestion) {
+        flags = MB_OKCANCEL | MB_ICONQUESTION;
+    } else if (id == MessageId::HelpFailed || id == MessageId::SaveFailed) {
+        flags = MB_OK | MB_ICONWARNING;
+    }
+    return MessageBoxW(hwnd_, WideFromUtf8(text).c_str(), WideFromUtf8(caption).c_str(), flags) ==
+           IDOK;
 }
 
 void TGui::PopupMenu1Popup() {

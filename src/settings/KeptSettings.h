@@ -1,9 +1,10 @@
 #pragma once
 
-#include <optional>
 #include <string>
+#include <utility>
 
 #include "settings/StoredSettings.h"
+#include "settings/files/WriteOutcome.h"
 
 // settings.ini as the next save would write it, kept as plain data whenever it changes.
 // Writing it needs no window system, so the game can still save when the display has gone
@@ -16,11 +17,8 @@ class KeptSettings {
     const StoredSettings& Latest() const { return latest_; }
     const std::string& Path() const { return path_; }
 
-    // Writes what is kept; false when the file could not be written (it is then unchanged).
-    bool Write() const;
-    // The same; when the save could not be made, the one line that tells the player where
-    // and why.
-    std::optional<std::string> WriteOrExplain() const;
+    // Writes what is kept; when refused, the file is unchanged and the outcome says why.
+    WriteOutcome Write() const;
 
   private:
     std::string path_;

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "engine/AppPattern.h"
+
+// The program-wide objects every edition shares. The paths are UTF-8, set once by the edition
+// before any window exists.
+extern const std::string TitleText;
+extern std::string SoundDir;      // the folder of note1.wav to note7.wav, with its separator
+extern std::string SettingsPath;  // beside the executable or in the user's folder
+extern std::string HelpPath;      // the English help page
+// Read instead of SettingsPath while that does not exist yet; may be empty.
+extern std::string SettingsFallbackPath;
+
+// The world: made and destroyed by the game shell.
+extern std::unique_ptr<AppPattern> World;
+
+// Tick-counter reading at which the last step's wait ended.
+extern std::uint32_t LastTickTime;

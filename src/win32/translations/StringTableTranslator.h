@@ -1,0 +1,11 @@
+#pragma once
+
+#include "shell/Translator.h"
+
+// The player's language through the string table made from the translation files (GameStrings).
+class StringTableTranslator final : public Translator {
+  public:
+    std::string Translate(const GameText& text) const override;
+    std::string TranslateCount(const GameText& text, int count) const override;
+    std::string DecimalPoint() const override;
+};

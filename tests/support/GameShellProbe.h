@@ -1,0 +1,20 @@
+#pragma once
+
+#include "shell/GameShell.h"
+
+// Reads what the game shell keeps to itself and sets its state as its commands would.
+struct GameShellProbe {
+    static GameShell::GameState State(const GameShell& shell) { return shell.State; }
+    static void SetState(GameShell& shell, GameShell::GameState state) {
+        shell.SetState(state);
+        shell.Settle();
+    }
+    static void Tick(GameShell& shell) { shell.Tick(); }
+    static std::int32_t ShiftCount(const GameShell& shell) { return shell.ShiftCount; }
+    static const AppSystemOptions& CurrentSystemOptions(const GameShell& shell) {
+        return shell.CurrentSystemOptions;
+    }
+    static void ApplySystemOptions(GameShell& shell, const AppSystemOptions& options) {
+        shell.ApplySystemOptions(options);
+    }
+};
