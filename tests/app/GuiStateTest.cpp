@@ -2,10 +2,10 @@
 #include <QMessageBox>
 
 #include "app/GuiFixture.h"
+#include "engine/FieldLook.h"
 #include "engine/Geometry.h"
-#include "qt/window/FieldPalette.h"
 
-using FieldPalette::Sky;
+using FieldLook::Sky;
 
 using GuiStateTest = GuiFixture;
 

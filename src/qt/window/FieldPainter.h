@@ -28,7 +28,7 @@ class FieldPainter {
     static std::array<QString, 5> ResultTexts(const AppPattern& world,
                                               const AppPlayOptions& options);
 
-    // The character with open eyes (0) and closed eyes (1), 22 x 36 with transparency.
+    // The character with open eyes (0) and closed eyes (1), FieldLook's size, with transparency.
     void SetCharacterImages(const QPixmap& open, const QPixmap& closed);
     const QFont& TitleFont() const { return titleFont_; }
     const QFont& ResultsFont() const { return resultsFont_; }
