@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/AppPattern.h"
+#include "engine/FieldLook.h"
 #include "engine/NoteOutput.h"
 #include "engine/SeededRandom.h"
 #include "engine/TickCounter.h"
@@ -163,8 +164,10 @@ QRegion ChangedByAStep() {
             const Rect& r = lumabel.Rect;
             region += QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
             if (j == scene.world.GetCurrentLumabel()) {
-                // The character's picture stands on her lumabel (22 x 36).
-                region += QRect(scene.world.GetCharacterX() - 11, r.Top - 18, 22, 36);
+                // The character's picture stands on her lumabel.
+                region += QRect(scene.world.GetCharacterX() - FieldLook::CharacterOffsetX,
+                                r.Top - FieldLook::CharacterOffsetY, FieldLook::CharacterWidth,
+                                FieldLook::CharacterHeight);
             }
         }
         return region;

@@ -20,6 +20,8 @@
 #include <thread>
 #include <vector>
 
+#include "engine/FieldLook.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -35,9 +37,14 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 
-constexpr Rgb Sky{0, 0, 128};
-constexpr Rgb TitleInk{240, 240, 240};
-constexpr Rgb Outline{0, 0, 64};
+constexpr Rgb ColourOf(std::uint32_t rgb) {
+    return {static_cast<int>(rgb >> 16 & 0xFF), static_cast<int>(rgb >> 8 & 0xFF),
+            static_cast<int>(rgb & 0xFF)};
+}
+
+constexpr Rgb Sky = ColourOf(FieldLook::Sky);
+constexpr Rgb TitleInk = ColourOf(FieldLook::Title);
+constexpr Rgb Outline = ColourOf(FieldLook::ResultsOutline);
 
 const char* const Usage =
     "usage: field_probe start [--timeout SECONDS] -- PROGRAM [ARGS...]\n"

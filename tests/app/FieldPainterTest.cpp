@@ -4,10 +4,10 @@
 #include <QPixmap>
 
 #include "engine/AppPattern.h"
+#include "engine/FieldLook.h"
 #include "engine/SeededRandom.h"
 #include "qt/desktop/QtTranslator.h"
 #include "qt/window/FieldPainter.h"
-#include "qt/window/FieldPalette.h"
 #include "settings/AppPlayOptions.h"
 #include "shell/ShellTexts.h"
 #include "support/AppPatternProbe.h"
@@ -16,14 +16,18 @@
 
 namespace {
 
-using FieldPalette::Sky;
-using FieldPalette::Stripes;
-constexpr QRgb White = FieldPalette::Cloud;
+using FieldLook::CharacterOffsetX;
+using FieldLook::CharacterOffsetY;
+using FieldLook::PuffSide;
+using FieldLook::PuffSpacing;
+using FieldLook::Sky;
+using FieldLook::Stripes;
+constexpr QRgb White = FieldLook::Cloud;
 constexpr QRgb OpenMark = 0x123456;
 constexpr QRgb ClosedMark = 0x654321;
 
 QPixmap Sprite(QRgb color) {
-    QImage image(22, 36, QImage::Format_ARGB32);
+    QImage image(FieldLook::CharacterWidth, FieldLook::CharacterHeight, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     for (int y = 1; y <= 33; ++y) {
         for (int x = 2; x <= 19; ++x) {
@@ -90,14 +94,15 @@ TEST_F(FieldPainterTest, CloudsAreThreeWhiteCirclesUnderTheLumabels) {
     AppPatternProbe::SetLumabels(world, {{{150, 110, 300, 206}, 1, 3}});
     AppPatternProbe::SetCarrier(world, 9, 0);
     painter.DrawPlayfield(world);
-    EXPECT_EQ(At(116, 116), White);  // centre of the first circle
-    EXPECT_EQ(At(140, 116), White);
+    const int middle = 100 + PuffSide / 2;
+    EXPECT_EQ(At(middle, 116), White);  // centre of the first circle
+    EXPECT_EQ(At(middle + PuffSpacing, 116), White);
     EXPECT_EQ(At(101, 116), White);  // near its left edge
     EXPECT_EQ(At(99, 116), Sky);
-    EXPECT_EQ(At(179, 105), Sky);    // the box's corner lies outside the circles
-    EXPECT_EQ(At(116, 101), White);  // near the top of the first circle
-    EXPECT_EQ(At(116, 99), Sky);
-    EXPECT_EQ(At(116, 132), Sky);
+    EXPECT_EQ(At(179, 105), Sky);       // the box's corner lies outside the circles
+    EXPECT_EQ(At(middle, 101), White);  // near the top of the first circle
+    EXPECT_EQ(At(middle, 99), Sky);
+    EXPECT_EQ(At(middle, 132), Sky);
     EXPECT_EQ(At(160, 116), Stripes[0]);  // the lumabel covers the cloud
 }
 
@@ -107,12 +112,14 @@ TEST_F(FieldPainterTest, TheCharacterStandsAboveHerLumabelUnderLaterOnes) {
     AppPatternProbe::SetLumabels(world, {carrier, crossing});
     AppPatternProbe::SetCarrier(world, 0, 60);
     painter.DrawPlayfield(world);
-    // The sprite sits at (60 - 11, 200 - 18); its art spans columns 2..19 and rows 1..33.
-    const QRgb first = At(49 + 2, 182 + 1);
+    // Its art spans columns 2..19 and rows 1..33 of the sprite.
+    const int left = 60 - CharacterOffsetX;
+    const int top = 200 - CharacterOffsetY;
+    const QRgb first = At(left + 2, top + 1);
     EXPECT_TRUE(first == OpenMark || first == ClosedMark);
-    EXPECT_EQ(At(49 + 19, 182 + 33), first);
-    EXPECT_EQ(At(49 + 1, 190), Sky);
-    EXPECT_EQ(At(49 + 20, 190), Sky);
+    EXPECT_EQ(At(left + 19, top + 33), first);
+    EXPECT_EQ(At(left + 1, 190), Sky);
+    EXPECT_EQ(At(left + 20, 190), Sky);
 
     AppPatternProbe::SetCarrier(world, 0, 110);  // now under the later, crossing lumabel
     painter.DrawPlayfield(world);
@@ -185,7 +192,7 @@ TEST_F(FieldPainterTest, ResultsAreOutlinedTextInACentredBlockOverTheLastFrame) 
     for (int y = block.top() - 1; y <= block.bottom() + 1; ++y) {
         for (int x = 0; x < 400; ++x) {
             white += At(x, y) == White ? 1 : 0;
-            outline += At(x, y) == FieldPalette::ResultsOutline ? 1 : 0;
+            outline += At(x, y) == FieldLook::ResultsOutline ? 1 : 0;
         }
     }
     EXPECT_GT(white, 100);

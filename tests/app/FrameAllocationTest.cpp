@@ -6,10 +6,10 @@
 #include <QPixmap>
 
 #include "engine/AppPattern.h"
+#include "engine/FieldLook.h"
 #include "engine/NoteOutput.h"
 #include "engine/SeededRandom.h"
 #include "qt/window/FieldPainter.h"
-#include "qt/window/FieldPalette.h"
 #include "settings/AppPlayOptions.h"
 #include "support/CountingAllocator.h"
 #include "support/ManualTickCounter.h"
@@ -70,7 +70,7 @@ TEST_F(FrameAllocation, DrawingThePlayFieldAllocatesNothing) {
     int sky = 0;
     for (int y = 0; y < buffer.height(); ++y) {
         for (int x = 0; x < buffer.width(); ++x) {
-            sky += (buffer.pixel(x, y) & 0xFFFFFFU) == FieldPalette::Sky ? 1 : 0;
+            sky += (buffer.pixel(x, y) & 0xFFFFFFU) == FieldLook::Sky ? 1 : 0;
         }
     }
     EXPECT_GT(sky, 1000);

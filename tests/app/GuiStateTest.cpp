@@ -4,10 +4,10 @@
 #include <chrono>
 
 #include "app/GuiFixture.h"
+#include "engine/FieldLook.h"
 #include "engine/Geometry.h"
-#include "qt/window/FieldPalette.h"
 
-using FieldPalette::Sky;
+using FieldLook::Sky;
 
 using GuiStateTest = GuiFixture;
 

@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 
 #include "app/FastTickCounter.h"
+#include "engine/FieldLook.h"
 #include "qt/process/ProgramGlobals.h"
-#include "qt/window/FieldPalette.h"
 #include "qt/window/TGui.h"
 #include "settings/CurrentPlayOptions.h"
 #include "support/TGuiProbe.h"
@@ -34,8 +34,8 @@ TEST(HiDpiGui, TheFieldIsDrawnAtTheScreensResolution) {
     // The band's top stripe starts at logical row 204: crisp at the new resolution.
     const int x = static_cast<int>(10 * ratio);
     const int top = static_cast<int>(204 * ratio);
-    EXPECT_EQ(shown.pixel(x, top - 1) & 0xFFFFFFU, FieldPalette::Sky);
-    EXPECT_EQ(shown.pixel(x, top) & 0xFFFFFFU, 0xFF0000U);
-    EXPECT_EQ(shown.pixel(x, static_cast<int>(220 * ratio)) & 0xFFFFFFU, FieldPalette::Stripes[1]);
-    EXPECT_EQ(shown.pixel(x, static_cast<int>(220 * ratio) - 1) & 0xFFFFFFU, 0xFF0000U);
+    EXPECT_EQ(shown.pixel(x, top - 1) & 0xFFFFFFU, FieldLook::Sky);
+    EXPECT_EQ(shown.pixel(x, top) & 0xFFFFFFU, FieldLook::Stripes[0]);
+    EXPECT_EQ(shown.pixel(x, static_cast<int>(220 * ratio)) & 0xFFFFFFU, FieldLook::Stripes[1]);
+    EXPECT_EQ(shown.pixel(x, static_cast<int>(220 * ratio) - 1) & 0xFFFFFFU, FieldLook::Stripes[0]);
 }

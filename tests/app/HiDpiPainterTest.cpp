@@ -5,10 +5,10 @@
 #include <set>
 
 #include "engine/AppPattern.h"
+#include "engine/FieldLook.h"
 #include "engine/SeededRandom.h"
 #include "qt/desktop/QtTranslator.h"
 #include "qt/window/FieldPainter.h"
-#include "qt/window/FieldPalette.h"
 #include "settings/AppPlayOptions.h"
 #include "shell/ShellTexts.h"
 #include "support/AppPatternProbe.h"
@@ -18,13 +18,13 @@
 namespace {
 
 const std::set<QRgb> FieldColours = [] {
-    std::set<QRgb> colours(FieldPalette::Stripes.begin(), FieldPalette::Stripes.end());
-    colours.insert({FieldPalette::Sky, FieldPalette::Cloud});
+    std::set<QRgb> colours(FieldLook::Stripes.begin(), FieldLook::Stripes.end());
+    colours.insert({FieldLook::Sky, FieldLook::Cloud});
     return colours;
 }();
 
 QPixmap Sprite() {
-    QImage image(22, 36, QImage::Format_ARGB32);
+    QImage image(FieldLook::CharacterWidth, FieldLook::CharacterHeight, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     for (int y = 1; y <= 33; ++y) {
         for (int x = 2; x <= 19; ++x) {
@@ -132,7 +132,7 @@ TEST_P(HiDpiPainterTest, TitleAndResultsKeepTheirLogicalPlace) {
             }
             return box;
         };
-        const QRgb background = screen == 0 ? FieldPalette::Sky : 0x000000;
+        const QRgb background = screen == 0 ? FieldLook::Sky : 0x000000;
         const QRect a = extent(one, background);
         const QRect b = extent(scaled, background);
         ASSERT_FALSE(a.isEmpty());
@@ -145,9 +145,10 @@ TEST_P(HiDpiPainterTest, TitleAndResultsKeepTheirLogicalPlace) {
 TEST(HiDpiPainter, TheCharacterIsScaledWithoutBlurAtWholeRatios) {
     Rendering scaled(2.0);
     scaled.painter.DrawPlayfield(scaled.world);
-    // At ratio 2 each sprite pixel is a 2 x 2 block of one colour: (200 - 11 + 2, 204 - 18 + 1).
-    const int x0 = (200 - 11 + 2) * 2;
-    const int y0 = (204 - 18 + 1) * 2;
+    // At ratio 2 each sprite pixel is a 2 x 2 block of one colour, from the art's first pixel
+    // (column 2, row 1 of the sprite) on.
+    const int x0 = (200 - FieldLook::CharacterOffsetX + 2) * 2;
+    const int y0 = (204 - FieldLook::CharacterOffsetY + 1) * 2;
     for (int dy = 0; dy < 20; dy += 2) {
         for (int dx = 0; dx < 20; dx += 2) {
             const QRgb c = scaled.At(x0 + dx, y0 + dy);

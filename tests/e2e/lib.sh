@@ -18,7 +18,9 @@ E2E_SKIP=77
 
 # Colours of the play field, "R G B" each: E2E_SKY, E2E_WHITE (the clouds and the results),
 # E2E_TITLE, E2E_OUTLINE (around the results' text) and E2E_STRIPES (the six stripes of a
-# lumabel, top first). e2e_find_probe asks shotprobe for them: they are the painter's own.
+# lumabel, top first); the character's picture, E2E_CHARACTER_W x E2E_CHARACTER_H, its corner
+# E2E_CHARACTER_LEFT left of her x and E2E_CHARACTER_ABOVE above her band's top.
+# e2e_find_probe asks shotprobe for them: they are the painters' own.
 
 # The band a game starts with: its top row in the field and its climb per tick.
 E2E_BAND_START=204
@@ -394,7 +396,7 @@ e2e_find_probe() {
     E2E_PROBE=${LUMABELS_SHOTPROBE:-${E2E_BUILD_DIR:-.}/tests/e2e/shot/shotprobe}
     [[ -x $E2E_PROBE ]] || e2e_fail "no shotprobe at $E2E_PROBE: build the tests first"
     local palette
-    palette=$("$E2E_PROBE" palette) || e2e_fail "shotprobe did not give the field's colours"
+    palette=$("$E2E_PROBE" palette) || e2e_fail "shotprobe did not give the field's look"
     eval "$palette"
 }
 
@@ -1112,7 +1114,7 @@ e2e_stands_still() {
     rm -f "$E2E_WORK/steady-previous.ppm"
     e2e_wait_until 10 e2e_poll_steady || e2e_fail "the field never came to rest under $what"
     first=$(e2e_save_as "$E2E_SHOT" "still-first")
-    red=$(e2e_count "$first" "255 0 0")
+    red=$(e2e_count "$first" "${E2E_STRIPES[0]}")
     ((red >= 1600)) || e2e_fail "under $what the band cannot be seen: $red red pixels in the field"
     start=$(e2e_now_ms)
     while ((elapsed < ms || shots < 3)); do

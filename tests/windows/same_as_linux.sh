@@ -23,12 +23,13 @@ crop() {
 
 # steady_character EDITION, a poll condition: two frames in a row (the band has moved) show
 # her the same, so her eyes are open (closed eyes come one frame in twelve, at random). Her
-# 22 x 36 cell is centred on the field, 18 rows above the band's top. CROP is the last picture.
+# picture's cell stands on the band's middle, at the field's middle. CROP is the last picture.
 steady_character() {
     local previous=${CROP:-} previous_top=${TOP:-}
     e2e_poll_fresh_band || return 1
     TOP=$E2E_TOP
-    crop "$1-character-$E2E_FRESH_SHOTS" 22 36 189 $((E2E_TOP - 18))
+    crop "$1-character-$E2E_FRESH_SHOTS" "$E2E_CHARACTER_W" "$E2E_CHARACTER_H" \
+        $((E2E_FIELD_W / 2 - E2E_CHARACTER_LEFT)) $((E2E_TOP - E2E_CHARACTER_ABOVE))
     [[ -n $previous && $TOP != "$previous_top" ]] && e2e_same_shot "$previous" "$CROP"
 }
 

@@ -5,9 +5,9 @@
 #include <QPainter>
 
 #include "engine/AppPattern.h"
+#include "engine/FieldLook.h"
 #include "engine/RandomSource.h"
 #include "qt/window/CellHeightFont.h"
-#include "qt/window/FieldPalette.h"
 #include "qt/window/ToQRect.h"
 
 namespace {
@@ -17,29 +17,19 @@ constexpr QRect FieldArea = ToQRect(FieldRect);
 constexpr int FieldWidth = FieldArea.width();
 constexpr int FieldHeight = FieldArea.height();
 
-const QColor SkyColor(FieldPalette::Sky);
-const QColor CloudColor(FieldPalette::Cloud);
-const QColor TitleColor(FieldPalette::Title);
-const QColor OutlineColor(FieldPalette::ResultsOutline);
-const QColor ResultsColor(FieldPalette::Results);
-static_assert(FieldPalette::Stripes.size() == AppLumabel::StripeCount);
-
-// A cloud is three overlapping circles, 32 wide and 24 apart.
-constexpr int PuffCount = 3;
-constexpr int PuffSpacing = 24;
-constexpr int PuffWidth = 32;
-
-// The sprite stands 18 px above its lumabel's top, centred on the character's x.
-constexpr int CharacterOffsetX = 11;
-constexpr int CharacterOffsetY = 18;
+const QColor SkyColor(FieldLook::Sky);
+const QColor CloudColor(FieldLook::Cloud);
+const QColor TitleColor(FieldLook::Title);
+const QColor OutlineColor(FieldLook::ResultsOutline);
+const QColor ResultsColor(FieldLook::Results);
 
 void DrawPuffs(QPainter& painter, const QRect& box) {
     painter.setPen(QPen(CloudColor, 1));
     painter.setBrush(CloudColor);
-    for (int k = 0; k < PuffCount; ++k) {
+    for (int k = 0; k < FieldLook::PuffCount; ++k) {
         // With a 1 px pen the outline adds one pixel: a 31-wide box is 32 pixels wide.
-        painter.drawEllipse(
-            QRect(box.left() + PuffSpacing * k, box.top(), PuffWidth - 1, box.height() - 1));
+        painter.drawEllipse(QRect(box.left() + FieldLook::PuffSpacing * k, box.top(),
+                                  FieldLook::PuffSide - 1, box.height() - 1));
     }
 }
 
@@ -116,12 +106,12 @@ void FieldPainter::DrawPlayfield(const AppPattern& world) {
         for (int k = 0; k < AppLumabel::StripeCount; ++k) {
             painter.fillRect(QRect(box.left(), box.top() + AppLumabel::StripeHeight * k,
                                    box.width(), AppLumabel::StripeHeight),
-                             QColor(FieldPalette::Stripes[static_cast<std::size_t>(k)]));
+                             QColor(FieldLook::Stripes[static_cast<std::size_t>(k)]));
         }
         if (j == carrier) {
             const bool blink = random_.Next() % BlinkOneIn == 0;
-            painter.drawPixmap(characterX - CharacterOffsetX, box.top() - CharacterOffsetY,
-                               character_[blink ? 1 : 0]);
+            painter.drawPixmap(characterX - FieldLook::CharacterOffsetX,
+                               box.top() - FieldLook::CharacterOffsetY, character_[blink ? 1 : 0]);
         }
     }
 }

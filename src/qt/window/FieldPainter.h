@@ -26,7 +26,7 @@ class FieldPainter {
     // Returns the block it drew over the last frame, the only area that changed.
     QRect DrawResults(const ResultTexts& lines);
 
-    // The character with open eyes (0) and closed eyes (1), 22 x 36 with transparency.
+    // The character with open eyes (0) and closed eyes (1), FieldLook's size, with transparency.
     void SetCharacterImages(const QPixmap& open, const QPixmap& closed);
     const QFont& TitleFont() const { return titleFont_; }
     const QFont& ResultsFont() const { return resultsFont_; }

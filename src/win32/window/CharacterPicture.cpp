@@ -5,9 +5,17 @@
 #include <iterator>
 #include <vector>
 
+#include "engine/FieldLook.h"
+
 namespace {
 
 #include "CharacterPixels.inc"
+
+// The painter places her by FieldLook's size; art of another size would stand askew.
+static_assert(CharacterOpenWidth == FieldLook::CharacterWidth &&
+              CharacterOpenHeight == FieldLook::CharacterHeight);
+static_assert(CharacterClosedWidth == FieldLook::CharacterWidth &&
+              CharacterClosedHeight == FieldLook::CharacterHeight);
 
 template <std::size_t N>
 Sprite PictureOf(std::int32_t width, std::int32_t height, const std::uint32_t (&pixels)[N]) {

@@ -4,15 +4,17 @@
 #include <array>
 #include <vector>
 
+#include "engine/FieldLook.h"
+
 namespace {
 
-constexpr int PuffCount = 3;
-constexpr int PuffSpacing = 24;
-constexpr int PuffSide = 32;
-constexpr std::uint32_t White = 0xFFFFFFFF;
+using FieldLook::PuffCount;
+using FieldLook::PuffSide;
+using FieldLook::PuffSpacing;
+constexpr std::uint32_t White = 0xFF000000 | FieldLook::Cloud;  // opaque
 
-// How far in from each side of its 32-pixel box a circle's row starts, for the top half; the
-// bottom half mirrors it.
+// How far in from each side of its box a circle's row starts, for the top half; the bottom half
+// mirrors it.
 constexpr std::array<int, PuffSide / 2> RowInset{12, 9, 7, 6, 4, 4, 3, 2, 2, 1, 1, 0, 0, 0, 0, 0};
 
 int InsetOfRow(int row) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/AppPattern.h"
+#include "engine/FieldLook.h"
 #include "engine/RandomSource.h"
 #include "settings/files/windows/WideText.h"
 #include "win32/window/BackBuffer.h"
@@ -15,26 +16,16 @@ constexpr int TextCellHeight = 24;  // the character cell, internal leading incl
 constexpr std::int32_t FieldWidth = FieldRect.Right - FieldRect.Left;
 constexpr std::int32_t FieldHeight = FieldRect.Bottom - FieldRect.Top;
 
-constexpr COLORREF SkyColor = RGB(0, 0, 128);
-constexpr COLORREF CloudColor = RGB(255, 255, 255);
-constexpr COLORREF TitleColor = RGB(240, 240, 240);
-constexpr COLORREF OutlineColor = RGB(0, 0, 64);
-constexpr COLORREF ResultsColor = RGB(255, 255, 255);
+// GDI takes the look's 0xRRGGBB with red and blue the other way round.
+constexpr COLORREF ColorOf(std::uint32_t rgb) {
+    return RGB(static_cast<BYTE>(rgb >> 16), static_cast<BYTE>(rgb >> 8), static_cast<BYTE>(rgb));
+}
 
-// Top stripe first.
-constexpr std::array<COLORREF, AppLumabel::StripeCount> BandColors{
-    RGB(255, 0, 0), RGB(255, 128, 0), RGB(255, 255, 0),
-    RGB(0, 255, 0), RGB(0, 128, 255), RGB(128, 128, 255),
-};
-
-// A cloud is three overlapping circles, 32 wide and 24 apart.
-constexpr int PuffCount = 3;
-constexpr int PuffSpacing = 24;
-constexpr int PuffWidth = 32;
-
-// The sprite stands 18 px above its lumabel's top, centred on the character's x.
-constexpr int CharacterOffsetX = 11;
-constexpr int CharacterOffsetY = 18;
+constexpr COLORREF SkyColor = ColorOf(FieldLook::Sky);
+constexpr COLORREF CloudColor = ColorOf(FieldLook::Cloud);
+constexpr COLORREF TitleColor = ColorOf(FieldLook::Title);
+constexpr COLORREF OutlineColor = ColorOf(FieldLook::ResultsOutline);
+constexpr COLORREF ResultsColor = ColorOf(FieldLook::Results);
 
 HFONT CellHeightFont(const wchar_t* face, int height) {
     LOGFONTW font{};
@@ -83,7 +74,7 @@ FieldPainter::FieldPainter(const BackBuffer& buffer, RandomSource& random)
       character_{CharacterPicture(CharacterEyes::Open), CharacterPicture(CharacterEyes::Closed)},
       cloud_(CloudPicture(AppPattern::CloudWidth, AppPattern::CloudHeight)) {
     for (std::size_t k = 0; k < bands_.size(); ++k) {
-        bands_[k] = CreateSolidBrush(BandColors[k]);
+        bands_[k] = CreateSolidBrush(ColorOf(FieldLook::Stripes[k]));
     }
     SetBkMode(buffer_.Dc(), TRANSPARENT);
     SetTextAlign(buffer_.Dc(), TA_LEFT | TA_TOP | TA_NOUPDATECP);
@@ -116,10 +107,10 @@ void FieldPainter::DrawCloud(const Rect& box) const {
         cloud_.DrawInto(buffer_, box.Left, box.Top);
         return;
     }
-    for (int k = 0; k < PuffCount; ++k) {
-        const std::int32_t left = box.Left + PuffSpacing * k;
-        Ellipse(buffer_.Dc(), left * scale_, box.Top * scale_, (left + PuffWidth) * scale_,
-                box.Bottom * scale_);
+    for (int k = 0; k < FieldLook::PuffCount; ++k) {
+        const std::int32_t left = box.Left + FieldLook::PuffSpacing * k;
+        Ellipse(buffer_.Dc(), left * scale_, box.Top * scale_,
+                (left + FieldLook::PuffSide) * scale_, box.Bottom * scale_);
     }
 }
 
@@ -163,8 +154,8 @@ void FieldPainter::DrawPlayfield(const AppPattern& world) {
         if (j == carrier) {
             const bool blink = random_.Next() % BlinkOneIn == 0;
             GdiFlush();  // the sprite writes the pixels GDI has drawn
-            character_[blink ? 1 : 0].DrawInto(buffer_, characterX - CharacterOffsetX,
-                                               box.Top - CharacterOffsetY);
+            character_[blink ? 1 : 0].DrawInto(buffer_, characterX - FieldLook::CharacterOffsetX,
+                                               box.Top - FieldLook::CharacterOffsetY);
         }
     }
 }

@@ -1,6 +1,6 @@
 #include "BandQueries.h"
 
-#include "qt/window/FieldPalette.h"
+#include "engine/FieldLook.h"
 
 #include <algorithm>
 
@@ -15,10 +15,13 @@ constexpr int StripeRows = 16;
 constexpr int LastCheckedTick = 15;
 constexpr int FullRed = 370;
 constexpr int CornerReachPerTick = 12;
-// Where the character stands: her columns, and how far her hair reaches above the band.
-constexpr int CharacterX0 = 189;
-constexpr int CharacterX1 = 210;
-constexpr int HairAbove = 18;
+// Where the character stands at the start, on the band's middle: her picture's columns, and its
+// rows from the band's top.
+constexpr int StartX = 200;
+constexpr int CharacterX0 = StartX - FieldLook::CharacterOffsetX;
+constexpr int CharacterX1 = CharacterX0 + FieldLook::CharacterWidth - 1;
+constexpr int CharacterAbove = FieldLook::CharacterOffsetY;
+constexpr int CharacterBelow = FieldLook::CharacterHeight - FieldLook::CharacterOffsetY - 1;
 constexpr int LeastHair = 30;
 
 QString Rgb(Colour c) {
@@ -52,7 +55,7 @@ struct RowRule {
 };
 
 std::optional<RowRule> RuleFor(int y, int top) {
-    using FieldPalette::Stripes;
+    using FieldLook::Stripes;
     if (y == top - 1) {
         return RowRule{Stripes.front(), true};
     }
@@ -96,7 +99,8 @@ std::optional<QString> CharacterProblem(const Shot& shot, int top) {
             if (shot.At(x, y) != Hair) {
                 continue;
             }
-            const bool onBand = InCharacter(x) && y >= top - HairAbove && y <= top + 17;
+            const bool onBand =
+                InCharacter(x) && y >= top - CharacterAbove && y <= top + CharacterBelow;
             (onBand ? hair : stray) += 1;
         }
     }
@@ -119,7 +123,7 @@ std::vector<int> Tops(const Shot& shot) {
     bool before = false;
     for (int y = 0; y < shot.Height(); ++y) {
         const bool full =
-            shot.Count(FieldPalette::Stripes.front(), QRect(0, y, shot.Width(), 1)) >= FullRed;
+            shot.Count(FieldLook::Stripes.front(), QRect(0, y, shot.Width(), 1)) >= FullRed;
         if (full && !before) {
             tops.push_back(y);
         }

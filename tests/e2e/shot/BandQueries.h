@@ -11,7 +11,7 @@
 namespace BandQueries {
 
 // The top rows of every run of rows that are red across at least 370 of the 400 columns. The
-// band's red stripe is always such a run (the character covers at most 22 columns); other
+// band's red stripe is always such a run (the character covers no more than her picture's width); other
 // lumabels only grow that wide after a dozen ticks or more.
 std::vector<int> Tops(const Shot& shot);
 

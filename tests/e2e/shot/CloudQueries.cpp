@@ -1,13 +1,13 @@
 #include "CloudQueries.h"
 
-#include "qt/window/FieldPalette.h"
+#include "engine/FieldLook.h"
 
 #include <algorithm>
 
 namespace {
 
-using FieldPalette::Sky;
-constexpr Colour White = FieldPalette::Cloud;
+using FieldLook::Sky;
+constexpr Colour White = FieldLook::Cloud;
 
 constexpr int LeastWidth = 60;
 constexpr int LeastHeight = 28;

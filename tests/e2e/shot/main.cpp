@@ -1,5 +1,5 @@
 // shotprobe: answers the end-to-end tests' questions about a screenshot, so that the test
-// scripts only drive the game. `shotprobe palette` prints the field's colours for lib.sh;
+// scripts only drive the game. `shotprobe palette` prints the field's look for lib.sh;
 // every other command reads the shot (any format QImage reads) and prints its answer; a yes-or-no
 // command answers with its exit status: 0 yes, 1 no. Bad arguments or an unreadable shot end with
 // status 2 and a line on stderr.
@@ -9,7 +9,7 @@
 #include "BandQueries.h"
 #include "CloudQueries.h"
 #include "Shot.h"
-#include "qt/window/FieldPalette.h"
+#include "engine/FieldLook.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -154,15 +154,15 @@ int SameRows(const Shot& shot, const QStringList& args) {
 
 // The title screen: sky in the four corners, the title's colour in the middle and nowhere else.
 int IsTitle(const Shot& shot, const QStringList&) {
-    using FieldPalette::Sky;
+    using FieldLook::Sky;
     const int right = shot.Width() - 1;
     const int bottom = shot.Height() - 1;
     if (!shot.Is(0, 0, Sky) || !shot.Is(right, 0, Sky) || !shot.Is(0, bottom, Sky) ||
         !shot.Is(right, bottom, Sky)) {
         return No;
     }
-    const int middle = shot.Count(FieldPalette::Title, QRect(100, 100, 200, 100));
-    return Answer(middle >= 100 && middle == shot.Count(FieldPalette::Title, shot.Whole()));
+    const int middle = shot.Count(FieldLook::Title, QRect(100, 100, 200, 100));
+    return Answer(middle >= 100 && middle == shot.Count(FieldLook::Title, shot.Whole()));
 }
 
 int BandTops(const Shot& shot, const QStringList&) {
@@ -229,18 +229,22 @@ const std::map<QString, Command>& Commands() {
     return commands;
 }
 
-// The field's colours as shell assignments for lib.sh, so the scripts ask for the very values
-// the painter uses.
+// The field's colours and the character's picture cell as shell assignments for lib.sh, so the
+// scripts ask for the very values the painters use.
 int Palette() {
-    Out() << "E2E_SKY=\"" << Rgb(FieldPalette::Sky) << "\"\n"
-          << "E2E_WHITE=\"" << Rgb(FieldPalette::Cloud) << "\"\n"
-          << "E2E_TITLE=\"" << Rgb(FieldPalette::Title) << "\"\n"
-          << "E2E_OUTLINE=\"" << Rgb(FieldPalette::ResultsOutline) << "\"\n"
+    Out() << "E2E_SKY=\"" << Rgb(FieldLook::Sky) << "\"\n"
+          << "E2E_WHITE=\"" << Rgb(FieldLook::Cloud) << "\"\n"
+          << "E2E_TITLE=\"" << Rgb(FieldLook::Title) << "\"\n"
+          << "E2E_OUTLINE=\"" << Rgb(FieldLook::ResultsOutline) << "\"\n"
           << "E2E_STRIPES=(";
-    for (const QRgb stripe : FieldPalette::Stripes) {
+    for (const QRgb stripe : FieldLook::Stripes) {
         Out() << '"' << Rgb(stripe) << "\" ";
     }
-    Out() << ")\n";
+    Out() << ")\n"
+          << "E2E_CHARACTER_W=" << FieldLook::CharacterWidth << '\n'
+          << "E2E_CHARACTER_H=" << FieldLook::CharacterHeight << '\n'
+          << "E2E_CHARACTER_LEFT=" << FieldLook::CharacterOffsetX << '\n'
+          << "E2E_CHARACTER_ABOVE=" << FieldLook::CharacterOffsetY << '\n';
     return Yes;
 }
 
