@@ -5,7 +5,9 @@
 #   src/settings/files/          the standard library and its own folder, no system header;
 #   src/settings/                the standard library and settings/ (files/ included), no system
 #                                header;
-#   src/process/, src/desktop/   the standard library and their own folder, no system header;
+#   src/process/                 the standard library and its own folder, no system header;
+#   src/desktop/                 the standard library, its own folder, settings/ and shell/ (the
+#                                texts the player reads), no system header;
 # nothing in the core (settings/, engine/, process/ and desktop/) includes posix/ or windows/, which the
 # build chooses between, and nothing here reaches up into the engine or the window, or includes
 # Qt or SDL.
@@ -49,7 +51,7 @@ broken "Qt or SDL in settings/" < <(grep -Hn "$include<\(Q\|SDL\)" "${everything
 broken "the file code includes the settings above it" < <(grep -Hn "$include\"" "${files[@]}" \
     "${posix[@]}" "${windows[@]}" | grep -v "$listed\"settings/files/" || true)
 broken "the core includes one system's file code" < <(grep -Hn "$include\"settings/files/\(posix\|windows\)/" \
-    "${settings[@]}" "${files[@]}" "${engine[@]}" || true)
+    "${settings[@]}" "${files[@]}" "${engine[@]}" "${desktop[@]}" || true)
 broken "one system's file code includes the other's" < <(
     grep -Hn "$include\"settings/files/windows/" "${posix[@]}" || true
     grep -Hn "$include\"settings/files/posix/" "${windows[@]}" || true)
@@ -60,8 +62,8 @@ broken "an include from outside process/" < <(grep -Hn "$include\"" "${process[@
     grep -v "$listed\"process/" || true)
 broken "a system header, Qt or SDL in process/" < <(grep -Hn "$include<\([^>]*[./][^>]*\|Q[^>]*\|SDL[^>]*\)>" \
     "${process[@]}" || true)
-broken "an include from outside desktop/" < <(grep -Hn "$include\"" "${desktop[@]}" |
-    grep -v "$listed\"desktop/" || true)
+broken "an include from outside desktop/, settings/ and shell/" < <(grep -Hn "$include\"" \
+    "${desktop[@]}" | grep -v "$listed\"\(desktop\|settings\|shell\)/" || true)
 broken "a system header, Qt or SDL in desktop/" < <(grep -Hn "$include<\([^>]*[./][^>]*\|Q[^>]*\|SDL[^>]*\)>" \
     "${desktop[@]}" || true)
 broken "a POSIX header in the Windows file code" < <(grep -Hn "$include<\(unistd\|fcntl\|sys/\)" \

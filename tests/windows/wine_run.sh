@@ -22,6 +22,14 @@ mkdir -p "$(dirname "$prefix")"
         wineserver -w
         touch "$prefix/.made"
     fi
+    # The unit tests open dialogs: Wine's null display driver gives their windows a desktop with
+    # no X server behind it, and shows nothing even when there is one. (Checked apart from
+    # .made, so a prefix made before this line learns it too.)
+    if [ ! -f "$prefix/.null-display" ]; then
+        wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+        wineserver -w
+        touch "$prefix/.null-display"
+    fi
 ) 9>"$prefix.lock"
 
 exec wine "$@"

@@ -15,7 +15,10 @@ class CommonControlsLibrary {
     CommonControlsLibrary() : library_(L"comctl32.dll") {
         using InitFunction = BOOL WINAPI(const INITCOMMONCONTROLSEX*);
         if (InitFunction* const init = library_.Find<InitFunction>("InitCommonControlsEx")) {
-            const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+            // The standard classes for the controls of the templates, the bar classes for the
+            // Options dialog's tooltips.
+            const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                                ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
             init(&controls);
         }
     }

@@ -8,6 +8,7 @@
 #include "win32/Resources.h"
 #include "win32/dialogs/CommonControls.h"
 #include "win32/dialogs/DialogTexts.h"
+#include "win32/dialogs/ExplainOptions.h"
 #include "win32/translations/GameStrings.h"
 #include "win32/translations/ResultsHeading.h"
 
@@ -65,6 +66,7 @@ INT_PTR TOptionsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM /*lPar
     switch (message) {
         case WM_INITDIALOG:
             TranslateTexts();
+            ExplainOptions(hwnd_);
             FillPresets();
             WritePlayControls();
             WriteSystemControls();

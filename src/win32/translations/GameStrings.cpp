@@ -62,6 +62,22 @@ const wchar_t* Lookup(const wchar_t* context, const wchar_t* source, int form) {
     return nullptr;
 }
 
+// Any list of texts with begin() and size(), for both of Fill's forms.
+template <typename Arguments>
+std::wstring FillPlaces(std::wstring_view pattern, const Arguments& arguments) {
+    std::wstring text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const std::size_t n = i + 1 < pattern.size() ? pattern[i + 1] - L'1' : arguments.size();
+        if (pattern[i] == L'%' && n < arguments.size()) {
+            text += arguments.begin()[n];
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
 }  // namespace
 
 void GameStrings::Choose(std::wstring_view localeName) {
@@ -108,17 +124,11 @@ std::wstring GameStrings::TrN(const wchar_t* context, const wchar_t* source, int
 
 std::wstring GameStrings::Fill(std::wstring_view pattern,
                                std::initializer_list<std::wstring_view> arguments) {
-    std::wstring text;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const std::size_t n = i + 1 < pattern.size() ? pattern[i + 1] - L'1' : arguments.size();
-        if (pattern[i] == L'%' && n < arguments.size()) {
-            text += arguments.begin()[n];
-            ++i;
-        } else {
-            text += pattern[i];
-        }
-    }
-    return text;
+    return FillPlaces(pattern, arguments);
+}
+
+std::wstring GameStrings::Fill(std::wstring_view pattern, std::span<const std::wstring> arguments) {
+    return FillPlaces(pattern, arguments);
 }
 
 std::wstring GameStrings::UserInterfaceLocale() {

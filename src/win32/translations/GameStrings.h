@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,8 @@ class GameStrings {
     // The pattern with %1, %2, ... replaced by the arguments in one pass.
     static std::wstring Fill(std::wstring_view pattern,
                              std::initializer_list<std::wstring_view> arguments);
+    // The same for arguments counted only at run time.
+    static std::wstring Fill(std::wstring_view pattern, std::span<const std::wstring> arguments);
     // The user's interface language as Windows names it ("de-DE").
     static std::wstring UserInterfaceLocale();
 };

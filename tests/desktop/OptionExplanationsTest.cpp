@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <tuple>
+#include <vector>
+
+#include "desktop/OptionExplanations.h"
+#include "settings/AppPlayOptions.h"
+#include "settings/ArrangementPresets.h"
+
+namespace {
+
+using Numbers = std::vector<std::int32_t>;
+
+// A number names its record's range, and as default what a new record holds (what a text that
+// is no number counts as on OK), and its label says the same; a preset names the counts it sets.
+TEST(OptionExplanations, FillInTheRecordsOwnNumbers) {
+    using Play = AppPlayOptions;
+    const Play fresh;
+    const std::tuple<OptionsControl, OptionsControl, Numbers> numbers[] = {
+        {OptionsControl::Group1_Label1,
+         OptionsControl::Group1_Edit1,
+         {Play::MinNumLumabels, Play::MaxNumLumabels, fresh.NumLumabels}},
+        {OptionsControl::Group1_Label2,
+         OptionsControl::Group1_Edit2,
+         {Play::MinNumClouds, Play::MaxNumClouds, fresh.NumClouds}},
+        {OptionsControl::Group1_Label3,
+         OptionsControl::Group1_Edit3,
+         {Play::MinInterval, Play::MaxInterval, fresh.Interval}},
+    };
+    for (const auto& [label, edit, limits] : numbers) {
+        EXPECT_EQ(ExplainOption(edit).Arguments, limits);
+        EXPECT_EQ(ExplainOption(label).Arguments, limits);
+        EXPECT_STREQ(ExplainOption(label).Text.Source, ExplainOption(edit).Text.Source);
+    }
+    EXPECT_TRUE(ExplainPreset(NoPreset).value().Arguments.empty());
+    for (int row = NoPreset + 1; row < PresetCount; ++row) {
+        const ArrangementPreset& preset = ArrangementPresets[static_cast<std::size_t>(row)];
+        EXPECT_EQ(ExplainPreset(row).value().Arguments,
+                  (Numbers{preset.NumLumabels, preset.NumClouds}));
+    }
+    EXPECT_FALSE(ExplainPreset(PresetCount).has_value());
+}
+
+}  // namespace
