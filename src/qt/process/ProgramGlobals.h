@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/AppPattern.h"
-#include "engine/sound/AppSound.h"
+#include "qt/sound/AppSound.h"
 
 // Set up once before any window exists, released when the process ends.
 extern const std::string TitleText;
