@@ -8,9 +8,9 @@
 
 #include "settings/AppSystemOptions.h"
 #include "settings/StoredSettings.h"
-#include "win32/sound/NotePlayerOutput.h"
 #include "win32/window/BackBuffer.h"
 #include "win32/window/FieldPainter.h"
+#include "win32/window/NotePlayerOutput.h"
 
 class TickCounter;
 
