@@ -19,7 +19,7 @@
 #include <string>
 
 #include "WaveImage.h"
-#include "engine/sound/AppSound.h"
+#include "qt/sound/AppSound.h"
 #include "settings/AppPlayOptions.h"
 #include "support/AppSoundProbe.h"
 

@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "engine/sound/AppSound.h"
+#include "qt/sound/AppSound.h"
 #include "settings/AppPlayOptions.h"
 #include "support/AppSoundProbe.h"
 #include "support/NoteProgressWatch.h"

@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "FuzzCheck.h"
-#include "engine/sound/AppSound.h"
+#include "qt/sound/AppSound.h"
 #include "settings/AppPlayOptions.h"
 #include "support/AppSoundProbe.h"
 #include "support/NoteProgressWatch.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/sound/DeviceSampleRate.h"
+#include "qt/sound/DeviceSampleRate.h"
 
 // Canonical RIFF/WAVE images, written by hand: the note generator writes the game's notes
 // with them, and the tests and benchmarks make exactly the note, or the damage, they need.

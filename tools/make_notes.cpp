@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "WaveImage.h"
-#include "engine/sound/DeviceSampleRate.h"
+#include "qt/sound/DeviceSampleRate.h"
 
 namespace {
 

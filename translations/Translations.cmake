@@ -1,6 +1,6 @@
 # The game's translations: translations/lumabels_<language>.ts, compiled with lrelease into
 # <runtime dir>/translations/lumabels_<language>.qm, beside the executable as the game looks
-# for them. Included from src/CMakeLists.txt once the game's targets exist.
+# for them. Included from src/qt/CMakeLists.txt once the game's targets exist.
 #
 # Every text in the code must be translated in every language: before lrelease runs, lupdate
 # reads the sources into a copy of each .ts file and the build stops on any entry that is new,

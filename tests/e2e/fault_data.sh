@@ -63,7 +63,7 @@ audio_sounds() {
 
 # The device takes 16-bit mono samples at the rate the sound code opens it at (read from its
 # source, the one place it is set): a second is twice that many bytes.
-rate_header=$E2E_LIB_DIR/../../src/engine/sound/DeviceSampleRate.h
+rate_header=$E2E_LIB_DIR/../../src/qt/sound/DeviceSampleRate.h
 rate=$(sed -n 's/^inline constexpr int DeviceSampleRate = \([0-9][0-9]*\);.*/\1/p' "$rate_header")
 [[ $rate =~ ^[1-9][0-9]*$ ]] || e2e_fail "no device rate found in $rate_header"
 second=$((2 * rate))

@@ -9,8 +9,8 @@
 #   src/desktop/                 the standard library, its own folder, settings/ and shell/ (the
 #                                texts the player reads), no system header;
 # nothing in the core (settings/, engine/, process/ and desktop/) includes posix/ or windows/, which the
-# build chooses between, and nothing here reaches up into the engine or the window, or includes
-# Qt or SDL.
+# build chooses between, nor Qt, SDL or an edition (qt/, win32/), and nothing here reaches up
+# into the engine or the window.
 #
 #   include_rules.sh SOURCE_DIR
 set -euo pipefail
@@ -35,8 +35,8 @@ engine=("$src"/engine/**/*.h "$src"/engine/**/*.cpp)
 process=("$src"/process/*.h "$src"/process/*.cpp)
 desktop=("$src"/desktop/*.h "$src"/desktop/*.cpp)
 ((${#settings[@]} > 0 && ${#files[@]} > 0 && ${#posix[@]} > 0 && ${#windows[@]} > 0 &&
-    ${#process[@]} > 0 && ${#desktop[@]} > 0)) || {
-    echo "FAIL: no sources under $src/settings, $src/process or $src/desktop" >&2
+    ${#engine[@]} > 0 && ${#process[@]} > 0 && ${#desktop[@]} > 0)) || {
+    echo "FAIL: no sources under $src/settings, $src/engine, $src/process or $src/desktop" >&2
     exit 1
 }
 directive='[[:space:]]*#[[:space:]]*include[[:space:]]*'
@@ -66,11 +66,14 @@ broken "an include from outside desktop/, settings/ and shell/" < <(grep -Hn "$i
     "${desktop[@]}" | grep -v "$listed\"\(desktop\|settings\|shell\)/" || true)
 broken "a system header, Qt or SDL in desktop/" < <(grep -Hn "$include<\([^>]*[./][^>]*\|Q[^>]*\|SDL[^>]*\)>" \
     "${desktop[@]}" || true)
+core=("${everything[@]}" "${engine[@]}" "${process[@]}" "${desktop[@]}")
+broken "the core includes an edition" < <(grep -Hn "$include\"\(qt\|win32\)/" "${core[@]}" || true)
+broken "Qt or SDL in engine/" < <(grep -Hn "$include<\(Q\|SDL\)" "${engine[@]}" || true)
 broken "a POSIX header in the Windows file code" < <(grep -Hn "$include<\(unistd\|fcntl\|sys/\)" \
     "${windows[@]}" || true)
 
 if ((failures > 0)); then
     exit 1
 fi
-echo "settings/, settings/files/, process/ and desktop/ include only what they may" \
-    "(${#settings[@]} + ${#files[@]} + ${#posix[@]} + ${#windows[@]} + ${#process[@]} + ${#desktop[@]} files)"
+echo "settings/, settings/files/, engine/, process/ and desktop/ include only what they may" \
+    "(${#settings[@]} + ${#files[@]} + ${#posix[@]} + ${#windows[@]} + ${#engine[@]} + ${#process[@]} + ${#desktop[@]} files)"

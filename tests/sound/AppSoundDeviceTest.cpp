@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "DiskAudioTest.h"
-#include "engine/sound/AppSound.h"
-#include "engine/sound/DeviceSampleRate.h"
+#include "qt/sound/AppSound.h"
+#include "qt/sound/DeviceSampleRate.h"
 #include "settings/AppPlayOptions.h"
 #include "support/AppSoundProbe.h"
 

@@ -15,7 +15,7 @@
 
 #include "DiskAudioTest.h"
 #include "WaveImage.h"
-#include "engine/sound/AppSound.h"
+#include "qt/sound/AppSound.h"
 #include "settings/AppPlayOptions.h"
 #include "support/AppSoundProbe.h"
 

@@ -9,8 +9,8 @@
 
 #include "DiskAudioTest.h"
 #include "WaveImage.h"
-#include "engine/sound/AppSound.h"
-#include "engine/sound/DeviceSampleRate.h"
+#include "qt/sound/AppSound.h"
+#include "qt/sound/DeviceSampleRate.h"
 #include "settings/AppPlayOptions.h"
 #include "support/AppSoundProbe.h"
 

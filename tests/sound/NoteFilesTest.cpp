@@ -13,7 +13,7 @@
 
 #include "CanonicalWave.h"
 #include "engine/NoteNumber.h"
-#include "engine/sound/NoteDecoding.h"
+#include "qt/sound/NoteDecoding.h"
 
 // The notes the build made, checked by measurement since nobody listens in a test run.
 namespace {

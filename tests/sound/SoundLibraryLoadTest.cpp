@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/sound/AppSound.h"
+#include "qt/sound/AppSound.h"
 #include "settings/AppPlayOptions.h"
 #include "support/AppSoundProbe.h"
 

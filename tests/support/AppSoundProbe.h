@@ -2,8 +2,8 @@
 
 #include <chrono>
 
-#include "engine/sound/AppSound.h"
-#include "engine/sound/DeviceOpener.h"
+#include "qt/sound/AppSound.h"
+#include "qt/sound/DeviceOpener.h"
 
 // What the note player keeps to itself, for tests, the fuzzer and the benchmarks: whether it
 // read its notes and whether its device is open. The game never needs to ask.

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <mutex>
 
-#include "engine/sound/NoteObserver.h"
+#include "qt/sound/NoteObserver.h"
 
 // Lets a test or a benchmark wait for the note player's device instead of sleeping: hand it to
 // the player at construction and await what the device reports after every buffer. The

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "engine/sound/AppSound.h"
+#include "qt/sound/AppSound.h"
 #include "shell/ProgramGlobals.h"
 
 // The note player: made and destroyed by the main window.

@@ -4,8 +4,8 @@
 
 #include "desktop/HelpPage.h"
 #include "settings/files/windows/WideText.h"
-#include "win32/process/ComApartment.h"
-#include "win32/process/LoadedLibrary.h"
+#include "win32/system/ComApartment.h"
+#include "win32/system/LoadedLibrary.h"
 
 std::wstring HelpPageFor(const std::string& englishPage, const std::wstring& language) {
     // The shared rule speaks of '/' folders.

@@ -10,7 +10,7 @@
 
 #include "settings/SettingsPlace.h"
 #include "settings/files/windows/WideText.h"
-#include "win32/process/LoadedLibrary.h"
+#include "win32/system/LoadedLibrary.h"
 
 namespace {
 

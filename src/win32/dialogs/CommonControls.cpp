@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "win32/process/LoadedLibrary.h"
+#include "win32/system/LoadedLibrary.h"
 
 namespace {
 

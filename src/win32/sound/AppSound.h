@@ -6,7 +6,7 @@
 
 #include "engine/NoteNumber.h"
 #include "settings/AppPlayOptions.h"
-#include "win32/process/LoadedLibrary.h"
+#include "win32/system/LoadedLibrary.h"
 
 // The note player of the Windows edition. The seven note files are read at construction, all
 // or none, and kept whole in memory; the system's play-sound call plays one of them

@@ -7,10 +7,10 @@
 #include <optional>
 
 #include "shell/GameShell.h"
-#include "win32/sound/NotePlayerOutput.h"
 #include "win32/translations/StringTableTranslator.h"
 #include "win32/window/BackBuffer.h"
 #include "win32/window/FieldPainter.h"
+#include "win32/window/NotePlayerOutput.h"
 
 class TickCounter;
 

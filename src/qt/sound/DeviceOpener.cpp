@@ -1,12 +1,12 @@
-#include "engine/sound/DeviceOpener.h"
+#include "qt/sound/DeviceOpener.h"
 
 #include <condition_variable>
 #include <mutex>
 #include <thread>
 #include <utility>
 
-#include "engine/sound/SdlLibrary.h"
-#include "engine/sound/SoundDevice.h"
+#include "qt/sound/SdlLibrary.h"
+#include "qt/sound/SoundDevice.h"
 
 struct DeviceOpener::Line {
     using Clock = std::chrono::steady_clock;

@@ -1,4 +1,4 @@
-#include "engine/sound/SdlLibrary.h"
+#include "qt/sound/SdlLibrary.h"
 
 #include <dlfcn.h>
 

@@ -1,4 +1,4 @@
-#include "win32/sound/NotePlayerOutput.h"
+#include "win32/window/NotePlayerOutput.h"
 
 #include "win32/process/ProgramGlobals.h"
 

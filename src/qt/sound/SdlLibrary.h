@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/sound/SdlFunctions.h"
+#include "qt/sound/SdlFunctions.h"
 
 // SDL, loaded the first time a sound device is to open rather than when the game starts: the
 // library and the two dozen it brings with it (sound servers' clients, codecs, the video half

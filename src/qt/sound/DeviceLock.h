@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/sound/SoundDevice.h"
+#include "qt/sound/SoundDevice.h"
 
 // Holds the device's callback off for as long as it lives, so that the voice it reads can
 // change under it; given back on every way out of the scope.

@@ -1,7 +1,7 @@
-#include "engine/sound/SoundDevice.h"
+#include "qt/sound/SoundDevice.h"
 
-#include "engine/sound/NoteDecoding.h"
-#include "engine/sound/SdlFunctions.h"
+#include "qt/sound/NoteDecoding.h"
+#include "qt/sound/SdlFunctions.h"
 
 SoundDevice::SoundDevice(const SdlFunctions& sdl, SDL_AudioCallback callback, void* userdata)
     : sdl_(sdl) {

@@ -1,4 +1,4 @@
-#include "win32/process/LoadedLibrary.h"
+#include "win32/system/LoadedLibrary.h"
 
 LoadedLibrary::LoadedLibrary(const wchar_t* name) : module_(LoadLibraryW(name)) {}
 

@@ -1,12 +1,12 @@
-#include "engine/sound/NoteDecoding.h"
+#include "qt/sound/NoteDecoding.h"
 
 #include <climits>
 #include <cstring>
 #include <memory>
 #include <new>
 
-#include "engine/sound/DeviceSampleRate.h"
-#include "engine/sound/SdlFunctions.h"
+#include "qt/sound/DeviceSampleRate.h"
+#include "qt/sound/SdlFunctions.h"
 
 namespace {
 

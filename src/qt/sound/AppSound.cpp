@@ -1,14 +1,14 @@
-#include "engine/sound/AppSound.h"
+#include "qt/sound/AppSound.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "engine/sound/DeviceLock.h"
-#include "engine/sound/DeviceOpener.h"
-#include "engine/sound/NoteDecoding.h"
-#include "engine/sound/NoteObserver.h"
-#include "engine/sound/SdlLibrary.h"
-#include "engine/sound/SoundDevice.h"
+#include "qt/sound/DeviceLock.h"
+#include "qt/sound/DeviceOpener.h"
+#include "qt/sound/NoteDecoding.h"
+#include "qt/sound/NoteObserver.h"
+#include "qt/sound/SdlLibrary.h"
+#include "qt/sound/SoundDevice.h"
 #include "settings/files/AtomicFile.h"
 
 namespace {
