@@ -33,6 +33,8 @@ class AppSound {
     bool HasSound() const { return !NoteData[0].empty(); }
 
   private:
+    friend struct AppSoundProbe;  // lets tests watch the play-sound call
+
     void ReadNoteFiles(const std::string& soundDir);
 
     using PlaySoundFunction = BOOL WINAPI(LPCWSTR, HMODULE, DWORD);

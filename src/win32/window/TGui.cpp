@@ -7,85 +7,34 @@
 #include <stdexcept>
 #include <string>
 
-#include "engine/Geometry.h"
 #include "engine/RandomSource.h"
 #include "engine/TickCounter.h"
 #include "settings/CurrentPlayOptions.h"
 #include "settings/files/windows/WideText.h"
 #include "win32/Resources.h"
 #include "win32/desktop/HelpLauncher.h"
-#include "win32/desktop/MenuTexts.h"
 #include "win32/dialogs/TAboutDialog.h"
 #include "win32/dialogs/TOptionsDialog.h"
 #include "win32/process/ProgramGlobals.h"
 #include "win32/translations/GameStrings.h"
+#include "win32/window/MainMenus.h"
+#include "win32/window/ShellTerms.h"
+#include "win32/window/WindowFrame.h"
 
 TGui* Gui = nullptr;
 
-namespace {
-
-constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr UINT StandardDpi = 96;
-
-// The field is drawn at a whole number of device pixels to each of its pixels, so it stays
-// sharp: 1 up to 199 % and 2 from 200 %.
-int FieldScale(UINT dpi) {
-    return std::max(1, static_cast<int>(dpi / StandardDpi));
-}
-
-UINT WindowDpi(HWND hwnd) {
-    const UINT dpi = GetDpiForWindow(hwnd);
-    return dpi != 0 ? dpi : StandardDpi;
-}
-
-void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_LUMABELS));
-    windowClass.hIconSm = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(IDI_LUMABELS), IMAGE_ICON,
-                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = nullptr;  // the back buffer covers the whole client area
-    windowClass.lpszClassName = TGui::WindowClass;
-    RegisterClassExW(&windowClass);
-}
-
-GameShell::Key ShellKey(WPARAM key) {
-    switch (key) {
-        case VK_SPACE:
-            return GameShell::Key::Space;
-        case VK_RETURN:
-            return GameShell::Key::Enter;
-        case VK_SHIFT:
-            return GameShell::Key::Shift;
-        default:
-            return GameShell::Key::Other;
-    }
-}
-
-}  // namespace
-
 TGui::TGui(HINSTANCE instance, const TickCounter& ticks)
-    : ticks_(ticks), shell_(*this, translator_, ticks, ProcessRandom(), notes_) {
-    RegisterWindowClass(instance, &TGui::WindowProc);
-    mainMenu_ = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINMENU));
-    popupMenus_ = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_POPUPMENU));
-    PopupMenu1 = GetSubMenu(popupMenus_, 0);
-    accelerators_ = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
-    TranslateMenuTexts(mainMenu_);
-    TranslateMenuTexts(PopupMenu1);
-    hwnd_ = CreateWindowExW(0, WindowClass, WideFromUtf8(TitleText).c_str(), Style, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, mainMenu_,
-                            instance, this);
+    : menus_(instance), ticks_(ticks), shell_(*this, translator_, ticks, ProcessRandom(), notes_) {
+    WindowFrame::RegisterWindowClass(instance, WindowClass, &TGui::WindowProc);
+    hwnd_ = CreateWindowExW(0, WindowClass, WideFromUtf8(TitleText).c_str(), WindowFrame::Style,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                            menus_.MainMenu1(), instance, this);
     if (hwnd_ == nullptr) {
         throw std::runtime_error("The main window could not be made.");
     }
 
     SeedWithCalendarTime(ProcessRandom());
-    const UINT dpi = WindowDpi(hwnd_);
+    const UINT dpi = WindowFrame::Dpi(hwnd_);
     CreateBackBuffer(dpi);
     NotePlayer = std::make_unique<AppSound>(SoundDir, CurrentPlayOptions);
     SizeToField(dpi, nullptr);
@@ -99,16 +48,10 @@ TGui::~TGui() {
     if (hwnd_ != nullptr) {
         DestroyWindow(hwnd_);
     }
-    if (popupMenus_ != nullptr) {
-        DestroyMenu(popupMenus_);
-    }
-    if (accelerators_ != nullptr) {
-        DestroyAcceleratorTable(accelerators_);
-    }
 }
 
 bool TGui::TranslateShortcut(MSG& message) const {
-    return hwnd_ != nullptr && TranslateAcceleratorW(hwnd_, accelerators_, &message) != 0;
+    return menus_.TranslateShortcut(hwnd_, message);
 }
 
 DWORD TGui::TimeToWake() const {
@@ -220,7 +163,8 @@ LRESULT TGui::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void TGui::CreateBackBuffer(UINT dpi) {
     painter_.reset();
-    BackBuffer = std::make_unique<::BackBuffer>(FieldRect.Right, FieldRect.Bottom, FieldScale(dpi));
+    BackBuffer = std::make_unique<::BackBuffer>(FieldRect.Right, FieldRect.Bottom,
+                                                WindowFrame::FieldScale(dpi));
     if (!BackBuffer->IsValid()) {
         throw std::runtime_error("The picture of the field could not be made.");
     }
@@ -228,22 +172,8 @@ void TGui::CreateBackBuffer(UINT dpi) {
 }
 
 void TGui::SizeToField(UINT dpi, const RECT* place) {
-    RECT frame{0, 0, BackBuffer->DeviceWidth(), BackBuffer->DeviceHeight()};
-    AdjustWindowRectExForDpi(&frame, Style, TRUE, 0, dpi);
-    const int width = frame.right - frame.left;
-    int height = frame.bottom - frame.top;
-    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (place == nullptr ? SWP_NOMOVE : 0);
-    const int left = place != nullptr ? place->left : 0;
-    const int top = place != nullptr ? place->top : 0;
-    SetWindowPos(hwnd_, nullptr, left, top, width, height, flags);
-    // A menu bar too long for the width wraps onto a second line: the client is then short.
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    if (client.bottom != BackBuffer->DeviceHeight()) {
-        height += BackBuffer->DeviceHeight() - client.bottom;
-        SetWindowPos(hwnd_, nullptr, 0, 0, width, height,
-                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
-    }
+    WindowFrame::SizeClient(hwnd_, BackBuffer->DeviceWidth(), BackBuffer->DeviceHeight(), dpi,
+                            place);
 }
 
 void TGui::OnDpiChanged(UINT dpi, const RECT& suggested) {
@@ -277,16 +207,11 @@ void TGui::SetStaysOnTop(bool onTop) {
 }
 
 void TGui::TakeStoredPosition(const WindowPosition& stored, bool move) {
-    if (move) {
-        // A place on a screen that is no longer there would hide the window: the system
-        // places it then, as on a first start.
-        RECT frame{};
-        GetWindowRect(hwnd_, &frame);
-        OffsetRect(&frame, stored.Left - frame.left, stored.Top - frame.top);
-        if (MonitorFromRect(&frame, MONITOR_DEFAULTTONULL) != nullptr) {
-            SetWindowPos(hwnd_, nullptr, stored.Left, stored.Top, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        }
+    // A place on a screen that is no longer there would hide the window: the system places
+    // it then, as on a first start.
+    if (move && WindowFrame::PlaceIsOnScreen(hwnd_, stored.Left, stored.Top)) {
+        SetWindowPos(hwnd_, nullptr, stored.Left, stored.Top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     RememberPosition();
 }
@@ -358,36 +283,20 @@ void TGui::FormMouseDown(UINT button, std::int32_t x, std::int32_t y) {
 }
 
 std::optional<FieldPoint> TGui::PointerInField() const {
-    POINT at{};
-    if (!GetCursorPos(&at) || !ScreenToClient(hwnd_, &at)) {
-        return std::nullopt;
-    }
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    if (!PointInRect(Rect{client.left, client.top, client.right, client.bottom}, at.x, at.y)) {
+    const std::optional<POINT> at = WindowFrame::PointerInClient(hwnd_);
+    if (!at) {
         return std::nullopt;
     }
     const int scale = BackBuffer->Scale();
-    return FieldPoint{at.x / scale, at.y / scale};
+    return FieldPoint{at->x / scale, at->y / scale};
 }
 
 void TGui::ShowPopup(LPARAM lParam) {
-    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    if (at.x == -1 && at.y == -1) {  // from the keyboard: under the field's middle
-        RECT client{};
-        GetClientRect(hwnd_, &client);
-        at = POINT{client.right / 2, client.bottom / 2};
-        ClientToScreen(hwnd_, &at);
-    }
+    const POINT at = WindowFrame::PopupAnchor(hwnd_, lParam);
     PopupMenu1Popup();
     shell_.Hold();
-    TrackPopupMenu(PopupMenu1, TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
+    TrackPopupMenu(menus_.PopupMenu1(), TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
     shell_.Release();
-}
-
-bool TGui::IsItemEnabled(int id) const {
-    const UINT state = GetMenuState(mainMenu_, static_cast<UINT>(id), MF_BYCOMMAND);
-    return state != static_cast<UINT>(-1) && (state & (MF_DISABLED | MF_GRAYED)) == 0;
 }
 
 void TGui::ActivateNewItem() {
@@ -399,14 +308,14 @@ void TGui::OnCommand(int id) {
         case ID_GAME_NEW:
         case ID_GAME_OPTIONS:
         case ID_GAME_EXIT:
-            if (IsItemEnabled(id)) {
+            if (menus_.IsItemEnabled(id)) {
                 Game_MItemClick(id);
             }
             break;
         case ID_HELP_HELP:
         case ID_HELP_TIPS:
         case ID_HELP_ABOUT:
-            if (IsItemEnabled(id)) {
+            if (menus_.IsItemEnabled(id)) {
                 Help_MItemClick(id);
             }
             break;
@@ -465,23 +374,12 @@ void TGui::OpenHelpPage() {
 }
 
 bool TGui::ShowMessage(MessageId id, const std::string& caption, const std::string& text) {
-    UINT flags = MB_OK | MB_ICONINFORMATION;
-    if (id == MessageId::HelpQuestion) {
-        flags = MB_OKCANCEL | MB_ICONQUESTION;
-    } else if (id == MessageId::HelpFailed || id == MessageId::SaveFailed) {
-        flags = MB_OK | MB_ICONWARNING;
-    }
-    return MessageBoxW(hwnd_, WideFromUtf8(text).c_str(), WideFromUtf8(caption).c_str(), flags) ==
-           IDOK;
+    return MessageBoxW(hwnd_, WideFromUtf8(text).c_str(), WideFromUtf8(caption).c_str(),
+                       MessageBoxFlags(id)) == IDOK;
 }
 
 void TGui::PopupMenu1Popup() {
-    const auto follow = [this](int popupItem, int twin) {
-        EnableMenuItem(PopupMenu1, static_cast<UINT>(popupItem),
-                       MF_BYCOMMAND | (IsItemEnabled(twin) ? MF_ENABLED : MF_GRAYED));
-    };
-    follow(ID_POPUP_NEW, ID_GAME_NEW);
-    follow(ID_POPUP_OPTIONS, ID_GAME_OPTIONS);
+    menus_.FollowTwins();
 }
 
 void TGui::Popup_MItemClick(int id) {

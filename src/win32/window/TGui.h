@@ -10,6 +10,7 @@
 #include "win32/translations/StringTableTranslator.h"
 #include "win32/window/BackBuffer.h"
 #include "win32/window/FieldPainter.h"
+#include "win32/window/MainMenus.h"
 #include "win32/window/NotePlayerOutput.h"
 
 class TickCounter;
@@ -51,7 +52,6 @@ class TGui : private ShellPort {
     void Popup_MItemClick(int id);
     void PopupMenu1Popup();
     void ShowPopup(LPARAM at);
-    bool IsItemEnabled(int id) const;
     void FormKeyDown(WPARAM key);
     void FormKeyUp(WPARAM key);
     void FormMouseDown(UINT button, std::int32_t x, std::int32_t y);
@@ -81,10 +81,7 @@ class TGui : private ShellPort {
     void SetStaysOnTop(bool onTop) override;
 
     HWND hwnd_ = nullptr;
-    HMENU mainMenu_ = nullptr;
-    HMENU popupMenus_ = nullptr;
-    HMENU PopupMenu1 = nullptr;  // the first submenu of popupMenus_
-    HACCEL accelerators_ = nullptr;
+    MainMenus menus_;
     std::unique_ptr<::BackBuffer> BackBuffer;
     std::unique_ptr<FieldPainter> painter_;
     const TickCounter& ticks_;
