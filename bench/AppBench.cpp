@@ -19,13 +19,13 @@
 #include "qt/desktop/QtTranslator.h"
 #include "qt/process/ProgramGlobals.h"
 #include "qt/window/FieldPainter.h"
+#include "qt/window/MainWindow.h"
 #include "qt/window/PlayfieldView.h"
-#include "qt/window/TGui.h"
 #include "settings/CurrentPlayOptions.h"
 #include "shell/ShellTexts.h"
 #include "support/AppPatternProbe.h"
+#include "support/MainWindowProbe.h"
 #include "support/ManualTickCounter.h"
-#include "support/TGuiProbe.h"
 
 namespace {
 
@@ -126,7 +126,7 @@ BENCHMARK(BM_DrawTitle)->Unit(benchmark::kMicrosecond);
 
 // A whole tick in play: step, draw and the synchronous repaint of the shown window.
 static void BM_WholeTick(benchmark::State& state) {
-    TGui gui(SystemTickCounter());
+    MainWindow gui(SystemTickCounter());
     if (!UseOptions(state, FullOptions(100))) {
         return;
     }
@@ -137,15 +137,15 @@ static void BM_WholeTick(benchmark::State& state) {
         state.SkipWithError("the window was never exposed");
         return;
     }
-    TGuiProbe::SetState(gui, GameShell::stPlaying);
+    MainWindowProbe::SetState(gui, GameShell::stPlaying);
     AppLumabel band;
     World->GetLumabel(0, band);
     band.SpeedY = 0;
     AppPatternProbe::SetLumabel(*World, 0, band);
     for (auto _ : state) {
-        TGuiProbe::Tick(gui);
+        MainWindowProbe::Tick(gui);
     }
-    if (TGuiProbe::State(gui) != GameShell::stPlaying) {
+    if (MainWindowProbe::State(gui) != GameShell::stPlaying) {
         state.SkipWithError("the game ended");
     }
 }
@@ -212,8 +212,8 @@ static void BM_Present(benchmark::State& state) {
 BENCHMARK(BM_Present)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // A game in play that never ends: the band is held still.
-static void PlayForever(TGui& gui) {
-    TGuiProbe::SetState(gui, GameShell::stPlaying);
+static void PlayForever(MainWindow& gui) {
+    MainWindowProbe::SetState(gui, GameShell::stPlaying);
     AppLumabel band;
     World->GetLumabel(0, band);
     band.SpeedY = 0;
@@ -238,7 +238,7 @@ static void AwaitStep() {
 // screens sleep until something happens.
 static void BM_PacingError(benchmark::State& state) {
     const auto interval = static_cast<std::int32_t>(state.range(0));
-    TGui gui(SystemTickCounter());
+    MainWindow gui(SystemTickCounter());
     if (!UseOptions(state, FullOptions(interval))) {
         return;
     }
@@ -280,7 +280,7 @@ class LatencyProbe : public QObject {
 // How long input waits while the game waits for its next step: an event posted from another
 // thread at a random moment of a 100 ms wait, from posting to handling.
 static void BM_InputLatencyDuringWait(benchmark::State& state) {
-    TGui gui(SystemTickCounter());
+    MainWindow gui(SystemTickCounter());
     if (!UseOptions(state, FullOptions(100))) {
         return;
     }

@@ -94,6 +94,93 @@ neben dem Programm, wenn dieser Benutzer dort schreiben darf.
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Tips</source>
+        <translation>&amp;Tipps</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Opening HTML help file.
+
+Sure?</source>
+        <translation>Die HTML-Hilfe wird geöffnet.
+
+Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Tipps</translation>
+    </message>
+    <message>
+        <source>A new lumabel comes out when a cloud is clicked.
+
+[Shift] functions as left mouse click while playing the game.</source>
+        <translation>Ein Klick auf eine Wolke ruft ein neues Lumabel herbei.
+
+Während des Spiels wirkt [Umschalt] wie ein Klick mit der linken Maustaste.</translation>
+    </message>
+    <message>
+        <source>Title screen. Space, Enter or a click starts a game.</source>
+        <translation>Titelbildschirm. Leertaste, Eingabetaste oder ein Klick startet ein Spiel.</translation>
+    </message>
+    <message>
+        <source>Playing, score %1</source>
+        <translation>Im Spiel, Punktestand %1</translation>
+    </message>
+    <message>
+        <source>Click a band that overlaps hers, or a cloud. Shift clicks at the pointer.</source>
+        <translation>Klicken Sie auf ein Band, das sich mit ihrem überschneidet, oder auf eine Wolke. Die Umschalttaste klickt an der Stelle des Mauszeigers.</translation>
+    </message>
+    <message>
+        <source>Results screen. Space or Enter starts a new game.</source>
+        <translation>Ergebnisbildschirm. Leertaste oder Eingabetaste startet ein neues Spiel.</translation>
+    </message>
+    <message>
+        <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
+        <translation>Lumabels: Ein anderes Programm hat das Fenster des Spiels zerstört; das Spiel wird beendet</translation>
+    </message>
+    <message>
+        <source>No browser could be started to show the help page. You can open it yourself:
+
+%1</source>
+        <translation>Es konnte kein Browser gestartet werden, um die Hilfeseite anzuzeigen. Sie können sie selbst öffnen:
+
+%1</translation>
+    </message>
+    <message>
+        <source>A new record!</source>
+        <translation>Neuer Rekord!</translation>
+    </message>
+</context>
+<context>
     <name>PlatformStartGuard</name>
     <message>
         <source>%1 is not set</source>
@@ -214,93 +301,6 @@ neben dem Programm, wenn dieser Benutzer dort schreiben darf.
     <message>
         <source>Lumabels for Win32</source>
         <translation>Lumabels für Win32</translation>
-    </message>
-</context>
-<context>
-    <name>TGui</name>
-    <message>
-        <source>&amp;Game</source>
-        <translation>&amp;Spiel</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;New</source>
-        <translation>&amp;Neu</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Optionen</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Tips</source>
-        <translation>&amp;Tipps</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>&amp;Über</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>Opening HTML help file.
-
-Sure?</source>
-        <translation>Die HTML-Hilfe wird geöffnet.
-
-Fortfahren?</translation>
-    </message>
-    <message>
-        <source>Tips</source>
-        <translation>Tipps</translation>
-    </message>
-    <message>
-        <source>A new lumabel comes out when a cloud is clicked.
-
-[Shift] functions as left mouse click while playing the game.</source>
-        <translation>Ein Klick auf eine Wolke ruft ein neues Lumabel herbei.
-
-Während des Spiels wirkt [Umschalt] wie ein Klick mit der linken Maustaste.</translation>
-    </message>
-    <message>
-        <source>Title screen. Space, Enter or a click starts a game.</source>
-        <translation>Titelbildschirm. Leertaste, Eingabetaste oder ein Klick startet ein Spiel.</translation>
-    </message>
-    <message>
-        <source>Playing, score %1</source>
-        <translation>Im Spiel, Punktestand %1</translation>
-    </message>
-    <message>
-        <source>Click a band that overlaps hers, or a cloud. Shift clicks at the pointer.</source>
-        <translation>Klicken Sie auf ein Band, das sich mit ihrem überschneidet, oder auf eine Wolke. Die Umschalttaste klickt an der Stelle des Mauszeigers.</translation>
-    </message>
-    <message>
-        <source>Results screen. Space or Enter starts a new game.</source>
-        <translation>Ergebnisbildschirm. Leertaste oder Eingabetaste startet ein neues Spiel.</translation>
-    </message>
-    <message>
-        <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
-        <translation>Lumabels: Ein anderes Programm hat das Fenster des Spiels zerstört; das Spiel wird beendet</translation>
-    </message>
-    <message>
-        <source>No browser could be started to show the help page. You can open it yourself:
-
-%1</source>
-        <translation>Es konnte kein Browser gestartet werden, um die Hilfeseite anzuzeigen. Sie können sie selbst öffnen:
-
-%1</translation>
-    </message>
-    <message>
-        <source>A new record!</source>
-        <translation>Neuer Rekord!</translation>
     </message>
 </context>
 <context>

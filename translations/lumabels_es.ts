@@ -93,6 +93,93 @@ programa si este usuario puede escribir allí.
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Tips</source>
+        <translation>&amp;Consejos</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Opening HTML help file.
+
+Sure?</source>
+        <translation>Se abrirá la ayuda en formato HTML.
+
+¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Consejos</translation>
+    </message>
+    <message>
+        <source>A new lumabel comes out when a cloud is clicked.
+
+[Shift] functions as left mouse click while playing the game.</source>
+        <translation>Al hacer clic en una nube aparece un lumabel nuevo.
+
+Durante la partida, [Mayús] funciona como un clic con el botón izquierdo del ratón.</translation>
+    </message>
+    <message>
+        <source>Title screen. Space, Enter or a click starts a game.</source>
+        <translation>Pantalla de título. Espacio, Intro o un clic empiezan una partida.</translation>
+    </message>
+    <message>
+        <source>Playing, score %1</source>
+        <translation>Partida en curso, puntuación %1</translation>
+    </message>
+    <message>
+        <source>Click a band that overlaps hers, or a cloud. Shift clicks at the pointer.</source>
+        <translation>Haz clic en una banda que se solape con la suya, o en una nube. Mayús hace clic bajo el puntero.</translation>
+    </message>
+    <message>
+        <source>Results screen. Space or Enter starts a new game.</source>
+        <translation>Pantalla de resultados. Espacio o Intro empiezan una partida nueva.</translation>
+    </message>
+    <message>
+        <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
+        <translation>Lumabels: otro programa destruyó la ventana del juego; se cierra</translation>
+    </message>
+    <message>
+        <source>No browser could be started to show the help page. You can open it yourself:
+
+%1</source>
+        <translation>No se pudo abrir ningún navegador para mostrar la página de ayuda. Puede abrirla usted mismo:
+
+%1</translation>
+    </message>
+    <message>
+        <source>A new record!</source>
+        <translation>¡Nuevo récord!</translation>
+    </message>
+</context>
+<context>
     <name>PlatformStartGuard</name>
     <message>
         <source>%1 is not set</source>
@@ -213,93 +300,6 @@ programa si este usuario puede escribir allí.
     <message>
         <source>Lumabels for Win32</source>
         <translation>Lumabels para Win32</translation>
-    </message>
-</context>
-<context>
-    <name>TGui</name>
-    <message>
-        <source>&amp;Game</source>
-        <translation>&amp;Juego</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>A&amp;yuda</translation>
-    </message>
-    <message>
-        <source>&amp;New</source>
-        <translation>&amp;Nueva partida</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Opciones</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Salir</translation>
-    </message>
-    <message>
-        <source>&amp;Tips</source>
-        <translation>&amp;Consejos</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>&amp;Acerca de</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
-    </message>
-    <message>
-        <source>Opening HTML help file.
-
-Sure?</source>
-        <translation>Se abrirá la ayuda en formato HTML.
-
-¿Continuar?</translation>
-    </message>
-    <message>
-        <source>Tips</source>
-        <translation>Consejos</translation>
-    </message>
-    <message>
-        <source>A new lumabel comes out when a cloud is clicked.
-
-[Shift] functions as left mouse click while playing the game.</source>
-        <translation>Al hacer clic en una nube aparece un lumabel nuevo.
-
-Durante la partida, [Mayús] funciona como un clic con el botón izquierdo del ratón.</translation>
-    </message>
-    <message>
-        <source>Title screen. Space, Enter or a click starts a game.</source>
-        <translation>Pantalla de título. Espacio, Intro o un clic empiezan una partida.</translation>
-    </message>
-    <message>
-        <source>Playing, score %1</source>
-        <translation>Partida en curso, puntuación %1</translation>
-    </message>
-    <message>
-        <source>Click a band that overlaps hers, or a cloud. Shift clicks at the pointer.</source>
-        <translation>Haz clic en una banda que se solape con la suya, o en una nube. Mayús hace clic bajo el puntero.</translation>
-    </message>
-    <message>
-        <source>Results screen. Space or Enter starts a new game.</source>
-        <translation>Pantalla de resultados. Espacio o Intro empiezan una partida nueva.</translation>
-    </message>
-    <message>
-        <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
-        <translation>Lumabels: otro programa destruyó la ventana del juego; se cierra</translation>
-    </message>
-    <message>
-        <source>No browser could be started to show the help page. You can open it yourself:
-
-%1</source>
-        <translation>No se pudo abrir ningún navegador para mostrar la página de ayuda. Puede abrirla usted mismo:
-
-%1</translation>
-    </message>
-    <message>
-        <source>A new record!</source>
-        <translation>¡Nuevo récord!</translation>
     </message>
 </context>
 <context>

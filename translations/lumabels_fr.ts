@@ -93,6 +93,93 @@ ou, pour une copie portable (sound/ ou help/ à côté du programme), dans setti
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Tips</source>
+        <translation>&amp;Conseils</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Opening HTML help file.
+
+Sure?</source>
+        <translation>Ouverture de l’aide au format HTML.
+
+Continuer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Conseils</translation>
+    </message>
+    <message>
+        <source>A new lumabel comes out when a cloud is clicked.
+
+[Shift] functions as left mouse click while playing the game.</source>
+        <translation>Un clic sur un nuage fait apparaître un nouveau lumabel.
+
+Pendant la partie, [Maj] agit comme un clic gauche de la souris.</translation>
+    </message>
+    <message>
+        <source>Title screen. Space, Enter or a click starts a game.</source>
+        <translation>Écran titre. Espace, Entrée ou un clic lance une partie.</translation>
+    </message>
+    <message>
+        <source>Playing, score %1</source>
+        <translation>Partie en cours, score&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Click a band that overlaps hers, or a cloud. Shift clicks at the pointer.</source>
+        <translation>Cliquez sur une bande qui chevauche la sienne, ou sur un nuage. Maj clique sous le pointeur.</translation>
+    </message>
+    <message>
+        <source>Results screen. Space or Enter starts a new game.</source>
+        <translation>Écran des résultats. Espace ou Entrée lance une nouvelle partie.</translation>
+    </message>
+    <message>
+        <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
+        <translation>Lumabels&#xa0;: un autre programme a détruit la fenêtre du jeu&#xa0;; fermeture</translation>
+    </message>
+    <message>
+        <source>No browser could be started to show the help page. You can open it yourself:
+
+%1</source>
+        <translation>Aucun navigateur n’a pu être lancé pour afficher la page d’aide. Vous pouvez l’ouvrir vous-même&#xa0;:
+
+%1</translation>
+    </message>
+    <message>
+        <source>A new record!</source>
+        <translation>Nouveau record&#xa0;!</translation>
+    </message>
+</context>
+<context>
     <name>PlatformStartGuard</name>
     <message>
         <source>%1 is not set</source>
@@ -213,93 +300,6 @@ ou, pour une copie portable (sound/ ou help/ à côté du programme), dans setti
     <message>
         <source>Lumabels for Win32</source>
         <translation>Lumabels pour Win32</translation>
-    </message>
-</context>
-<context>
-    <name>TGui</name>
-    <message>
-        <source>&amp;Game</source>
-        <translation>&amp;Jeu</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
-    </message>
-    <message>
-        <source>&amp;New</source>
-        <translation>&amp;Nouvelle partie</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Options</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <source>&amp;Tips</source>
-        <translation>&amp;Conseils</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>À &amp;propos</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aide</translation>
-    </message>
-    <message>
-        <source>Opening HTML help file.
-
-Sure?</source>
-        <translation>Ouverture de l’aide au format HTML.
-
-Continuer&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Tips</source>
-        <translation>Conseils</translation>
-    </message>
-    <message>
-        <source>A new lumabel comes out when a cloud is clicked.
-
-[Shift] functions as left mouse click while playing the game.</source>
-        <translation>Un clic sur un nuage fait apparaître un nouveau lumabel.
-
-Pendant la partie, [Maj] agit comme un clic gauche de la souris.</translation>
-    </message>
-    <message>
-        <source>Title screen. Space, Enter or a click starts a game.</source>
-        <translation>Écran titre. Espace, Entrée ou un clic lance une partie.</translation>
-    </message>
-    <message>
-        <source>Playing, score %1</source>
-        <translation>Partie en cours, score&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Click a band that overlaps hers, or a cloud. Shift clicks at the pointer.</source>
-        <translation>Cliquez sur une bande qui chevauche la sienne, ou sur un nuage. Maj clique sous le pointeur.</translation>
-    </message>
-    <message>
-        <source>Results screen. Space or Enter starts a new game.</source>
-        <translation>Écran des résultats. Espace ou Entrée lance une nouvelle partie.</translation>
-    </message>
-    <message>
-        <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
-        <translation>Lumabels&#xa0;: un autre programme a détruit la fenêtre du jeu&#xa0;; fermeture</translation>
-    </message>
-    <message>
-        <source>No browser could be started to show the help page. You can open it yourself:
-
-%1</source>
-        <translation>Aucun navigateur n’a pu être lancé pour afficher la page d’aide. Vous pouvez l’ouvrir vous-même&#xa0;:
-
-%1</translation>
-    </message>
-    <message>
-        <source>A new record!</source>
-        <translation>Nouveau record&#xa0;!</translation>
     </message>
 </context>
 <context>

@@ -94,6 +94,93 @@ accanto al programma se questo utente può scriverci.
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Gioco</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuova partita</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opzioni</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Tips</source>
+        <translation>&amp;Suggerimenti</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Opening HTML help file.
+
+Sure?</source>
+        <translation>Verrà aperta la guida in formato HTML.
+
+Procedere?</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Suggerimenti</translation>
+    </message>
+    <message>
+        <source>A new lumabel comes out when a cloud is clicked.
+
+[Shift] functions as left mouse click while playing the game.</source>
+        <translation>Facendo clic su una nuvola compare un nuovo lumabel.
+
+Durante la partita [Maiusc] funziona come un clic con il tasto sinistro del mouse.</translation>
+    </message>
+    <message>
+        <source>Title screen. Space, Enter or a click starts a game.</source>
+        <translation>Schermata del titolo. Spazio, Invio o un clic avviano una partita.</translation>
+    </message>
+    <message>
+        <source>Playing, score %1</source>
+        <translation>Partita in corso, punteggio %1</translation>
+    </message>
+    <message>
+        <source>Click a band that overlaps hers, or a cloud. Shift clicks at the pointer.</source>
+        <translation>Fai clic su una fascia che si sovrappone alla sua, o su una nuvola. Maiusc fa clic sotto il puntatore.</translation>
+    </message>
+    <message>
+        <source>Results screen. Space or Enter starts a new game.</source>
+        <translation>Schermata dei risultati. Spazio o Invio avviano una nuova partita.</translation>
+    </message>
+    <message>
+        <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
+        <translation>Lumabels: un altro programma ha distrutto la finestra del gioco; chiusura in corso</translation>
+    </message>
+    <message>
+        <source>No browser could be started to show the help page. You can open it yourself:
+
+%1</source>
+        <translation>Non è stato possibile avviare un browser per mostrare la pagina della guida. È possibile aprirla direttamente:
+
+%1</translation>
+    </message>
+    <message>
+        <source>A new record!</source>
+        <translation>Nuovo record!</translation>
+    </message>
+</context>
+<context>
     <name>PlatformStartGuard</name>
     <message>
         <source>%1 is not set</source>
@@ -214,93 +301,6 @@ accanto al programma se questo utente può scriverci.
     <message>
         <source>Lumabels for Win32</source>
         <translation>Lumabels per Win32</translation>
-    </message>
-</context>
-<context>
-    <name>TGui</name>
-    <message>
-        <source>&amp;Game</source>
-        <translation>&amp;Gioco</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Aiuto</translation>
-    </message>
-    <message>
-        <source>&amp;New</source>
-        <translation>&amp;Nuova partita</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Opzioni</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Esci</translation>
-    </message>
-    <message>
-        <source>&amp;Tips</source>
-        <translation>&amp;Suggerimenti</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>&amp;Informazioni</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Aiuto</translation>
-    </message>
-    <message>
-        <source>Opening HTML help file.
-
-Sure?</source>
-        <translation>Verrà aperta la guida in formato HTML.
-
-Procedere?</translation>
-    </message>
-    <message>
-        <source>Tips</source>
-        <translation>Suggerimenti</translation>
-    </message>
-    <message>
-        <source>A new lumabel comes out when a cloud is clicked.
-
-[Shift] functions as left mouse click while playing the game.</source>
-        <translation>Facendo clic su una nuvola compare un nuovo lumabel.
-
-Durante la partita [Maiusc] funziona come un clic con il tasto sinistro del mouse.</translation>
-    </message>
-    <message>
-        <source>Title screen. Space, Enter or a click starts a game.</source>
-        <translation>Schermata del titolo. Spazio, Invio o un clic avviano una partita.</translation>
-    </message>
-    <message>
-        <source>Playing, score %1</source>
-        <translation>Partita in corso, punteggio %1</translation>
-    </message>
-    <message>
-        <source>Click a band that overlaps hers, or a cloud. Shift clicks at the pointer.</source>
-        <translation>Fai clic su una fascia che si sovrappone alla sua, o su una nuvola. Maiusc fa clic sotto il puntatore.</translation>
-    </message>
-    <message>
-        <source>Results screen. Space or Enter starts a new game.</source>
-        <translation>Schermata dei risultati. Spazio o Invio avviano una nuova partita.</translation>
-    </message>
-    <message>
-        <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
-        <translation>Lumabels: un altro programma ha distrutto la finestra del gioco; chiusura in corso</translation>
-    </message>
-    <message>
-        <source>No browser could be started to show the help page. You can open it yourself:
-
-%1</source>
-        <translation>Non è stato possibile avviare un browser per mostrare la pagina della guida. È possibile aprirla direttamente:
-
-%1</translation>
-    </message>
-    <message>
-        <source>A new record!</source>
-        <translation>Nuovo record!</translation>
     </message>
 </context>
 <context>

@@ -93,6 +93,93 @@ beside the program when this user may write there.
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>ゲーム(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>新しいゲーム(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>オプション(&amp;O)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Tips</source>
+        <translation>ヒント(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>バージョン情報(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ</translation>
+    </message>
+    <message>
+        <source>Opening HTML help file.
+
+Sure?</source>
+        <translation>HTML ヘルプを開きます。
+
+よろしいですか？</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>ヒント</translation>
+    </message>
+    <message>
+        <source>A new lumabel comes out when a cloud is clicked.
+
+[Shift] functions as left mouse click while playing the game.</source>
+        <translation>雲をクリックすると新しいルマベルが現れます。
+
+ゲーム中は [Shift] キーがマウスの左クリックとして働きます。</translation>
+    </message>
+    <message>
+        <source>Title screen. Space, Enter or a click starts a game.</source>
+        <translation>タイトル画面。Space キー、Enter キー、またはクリックでゲームを始めます。</translation>
+    </message>
+    <message>
+        <source>Playing, score %1</source>
+        <translation>プレイ中、得点：%1</translation>
+    </message>
+    <message>
+        <source>Click a band that overlaps hers, or a cloud. Shift clicks at the pointer.</source>
+        <translation>彼女の帯に重なる帯か、雲をクリックします。Shift はポインターの位置でクリックします。</translation>
+    </message>
+    <message>
+        <source>Results screen. Space or Enter starts a new game.</source>
+        <translation>結果画面。Space キーか Enter キーで新しいゲームを始めます。</translation>
+    </message>
+    <message>
+        <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
+        <translation>Lumabels: 別のプログラムがゲームのウィンドウを破棄しました。終了します。</translation>
+    </message>
+    <message>
+        <source>No browser could be started to show the help page. You can open it yourself:
+
+%1</source>
+        <translation>ヘルプページを表示するブラウザーを起動できませんでした。次のファイルをご自分で開いてください。
+
+%1</translation>
+    </message>
+    <message>
+        <source>A new record!</source>
+        <translation>新記録！</translation>
+    </message>
+</context>
+<context>
     <name>PlatformStartGuard</name>
     <message>
         <source>%1 is not set</source>
@@ -211,93 +298,6 @@ beside the program when this user may write there.
     <message>
         <source>Lumabels for Win32</source>
         <translation>Win32 版 Lumabels</translation>
-    </message>
-</context>
-<context>
-    <name>TGui</name>
-    <message>
-        <source>&amp;Game</source>
-        <translation>ゲーム(&amp;G)</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>ヘルプ(&amp;H)</translation>
-    </message>
-    <message>
-        <source>&amp;New</source>
-        <translation>新しいゲーム(&amp;N)</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>オプション(&amp;O)</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>終了(&amp;X)</translation>
-    </message>
-    <message>
-        <source>&amp;Tips</source>
-        <translation>ヒント(&amp;T)</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>バージョン情報(&amp;A)</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>ヘルプ</translation>
-    </message>
-    <message>
-        <source>Opening HTML help file.
-
-Sure?</source>
-        <translation>HTML ヘルプを開きます。
-
-よろしいですか？</translation>
-    </message>
-    <message>
-        <source>Tips</source>
-        <translation>ヒント</translation>
-    </message>
-    <message>
-        <source>A new lumabel comes out when a cloud is clicked.
-
-[Shift] functions as left mouse click while playing the game.</source>
-        <translation>雲をクリックすると新しいルマベルが現れます。
-
-ゲーム中は [Shift] キーがマウスの左クリックとして働きます。</translation>
-    </message>
-    <message>
-        <source>Title screen. Space, Enter or a click starts a game.</source>
-        <translation>タイトル画面。Space キー、Enter キー、またはクリックでゲームを始めます。</translation>
-    </message>
-    <message>
-        <source>Playing, score %1</source>
-        <translation>プレイ中、得点：%1</translation>
-    </message>
-    <message>
-        <source>Click a band that overlaps hers, or a cloud. Shift clicks at the pointer.</source>
-        <translation>彼女の帯に重なる帯か、雲をクリックします。Shift はポインターの位置でクリックします。</translation>
-    </message>
-    <message>
-        <source>Results screen. Space or Enter starts a new game.</source>
-        <translation>結果画面。Space キーか Enter キーで新しいゲームを始めます。</translation>
-    </message>
-    <message>
-        <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
-        <translation>Lumabels: 別のプログラムがゲームのウィンドウを破棄しました。終了します。</translation>
-    </message>
-    <message>
-        <source>No browser could be started to show the help page. You can open it yourself:
-
-%1</source>
-        <translation>ヘルプページを表示するブラウザーを起動できませんでした。次のファイルをご自分で開いてください。
-
-%1</translation>
-    </message>
-    <message>
-        <source>A new record!</source>
-        <translation>新記録！</translation>
     </message>
 </context>
 <context>

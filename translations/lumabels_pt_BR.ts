@@ -93,6 +93,93 @@ do programa quando este usuário pode gravar lá.
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ajuda</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Novo jogo</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Tips</source>
+        <translation>&amp;Dicas</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Sobre</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Opening HTML help file.
+
+Sure?</source>
+        <translation>A ajuda em HTML será aberta.
+
+Continuar?</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Dicas</translation>
+    </message>
+    <message>
+        <source>A new lumabel comes out when a cloud is clicked.
+
+[Shift] functions as left mouse click while playing the game.</source>
+        <translation>Clicar em uma nuvem faz surgir um novo lumabel.
+
+Durante o jogo, [Shift] funciona como um clique com o botão esquerdo do mouse.</translation>
+    </message>
+    <message>
+        <source>Title screen. Space, Enter or a click starts a game.</source>
+        <translation>Tela de título. Espaço, Enter ou um clique iniciam um jogo.</translation>
+    </message>
+    <message>
+        <source>Playing, score %1</source>
+        <translation>Jogando, pontuação %1</translation>
+    </message>
+    <message>
+        <source>Click a band that overlaps hers, or a cloud. Shift clicks at the pointer.</source>
+        <translation>Clique em uma faixa que se sobreponha à dela, ou em uma nuvem. Shift clica sob o ponteiro.</translation>
+    </message>
+    <message>
+        <source>Results screen. Space or Enter starts a new game.</source>
+        <translation>Tela de resultados. Espaço ou Enter iniciam um novo jogo.</translation>
+    </message>
+    <message>
+        <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
+        <translation>Lumabels: outro programa destruiu a janela do jogo; fechando</translation>
+    </message>
+    <message>
+        <source>No browser could be started to show the help page. You can open it yourself:
+
+%1</source>
+        <translation>Não foi possível abrir um navegador para mostrar a página de ajuda. Você pode abri-la por conta própria:
+
+%1</translation>
+    </message>
+    <message>
+        <source>A new record!</source>
+        <translation>Novo recorde!</translation>
+    </message>
+</context>
+<context>
     <name>PlatformStartGuard</name>
     <message>
         <source>%1 is not set</source>
@@ -213,93 +300,6 @@ do programa quando este usuário pode gravar lá.
     <message>
         <source>Lumabels for Win32</source>
         <translation>Lumabels para Win32</translation>
-    </message>
-</context>
-<context>
-    <name>TGui</name>
-    <message>
-        <source>&amp;Game</source>
-        <translation>&amp;Jogo</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Ajuda</translation>
-    </message>
-    <message>
-        <source>&amp;New</source>
-        <translation>&amp;Novo jogo</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Opções</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Sair</translation>
-    </message>
-    <message>
-        <source>&amp;Tips</source>
-        <translation>&amp;Dicas</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>&amp;Sobre</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Ajuda</translation>
-    </message>
-    <message>
-        <source>Opening HTML help file.
-
-Sure?</source>
-        <translation>A ajuda em HTML será aberta.
-
-Continuar?</translation>
-    </message>
-    <message>
-        <source>Tips</source>
-        <translation>Dicas</translation>
-    </message>
-    <message>
-        <source>A new lumabel comes out when a cloud is clicked.
-
-[Shift] functions as left mouse click while playing the game.</source>
-        <translation>Clicar em uma nuvem faz surgir um novo lumabel.
-
-Durante o jogo, [Shift] funciona como um clique com o botão esquerdo do mouse.</translation>
-    </message>
-    <message>
-        <source>Title screen. Space, Enter or a click starts a game.</source>
-        <translation>Tela de título. Espaço, Enter ou um clique iniciam um jogo.</translation>
-    </message>
-    <message>
-        <source>Playing, score %1</source>
-        <translation>Jogando, pontuação %1</translation>
-    </message>
-    <message>
-        <source>Click a band that overlaps hers, or a cloud. Shift clicks at the pointer.</source>
-        <translation>Clique em uma faixa que se sobreponha à dela, ou em uma nuvem. Shift clica sob o ponteiro.</translation>
-    </message>
-    <message>
-        <source>Results screen. Space or Enter starts a new game.</source>
-        <translation>Tela de resultados. Espaço ou Enter iniciam um novo jogo.</translation>
-    </message>
-    <message>
-        <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
-        <translation>Lumabels: outro programa destruiu a janela do jogo; fechando</translation>
-    </message>
-    <message>
-        <source>No browser could be started to show the help page. You can open it yourself:
-
-%1</source>
-        <translation>Não foi possível abrir um navegador para mostrar a página de ajuda. Você pode abri-la por conta própria:
-
-%1</translation>
-    </message>
-    <message>
-        <source>A new record!</source>
-        <translation>Novo recorde!</translation>
     </message>
 </context>
 <context>

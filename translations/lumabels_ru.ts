@@ -93,6 +93,93 @@ beside the program when this user may write there.
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Игра</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Новая игра</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Параметры</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+        <source>&amp;Tips</source>
+        <translation>&amp;Подсказки</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;О программе</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Opening HTML help file.
+
+Sure?</source>
+        <translation>Будет открыта справка в формате HTML.
+
+Продолжить?</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Подсказки</translation>
+    </message>
+    <message>
+        <source>A new lumabel comes out when a cloud is clicked.
+
+[Shift] functions as left mouse click while playing the game.</source>
+        <translation>Щелчок по облаку вызывает новый люмабель.
+
+Во время игры [Shift] действует как щелчок левой кнопкой мыши.</translation>
+    </message>
+    <message>
+        <source>Title screen. Space, Enter or a click starts a game.</source>
+        <translation>Титульный экран. Пробел, Enter или щелчок начинают игру.</translation>
+    </message>
+    <message>
+        <source>Playing, score %1</source>
+        <translation>Идёт игра, очков: %1</translation>
+    </message>
+    <message>
+        <source>Click a band that overlaps hers, or a cloud. Shift clicks at the pointer.</source>
+        <translation>Щёлкните по полосе, перекрывающей её полосу, или по облаку. Shift щёлкает под указателем.</translation>
+    </message>
+    <message>
+        <source>Results screen. Space or Enter starts a new game.</source>
+        <translation>Экран результатов. Пробел или Enter начинают новую игру.</translation>
+    </message>
+    <message>
+        <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
+        <translation>Lumabels: другая программа уничтожила окно игры; завершение работы</translation>
+    </message>
+    <message>
+        <source>No browser could be started to show the help page. You can open it yourself:
+
+%1</source>
+        <translation>Не удалось запустить браузер, чтобы показать страницу справки. Её можно открыть вручную:
+
+%1</translation>
+    </message>
+    <message>
+        <source>A new record!</source>
+        <translation>Новый рекорд!</translation>
+    </message>
+</context>
+<context>
     <name>PlatformStartGuard</name>
     <message>
         <source>%1 is not set</source>
@@ -215,93 +302,6 @@ beside the program when this user may write there.
     <message>
         <source>Lumabels for Win32</source>
         <translation>Lumabels для Win32</translation>
-    </message>
-</context>
-<context>
-    <name>TGui</name>
-    <message>
-        <source>&amp;Game</source>
-        <translation>&amp;Игра</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Справка</translation>
-    </message>
-    <message>
-        <source>&amp;New</source>
-        <translation>&amp;Новая игра</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Параметры</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>В&amp;ыход</translation>
-    </message>
-    <message>
-        <source>&amp;Tips</source>
-        <translation>&amp;Подсказки</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>&amp;О программе</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Справка</translation>
-    </message>
-    <message>
-        <source>Opening HTML help file.
-
-Sure?</source>
-        <translation>Будет открыта справка в формате HTML.
-
-Продолжить?</translation>
-    </message>
-    <message>
-        <source>Tips</source>
-        <translation>Подсказки</translation>
-    </message>
-    <message>
-        <source>A new lumabel comes out when a cloud is clicked.
-
-[Shift] functions as left mouse click while playing the game.</source>
-        <translation>Щелчок по облаку вызывает новый люмабель.
-
-Во время игры [Shift] действует как щелчок левой кнопкой мыши.</translation>
-    </message>
-    <message>
-        <source>Title screen. Space, Enter or a click starts a game.</source>
-        <translation>Титульный экран. Пробел, Enter или щелчок начинают игру.</translation>
-    </message>
-    <message>
-        <source>Playing, score %1</source>
-        <translation>Идёт игра, очков: %1</translation>
-    </message>
-    <message>
-        <source>Click a band that overlaps hers, or a cloud. Shift clicks at the pointer.</source>
-        <translation>Щёлкните по полосе, перекрывающей её полосу, или по облаку. Shift щёлкает под указателем.</translation>
-    </message>
-    <message>
-        <source>Results screen. Space or Enter starts a new game.</source>
-        <translation>Экран результатов. Пробел или Enter начинают новую игру.</translation>
-    </message>
-    <message>
-        <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
-        <translation>Lumabels: другая программа уничтожила окно игры; завершение работы</translation>
-    </message>
-    <message>
-        <source>No browser could be started to show the help page. You can open it yourself:
-
-%1</source>
-        <translation>Не удалось запустить браузер, чтобы показать страницу справки. Её можно открыть вручную:
-
-%1</translation>
-    </message>
-    <message>
-        <source>A new record!</source>
-        <translation>Новый рекорд!</translation>
     </message>
 </context>
 <context>

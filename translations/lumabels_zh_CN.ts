@@ -91,6 +91,93 @@ beside the program when this user may write there.
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>游戏(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>新游戏(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>选项(&amp;O)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>&amp;Tips</source>
+        <translation>提示(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>关于(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>Opening HTML help file.
+
+Sure?</source>
+        <translation>即将打开 HTML 帮助文件。
+
+是否继续？</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>A new lumabel comes out when a cloud is clicked.
+
+[Shift] functions as left mouse click while playing the game.</source>
+        <translation>点击云朵会召来一条新的光带。
+
+游戏中，[Shift] 键相当于单击鼠标左键。</translation>
+    </message>
+    <message>
+        <source>Title screen. Space, Enter or a click starts a game.</source>
+        <translation>标题画面。按空格键、回车键或单击即可开始游戏。</translation>
+    </message>
+    <message>
+        <source>Playing, score %1</source>
+        <translation>游戏中，得分 %1</translation>
+    </message>
+    <message>
+        <source>Click a band that overlaps hers, or a cloud. Shift clicks at the pointer.</source>
+        <translation>点击与她的光带重叠的光带，或点击云朵。Shift 键在指针处单击。</translation>
+    </message>
+    <message>
+        <source>Results screen. Space or Enter starts a new game.</source>
+        <translation>结果画面。按空格键或回车键开始新游戏。</translation>
+    </message>
+    <message>
+        <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
+        <translation>Lumabels: 另一个程序销毁了游戏窗口；正在关闭</translation>
+    </message>
+    <message>
+        <source>No browser could be started to show the help page. You can open it yourself:
+
+%1</source>
+        <translation>无法启动浏览器来显示帮助页面。您可以自行打开：
+
+%1</translation>
+    </message>
+    <message>
+        <source>A new record!</source>
+        <translation>新纪录！</translation>
+    </message>
+</context>
+<context>
     <name>PlatformStartGuard</name>
     <message>
         <source>%1 is not set</source>
@@ -209,93 +296,6 @@ beside the program when this user may write there.
     <message>
         <source>Lumabels for Win32</source>
         <translation>适用于 Win32 的 Lumabels</translation>
-    </message>
-</context>
-<context>
-    <name>TGui</name>
-    <message>
-        <source>&amp;Game</source>
-        <translation>游戏(&amp;G)</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>帮助(&amp;H)</translation>
-    </message>
-    <message>
-        <source>&amp;New</source>
-        <translation>新游戏(&amp;N)</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>选项(&amp;O)</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>退出(&amp;X)</translation>
-    </message>
-    <message>
-        <source>&amp;Tips</source>
-        <translation>提示(&amp;T)</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>关于(&amp;A)</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>帮助</translation>
-    </message>
-    <message>
-        <source>Opening HTML help file.
-
-Sure?</source>
-        <translation>即将打开 HTML 帮助文件。
-
-是否继续？</translation>
-    </message>
-    <message>
-        <source>Tips</source>
-        <translation>提示</translation>
-    </message>
-    <message>
-        <source>A new lumabel comes out when a cloud is clicked.
-
-[Shift] functions as left mouse click while playing the game.</source>
-        <translation>点击云朵会召来一条新的光带。
-
-游戏中，[Shift] 键相当于单击鼠标左键。</translation>
-    </message>
-    <message>
-        <source>Title screen. Space, Enter or a click starts a game.</source>
-        <translation>标题画面。按空格键、回车键或单击即可开始游戏。</translation>
-    </message>
-    <message>
-        <source>Playing, score %1</source>
-        <translation>游戏中，得分 %1</translation>
-    </message>
-    <message>
-        <source>Click a band that overlaps hers, or a cloud. Shift clicks at the pointer.</source>
-        <translation>点击与她的光带重叠的光带，或点击云朵。Shift 键在指针处单击。</translation>
-    </message>
-    <message>
-        <source>Results screen. Space or Enter starts a new game.</source>
-        <translation>结果画面。按空格键或回车键开始新游戏。</translation>
-    </message>
-    <message>
-        <source>Lumabels: another program destroyed the game&apos;s window; closing</source>
-        <translation>Lumabels: 另一个程序销毁了游戏窗口；正在关闭</translation>
-    </message>
-    <message>
-        <source>No browser could be started to show the help page. You can open it yourself:
-
-%1</source>
-        <translation>无法启动浏览器来显示帮助页面。您可以自行打开：
-
-%1</translation>
-    </message>
-    <message>
-        <source>A new record!</source>
-        <translation>新纪录！</translation>
     </message>
 </context>
 <context>

@@ -8,7 +8,7 @@
 #include "qt/desktop/ApplicationIcon.h"
 #include "qt/process/ProgramGlobals.h"
 #include "qt/process/SessionManagerLoss.h"
-#include "qt/window/TGui.h"
+#include "qt/window/MainWindow.h"
 
 LumabelsApplication::LumabelsApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("lumabels"));

@@ -19,7 +19,7 @@
 #include "qt/process/SignalCloser.h"
 #include "qt/process/SilentServices.h"
 #include "qt/process/SingleInstanceLock.h"
-#include "qt/window/TGui.h"
+#include "qt/window/MainWindow.h"
 
 namespace {
 
@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
     closer.emplace(&CloseTheGame);
     int exitCode = 0;
     try {
-        auto gui = std::make_unique<TGui>(SystemTickCounter());
+        auto gui = std::make_unique<MainWindow>(SystemTickCounter());
         Gui = gui.get();
         // The main window is the dialogs' one owner, as their Qt parent: a window manager keeps
         // them in front of it (Stay on Top included) and centres them over it, and they go

@@ -17,25 +17,25 @@ constexpr std::int32_t ShiftCountLimit = 16;
 // Wake-ups past 100 ms were seen to come back late, so a longer wait is taken in parts.
 constexpr std::uint32_t LongestWait = 100;  // milliseconds
 
-constexpr GameText HelpCaption = GAME_TEXT("TGui", "Help");
-constexpr GameText HelpText = GAME_TEXT("TGui", "Opening HTML help file.\n\nSure?");
+constexpr GameText HelpCaption = GAME_TEXT("MainWindow", "Help");
+constexpr GameText HelpText = GAME_TEXT("MainWindow", "Opening HTML help file.\n\nSure?");
 constexpr GameText HelpFailedText =
-    GAME_TEXT("TGui",
+    GAME_TEXT("MainWindow",
               "No browser could be started to show the help page. You can open it "
               "yourself:\n\n%1");
-constexpr GameText TipsCaption = GAME_TEXT("TGui", "Tips");
+constexpr GameText TipsCaption = GAME_TEXT("MainWindow", "Tips");
 constexpr GameText TipsText =
-    GAME_TEXT("TGui",
+    GAME_TEXT("MainWindow",
               "A new lumabel comes out when a cloud is clicked.\n\n"
               "[Shift] functions as left mouse click while playing the game.");
 constexpr GameText TitleDescription =
-    GAME_TEXT("TGui", "Title screen. Space, Enter or a click starts a game.");
-constexpr GameText PlayingName = GAME_TEXT("TGui", "Playing, score %1");
-constexpr GameText PlayingDescription =
-    GAME_TEXT("TGui", "Click a band that overlaps hers, or a cloud. Shift clicks at the pointer.");
-constexpr GameText NewRecordText = GAME_TEXT("TGui", "A new record!");
+    GAME_TEXT("MainWindow", "Title screen. Space, Enter or a click starts a game.");
+constexpr GameText PlayingName = GAME_TEXT("MainWindow", "Playing, score %1");
+constexpr GameText PlayingDescription = GAME_TEXT(
+    "MainWindow", "Click a band that overlaps hers, or a cloud. Shift clicks at the pointer.");
+constexpr GameText NewRecordText = GAME_TEXT("MainWindow", "A new record!");
 constexpr GameText ResultsDescription =
-    GAME_TEXT("TGui", "Results screen. Space or Enter starts a new game.");
+    GAME_TEXT("MainWindow", "Results screen. Space or Enter starts a new game.");
 
 }  // namespace
 

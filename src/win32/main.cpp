@@ -13,7 +13,7 @@
 #include "win32/process/ProgramGlobals.h"
 #include "win32/process/SingleInstance.h"
 #include "win32/translations/GameStrings.h"
-#include "win32/window/TGui.h"
+#include "win32/window/MainWindow.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ void ShowException(const wchar_t* text) {
 }
 
 // Waits for input or for the moment the game is due, whichever comes first, and delivers both.
-void RunMessageLoop(TGui& gui) {
+void RunMessageLoop(MainWindow& gui) {
     MSG message{};
     for (;;) {
         MsgWaitForMultipleObjectsEx(0, nullptr, gui.TimeToWake(), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
@@ -54,7 +54,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
                     int showCommand) {
     // Declared first, so it is released last: after the main window has saved the settings,
     // a copy started at that moment cannot read a file that is about to change.
-    const SingleInstance lock(L"Lumabels", TGui::WindowClass);
+    const SingleInstance lock(L"Lumabels", MainWindow::WindowClass);
     if (const std::optional<int> endCode = ExitCodeAtLock(lock)) {
         return *endCode;
     }
@@ -62,7 +62,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     InitProgramPaths();
 
     try {
-        auto gui = std::make_unique<TGui>(instance, SystemTickCounter());
+        auto gui = std::make_unique<MainWindow>(instance, SystemTickCounter());
         Gui = gui.get();
         auto options = std::make_unique<TOptionsDialog>(instance);
         OptionsDialog = options.get();

@@ -8,7 +8,7 @@
 
 #include "app/FastTickCounter.h"
 #include "qt/process/ProgramGlobals.h"
-#include "qt/window/TGui.h"
+#include "qt/window/MainWindow.h"
 
 namespace {
 class Thrower : public QObject {
@@ -49,7 +49,7 @@ TEST(Application, TheBoxBelongsToTheMainWindowWhileThereIsOne) {
     QTemporaryDir folder;
     SettingsPath = folder.filePath("settings.ini").toStdString();
     FastTickCounter ticks;
-    TGui gui(ticks);
+    MainWindow gui(ticks);
     Gui = &gui;
     Thrower thrower;
     QWidget* parent = nullptr;

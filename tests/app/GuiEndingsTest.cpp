@@ -41,22 +41,23 @@ class GuiEndingsTest : public PreparedGuiFixture {
   protected:
     void PlayUntilGameOver() {
         Action("Game_New_MItem")->trigger();
-        for (int step = 0; step < 200 && TGuiProbe::State(*gui) == GameShell::stPlaying; ++step) {
-            TGuiProbe::Tick(*gui);
+        for (int step = 0; step < 200 && MainWindowProbe::State(*gui) == GameShell::stPlaying;
+             ++step) {
+            MainWindowProbe::Tick(*gui);
         }
-        ASSERT_EQ(TGuiProbe::State(*gui), GameShell::stResults);
+        ASSERT_EQ(MainWindowProbe::State(*gui), GameShell::stResults);
     }
 };
 
 TEST_F(GuiEndingsTest, TheKeptSettingsFollowTheWindowTheOptionsAndTheRecord) {
     StartWith("[Settings]\nOthers=4,500,30,40\n");
-    EXPECT_EQ(TGuiProbe::Kept(*gui).Latest().RecordScore, 4);
-    EXPECT_EQ(TGuiProbe::Kept(*gui).Latest().Left, 30);
+    EXPECT_EQ(MainWindowProbe::Kept(*gui).Latest().RecordScore, 4);
+    EXPECT_EQ(MainWindowProbe::Kept(*gui).Latest().Left, 30);
     gui->show();
     gui->move(77, 66);
     QApplication::processEvents();
-    EXPECT_EQ(TGuiProbe::Kept(*gui).Latest().Left, 77);
-    EXPECT_EQ(TGuiProbe::Kept(*gui).Latest().Top, 66);
+    EXPECT_EQ(MainWindowProbe::Kept(*gui).Latest().Left, 77);
+    EXPECT_EQ(MainWindowProbe::Kept(*gui).Latest().Top, 66);
 
     QTimer::singleShot(0, [this] {
         options->findChild<QLineEdit*>("Group1_Edit4")->setText("Over");
@@ -64,13 +65,13 @@ TEST_F(GuiEndingsTest, TheKeptSettingsFollowTheWindowTheOptionsAndTheRecord) {
         options->findChild<QPushButton*>("Button1")->click();
     });
     Action("Game_Options_MItem")->trigger();
-    EXPECT_EQ(TGuiProbe::Kept(*gui).Latest().Play.Message, "Over");
-    EXPECT_EQ(TGuiProbe::Kept(*gui).Latest().RecordScore, 0);
-    EXPECT_EQ(TGuiProbe::Kept(*gui).Latest().RecordTime, 0);
+    EXPECT_EQ(MainWindowProbe::Kept(*gui).Latest().Play.Message, "Over");
+    EXPECT_EQ(MainWindowProbe::Kept(*gui).Latest().RecordScore, 0);
+    EXPECT_EQ(MainWindowProbe::Kept(*gui).Latest().RecordTime, 0);
 
     PlayUntilGameOver();
-    EXPECT_GT(TGuiProbe::Kept(*gui).Latest().RecordTime, 0);
-    EXPECT_EQ(TGuiProbe::Kept(*gui).Latest().RecordTime, World->GetRecordTime());
+    EXPECT_GT(MainWindowProbe::Kept(*gui).Latest().RecordTime, 0);
+    EXPECT_EQ(MainWindowProbe::Kept(*gui).Latest().RecordTime, World->GetRecordTime());
 }
 
 TEST_F(GuiEndingsTest, AGameThatSetsARecordWritesTheFileAtOnceAsTheCloseWould) {
@@ -94,10 +95,10 @@ TEST_F(GuiEndingsTest, AGameWithoutARecordLeavesTheFileAlone) {
 TEST_F(GuiEndingsTest, TheSessionManagersCommitRequestSavesWhileTheGameGoesOn) {
     StartWith("[Settings]\nOthers=3,300,30,40\n");
     Action("Game_New_MItem")->trigger();
-    TGuiProbe::Tick(*gui);
+    MainWindowProbe::Tick(*gui);
     World->SetRecords(5, 700);
     RequestCommitData();
-    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stPlaying);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying);
     EXPECT_EQ(Contents(SettingsFilePath()),
               "[Settings]\nOthers=5,700,30,40\nPlayOptions=9,2,100,Results,1\n"
               "SystemOptions=1,0,1,0\n");

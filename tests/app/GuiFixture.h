@@ -13,9 +13,9 @@
 #include "app/FastTickCounter.h"
 #include "engine/AppLumabel.h"
 #include "qt/process/ProgramGlobals.h"
-#include "qt/window/TGui.h"
+#include "qt/window/MainWindow.h"
 #include "settings/CurrentPlayOptions.h"
-#include "support/TGuiProbe.h"
+#include "support/MainWindowProbe.h"
 
 // A main window whose pacing waits end at once, driven step by step by the test.
 class GuiFixture : public ::testing::Test {
@@ -24,7 +24,7 @@ class GuiFixture : public ::testing::Test {
         ASSERT_TRUE(folder.isValid());
         SettingsPath = folder.filePath("settings.ini").toStdString();
         ApplyPlayOptions(AppPlayOptions{});
-        gui = std::make_unique<TGui>(ticks);
+        gui = std::make_unique<MainWindow>(ticks);
         Gui = gui.get();
     }
     void TearDown() override {
@@ -34,11 +34,13 @@ class GuiFixture : public ::testing::Test {
     }
 
     QAction* Action(const char* name) const { return gui->findChild<QAction*>(name); }
-    QRgb Pixel(int x, int y) const { return TGuiProbe::BackBuffer(*gui).pixel(x, y) & 0xFFFFFFU; }
+    QRgb Pixel(int x, int y) const {
+        return MainWindowProbe::BackBuffer(*gui).pixel(x, y) & 0xFFFFFFU;
+    }
     // The wake-up the game asked for comes, as its timer would bring it.
     void HandleTick() {
-        if (TGuiProbe::WakeUpArmed(*gui)) {
-            TGuiProbe::Wake(*gui);
+        if (MainWindowProbe::WakeUpArmed(*gui)) {
+            MainWindowProbe::Wake(*gui);
         }
     }
     std::int32_t BandTop() const {
@@ -61,5 +63,5 @@ class GuiFixture : public ::testing::Test {
 
     QTemporaryDir folder;  // each window reads and writes its own settings file
     FastTickCounter ticks;
-    std::unique_ptr<TGui> gui;
+    std::unique_ptr<MainWindow> gui;
 };

@@ -25,7 +25,7 @@ class GuiIdleTest : public GuiFixture {
         QCoreApplication::processEvents();
         HandleTick();
         QCoreApplication::processEvents();
-        return TGuiProbe::WakeUpArmed(*gui);
+        return MainWindowProbe::WakeUpArmed(*gui);
     }
 
     const std::string savedSoundDir_ = SoundDir;
@@ -63,7 +63,7 @@ TEST_F(GuiIdleTest, WhileTheLoopSleepsAPaintShowsTheBackBuffer) {
     ASSERT_FALSE(LoopRan());
     const QImage shown =
         gui->centralWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(shown, TGuiProbe::BackBuffer(*gui).convertToFormat(QImage::Format_RGB32))
+    EXPECT_EQ(shown, MainWindowProbe::BackBuffer(*gui).convertToFormat(QImage::Format_RGB32))
         << "the field did not repaint the title from the back buffer";
 }
 
@@ -80,14 +80,14 @@ TEST_F(GuiIdleTest, AMinimisedGameGoesOnStepping) {
 
 TEST_F(GuiIdleTest, TheResultsScreenLeavesTheLoopAsleep) {
     Action("Game_New_MItem")->trigger();
-    for (int pass = 0; pass < 100 && TGuiProbe::State(*gui) == GameShell::stPlaying; ++pass) {
+    for (int pass = 0; pass < 100 && MainWindowProbe::State(*gui) == GameShell::stPlaying; ++pass) {
         HandleTick();
     }
-    ASSERT_EQ(TGuiProbe::State(*gui), GameShell::stResults);
+    ASSERT_EQ(MainWindowProbe::State(*gui), GameShell::stResults);
     EXPECT_FALSE(LoopRan()) << "the loop went on running on the results screen";
     // Space starts the next game from there, and the loop with it.
-    TGuiProbe::FormKeyDown(*gui, Qt::Key_Space);
-    ASSERT_EQ(TGuiProbe::State(*gui), GameShell::stPlaying);
+    MainWindowProbe::FormKeyDown(*gui, Qt::Key_Space);
+    ASSERT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying);
     EXPECT_TRUE(LoopRan());
 }
 
@@ -97,7 +97,7 @@ TEST_F(GuiIdleTest, AnOpenMenuHoldsTheGameWithTheLoopAsleepUntilItCloses) {
     ASSERT_EQ(BandTop(), 197);
     GameMenu()->popup(QPoint(10, 10));
     ASSERT_EQ(QApplication::activePopupWidget(), GameMenu());
-    TGuiProbe::Wake(*gui);  // one already under way when the menu opened: no step
+    MainWindowProbe::Wake(*gui);  // one already under way when the menu opened: no step
     EXPECT_FALSE(LoopRan()) << "the game kept waking while the menu was open";
     EXPECT_EQ(BandTop(), 197);
 
@@ -145,10 +145,10 @@ TEST_F(GuiIdleTest, TheSoundDeviceIsHeldOnlyWhileTheGameIsPlayed) {
     EXPECT_TRUE(NotePlayer->IsHeld());
     EXPECT_TRUE(AppSoundProbe::IsDeviceOpen(*NotePlayer));
 
-    for (int pass = 0; pass < 200 && TGuiProbe::State(*gui) == GameShell::stPlaying; ++pass) {
+    for (int pass = 0; pass < 200 && MainWindowProbe::State(*gui) == GameShell::stPlaying; ++pass) {
         HandleTick();
     }
-    ASSERT_EQ(TGuiProbe::State(*gui), GameShell::stResults);
+    ASSERT_EQ(MainWindowProbe::State(*gui), GameShell::stResults);
     EXPECT_FALSE(NotePlayer->IsHeld());
     EXPECT_TRUE(AwaitDeviceClosed()) << "the results screen kept the sound device open";
 }

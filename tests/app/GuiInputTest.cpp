@@ -26,56 +26,56 @@ class GuiInputTest : public GuiFixture {
 
 TEST_F(GuiInputTest, SpaceAndEnterStartAGameOnTheTitleAndResultsOnly) {
     for (int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
-        TGuiProbe::SetState(*gui, GameShell::stTitle);
-        TGuiProbe::FormKeyDown(*gui, key);
-        EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stPlaying) << key;
-        TGuiProbe::SetState(*gui, GameShell::stResults);
-        TGuiProbe::FormKeyDown(*gui, key);
-        EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stPlaying) << key;
-        TGuiProbe::Tick(*gui);
-        TGuiProbe::FormKeyDown(*gui, key);  // during play: nothing, the game is not restarted
+        MainWindowProbe::SetState(*gui, GameShell::stTitle);
+        MainWindowProbe::FormKeyDown(*gui, key);
+        EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying) << key;
+        MainWindowProbe::SetState(*gui, GameShell::stResults);
+        MainWindowProbe::FormKeyDown(*gui, key);
+        EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying) << key;
+        MainWindowProbe::Tick(*gui);
+        MainWindowProbe::FormKeyDown(*gui, key);  // during play: nothing, the game is not restarted
         EXPECT_EQ(BandTop(), 197) << key;
     }
-    TGuiProbe::SetState(*gui, GameShell::stTitle);
-    TGuiProbe::FormKeyDown(*gui, Qt::Key_A);
-    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stTitle);
+    MainWindowProbe::SetState(*gui, GameShell::stTitle);
+    MainWindowProbe::FormKeyDown(*gui, Qt::Key_A);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stTitle);
 }
 
 TEST_F(GuiInputTest, ADisabledNewItemStartsNothing) {
     Action("Game_New_MItem")->setEnabled(false);
-    TGuiProbe::FormKeyDown(*gui, Qt::Key_Space);
-    TGuiProbe::FormMouseDown(*gui, Qt::LeftButton, 10, 10);
-    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stTitle);
+    MainWindowProbe::FormKeyDown(*gui, Qt::Key_Space);
+    MainWindowProbe::FormMouseDown(*gui, Qt::LeftButton, 10, 10);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stTitle);
 }
 
 TEST_F(GuiInputTest, TheLeftButtonStartsOnTheTitleClicksInPlayAndIsIgnoredOnResults) {
-    TGuiProbe::FormMouseDown(*gui, Qt::RightButton, 10, 10);
-    TGuiProbe::FormMouseDown(*gui, Qt::MiddleButton, 10, 10);
-    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stTitle);
-    TGuiProbe::FormMouseDown(*gui, Qt::LeftButton, 10, 10);
-    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stPlaying);
+    MainWindowProbe::FormMouseDown(*gui, Qt::RightButton, 10, 10);
+    MainWindowProbe::FormMouseDown(*gui, Qt::MiddleButton, 10, 10);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stTitle);
+    MainWindowProbe::FormMouseDown(*gui, Qt::LeftButton, 10, 10);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying);
 
     StartGameWithNear();
-    TGuiProbe::FormMouseDown(*gui, Qt::RightButton, 50, 200);
+    MainWindowProbe::FormMouseDown(*gui, Qt::RightButton, 50, 200);
     EXPECT_EQ(World->GetScore(), 0);
-    TGuiProbe::FormMouseDown(*gui, Qt::LeftButton, 50, 200);
+    MainWindowProbe::FormMouseDown(*gui, Qt::LeftButton, 50, 200);
     EXPECT_EQ(World->GetScore(), 1);
     EXPECT_EQ(World->GetCurrentLumabel(), 1);
 
-    TGuiProbe::SetState(*gui, GameShell::stResults);
-    TGuiProbe::FormMouseDown(*gui, Qt::LeftButton, 50, 200);
-    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stResults);
+    MainWindowProbe::SetState(*gui, GameShell::stResults);
+    MainWindowProbe::FormMouseDown(*gui, Qt::LeftButton, 50, 200);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stResults);
 }
 
 TEST_F(GuiInputTest, ShiftCountsEveryKeyDownUpToSixteenInEveryState) {
     for (int i = 0; i < 20; ++i) {
-        TGuiProbe::FormKeyDown(*gui, Qt::Key_Shift);
+        MainWindowProbe::FormKeyDown(*gui, Qt::Key_Shift);
     }
-    EXPECT_EQ(TGuiProbe::ShiftCount(*gui), 16);
-    TGuiProbe::FormKeyUp(*gui, Qt::Key_A);
-    EXPECT_EQ(TGuiProbe::ShiftCount(*gui), 16);
-    TGuiProbe::FormKeyUp(*gui, Qt::Key_Shift);
-    EXPECT_EQ(TGuiProbe::ShiftCount(*gui), 0);
+    EXPECT_EQ(MainWindowProbe::ShiftCount(*gui), 16);
+    MainWindowProbe::FormKeyUp(*gui, Qt::Key_A);
+    EXPECT_EQ(MainWindowProbe::ShiftCount(*gui), 16);
+    MainWindowProbe::FormKeyUp(*gui, Qt::Key_Shift);
+    EXPECT_EQ(MainWindowProbe::ShiftCount(*gui), 0);
 }
 
 TEST_F(GuiInputTest, TheFirstShiftDownOfAPressClicksAtTheCursorOnce) {
@@ -84,16 +84,16 @@ TEST_F(GuiInputTest, TheFirstShiftDownOfAPressClicksAtTheCursorOnce) {
     QWidget* field = gui->centralWidget();
     QCursor::setPos(field->mapToGlobal(QPoint(50, 200)));
     ASSERT_EQ(field->mapFromGlobal(QCursor::pos()), QPoint(50, 200));
-    TGuiProbe::FormKeyDown(*gui, Qt::Key_Shift);
+    MainWindowProbe::FormKeyDown(*gui, Qt::Key_Shift);
     EXPECT_EQ(World->GetScore(), 1);
     EXPECT_EQ(World->GetCharacterX(), 50);
     // Auto-repeat and moving the mouse while holding give no further click.
     QCursor::setPos(field->mapToGlobal(QPoint(300, 280)));
-    TGuiProbe::FormKeyDown(*gui, Qt::Key_Shift);
-    TGuiProbe::FormKeyDown(*gui, Qt::Key_Shift);
+    MainWindowProbe::FormKeyDown(*gui, Qt::Key_Shift);
+    MainWindowProbe::FormKeyDown(*gui, Qt::Key_Shift);
     EXPECT_EQ(World->GetScore(), 1);
-    TGuiProbe::FormKeyUp(*gui, Qt::Key_Shift);
-    TGuiProbe::FormKeyDown(*gui, Qt::Key_Shift);  // a new press jumps back onto the band
+    MainWindowProbe::FormKeyUp(*gui, Qt::Key_Shift);
+    MainWindowProbe::FormKeyDown(*gui, Qt::Key_Shift);  // a new press jumps back onto the band
     EXPECT_EQ(World->GetScore(), 2);
     EXPECT_EQ(World->GetCurrentLumabel(), 0);
 }
@@ -129,10 +129,10 @@ TEST_F(GuiInputTest, AShiftPressWithTheCursorOffTheFieldIsUsedUp) {
     for (const QPoint outside :
          {QPoint(50, -5), QPoint(400, 200), QPoint(-1, 200), QPoint(50, 300)}) {
         QCursor::setPos(field->mapToGlobal(outside));
-        TGuiProbe::FormKeyDown(*gui, Qt::Key_Shift);
+        MainWindowProbe::FormKeyDown(*gui, Qt::Key_Shift);
         QCursor::setPos(field->mapToGlobal(QPoint(50, 200)));
-        TGuiProbe::FormKeyDown(*gui, Qt::Key_Shift);  // still the same press
-        TGuiProbe::FormKeyUp(*gui, Qt::Key_Shift);
+        MainWindowProbe::FormKeyDown(*gui, Qt::Key_Shift);  // still the same press
+        MainWindowProbe::FormKeyUp(*gui, Qt::Key_Shift);
     }
     EXPECT_EQ(World->GetScore(), 0);
 }
@@ -140,14 +140,14 @@ TEST_F(GuiInputTest, AShiftPressWithTheCursorOffTheFieldIsUsedUp) {
 TEST_F(GuiInputTest, ShiftDoesNothingOutsidePlay) {
     gui->show();
     QCursor::setPos(gui->centralWidget()->mapToGlobal(QPoint(50, 200)));
-    TGuiProbe::FormKeyDown(*gui, Qt::Key_Shift);
-    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stTitle);
+    MainWindowProbe::FormKeyDown(*gui, Qt::Key_Shift);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stTitle);
 }
 
 TEST_F(GuiInputTest, F2NewRestartsAGameInProgress) {
     Action("Game_New_MItem")->trigger();
-    TGuiProbe::Tick(*gui);
-    TGuiProbe::Tick(*gui);
+    MainWindowProbe::Tick(*gui);
+    MainWindowProbe::Tick(*gui);
     EXPECT_EQ(BandTop(), 190);
     Action("Game_New_MItem")->trigger();
     EXPECT_EQ(BandTop(), 204);
@@ -158,19 +158,19 @@ TEST_F(GuiInputTest, F2NewRestartsAGameInProgress) {
 
 TEST_F(GuiInputTest, ThePopupMirrorsTheGameMenu) {
     Action("Game_New_MItem")->setEnabled(false);
-    TGuiProbe::PopupMenu1Popup(*gui);
+    MainWindowProbe::PopupMenu1Popup(*gui);
     EXPECT_FALSE(Action("Popup_New_MItem")->isEnabled());
     EXPECT_TRUE(Action("Popup_Options_MItem")->isEnabled());
     Action("Game_New_MItem")->setEnabled(true);
     Action("Game_Options_MItem")->setEnabled(false);
-    TGuiProbe::PopupMenu1Popup(*gui);
+    MainWindowProbe::PopupMenu1Popup(*gui);
     EXPECT_TRUE(Action("Popup_New_MItem")->isEnabled());
     EXPECT_FALSE(Action("Popup_Options_MItem")->isEnabled());
 
     Action("Popup_New_MItem")->trigger();
-    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stPlaying);
-    ASSERT_EQ(TGuiProbe::PopupMenu1(*gui)->actions().size(), 3);
-    EXPECT_TRUE(TGuiProbe::PopupMenu1(*gui)->actions()[1]->isSeparator());
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying);
+    ASSERT_EQ(MainWindowProbe::PopupMenu1(*gui)->actions().size(), 3);
+    EXPECT_TRUE(MainWindowProbe::PopupMenu1(*gui)->actions()[1]->isSeparator());
 }
 
 TEST_F(GuiInputTest, HelpOpensThePageOnlyAfterOk) {

@@ -37,14 +37,14 @@ TEST_F(GuiSettingsTest, LoadsAndClampsThePlayOptionsAndRestoresTheRecord) {
     EXPECT_TRUE(CurrentPlayOptions.SoundOn);
     EXPECT_EQ(World->GetRecordScore(), 57);
     EXPECT_EQ(World->GetRecordTime(), 8430);
-    EXPECT_FALSE(TGuiProbe::CurrentSystemOptions(*gui).RestorePosition);
+    EXPECT_FALSE(MainWindowProbe::CurrentSystemOptions(*gui).RestorePosition);
 }
 
 TEST_F(GuiSettingsTest, ClearingThenRestoringKeepsTheFilesRecordAndSavesTheFlagUnset) {
     StartWith("[Settings]\nSystemOptions=1,1,1,1\nOthers=12,3400,0,0\n");
     EXPECT_EQ(World->GetRecordScore(), 12);
     EXPECT_EQ(World->GetRecordTime(), 3400);
-    EXPECT_FALSE(TGuiProbe::CurrentSystemOptions(*gui).ClearRecord);
+    EXPECT_FALSE(MainWindowProbe::CurrentSystemOptions(*gui).ClearRecord);
     EXPECT_TRUE(gui->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     TearDown();
     EXPECT_NE(Contents(SettingsFilePath()).find("SystemOptions=1,0,1,1\n"), std::string::npos);
@@ -79,7 +79,7 @@ TEST_F(GuiSettingsTest, OptionsWithOkAppliesAndReturnsToTheTitle) {
             dialog.findChild<QLineEdit*>("Group1_Edit4")->setText("Done!");
         },
         "Button1");
-    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stTitle);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stTitle);
     EXPECT_EQ(CurrentPlayOptions.NumLumabels, 16);
     EXPECT_EQ(CurrentPlayOptions.Interval, 100);
     EXPECT_EQ(CurrentPlayOptions.Message, "Done!");
@@ -88,17 +88,17 @@ TEST_F(GuiSettingsTest, OptionsWithOkAppliesAndReturnsToTheTitle) {
 TEST_F(GuiSettingsTest, OptionsWithCancelChangesNothingAndTheGameGoesOn) {
     StartWith("");
     Action("Game_New_MItem")->trigger();
-    TGuiProbe::Tick(*gui);
+    MainWindowProbe::Tick(*gui);
     RunOptions(
         [](TOptionsDialog& dialog) {
             dialog.findChild<QLineEdit*>("Group1_Edit1")->setText("3");
             dialog.findChild<QPushButton*>("Button3")->click();  // Default, then Cancel
         },
         "Button2");
-    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stPlaying);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying);
     EXPECT_EQ(BandTop(), 197);
     EXPECT_EQ(CurrentPlayOptions.NumLumabels, 9);
-    TGuiProbe::Tick(*gui);
+    MainWindowProbe::Tick(*gui);
     EXPECT_EQ(BandTop(), 190);
 }
 
@@ -125,7 +125,7 @@ TEST_P(GuiDefaultThenCancelTest, DefaultThenCancelLeavesTheCallersOptionsAlone) 
         "[Settings]\nPlayOptions=3,4,250,\"Well done\",0\nSystemOptions=0,0,0,1\n";
     StartWith(settings);
     Action("Game_New_MItem")->trigger();
-    TGuiProbe::Tick(*gui);
+    MainWindowProbe::Tick(*gui);
     QStringList shown;
     bool closed = false;
     WhileModalDo([&] {
@@ -145,14 +145,14 @@ TEST_P(GuiDefaultThenCancelTest, DefaultThenCancelLeavesTheCallersOptionsAlone) 
     EXPECT_EQ(shown, QStringList({"3", "1", "9", "0"}));
     EXPECT_TRUE(closed);
 
-    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stPlaying);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying);
     EXPECT_EQ(BandTop(), 197);
     EXPECT_EQ(CurrentPlayOptions.NumLumabels, 3);
     EXPECT_EQ(CurrentPlayOptions.NumClouds, 4);
     EXPECT_EQ(CurrentPlayOptions.Interval, 250);
     EXPECT_EQ(CurrentPlayOptions.Message, "Well done");
     EXPECT_FALSE(CurrentPlayOptions.SoundOn);
-    const AppSystemOptions system = TGuiProbe::CurrentSystemOptions(*gui);
+    const AppSystemOptions system = MainWindowProbe::CurrentSystemOptions(*gui);
     EXPECT_FALSE(system.RestoreRecord);
     EXPECT_FALSE(system.ClearRecord);
     EXPECT_FALSE(system.RestorePosition);
@@ -175,7 +175,7 @@ TEST_F(GuiSettingsTest, ClearRecordFromTheDialogClearsOnceAndComesBackUnchecked)
         "Button1");
     EXPECT_EQ(World->GetRecordScore(), 0);
     EXPECT_EQ(World->GetRecordTime(), 0);
-    EXPECT_FALSE(TGuiProbe::CurrentSystemOptions(*gui).ClearRecord);
+    EXPECT_FALSE(MainWindowProbe::CurrentSystemOptions(*gui).ClearRecord);
     bool checkedOnReopen = true;
     RunOptions(
         [&](TOptionsDialog& dialog) {
@@ -234,9 +234,9 @@ TEST_F(GuiSettingsTest, StayOnTopChangesTheShownWindowInPlace) {
     gui->installEventFilter(&vanished);
     native->installEventFilter(&vanished);
     for (const bool onTop : {false, true, false}) {
-        AppSystemOptions system = TGuiProbe::CurrentSystemOptions(*gui);
+        AppSystemOptions system = MainWindowProbe::CurrentSystemOptions(*gui);
         system.StayOnTop = onTop;
-        TGuiProbe::ApplySystemOptions(*gui, system);
+        MainWindowProbe::ApplySystemOptions(*gui, system);
         QApplication::processEvents();
         // The same native window, never hidden: only its stacking changes.
         EXPECT_EQ(gui->windowHandle(), native);

@@ -12,11 +12,11 @@ using FieldLook::Sky;
 using GuiStateTest = GuiFixture;
 
 TEST_F(GuiStateTest, StartsOnTheTitleScreen) {
-    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stTitle);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stTitle);
     EXPECT_EQ(gui->windowTitle(), "Lumabels");
     EXPECT_EQ(Pixel(0, 0), Sky);
     EXPECT_EQ(Pixel(399, 299), Sky);
-    EXPECT_EQ(TGuiProbe::ShiftCount(*gui), 0);
+    EXPECT_EQ(MainWindowProbe::ShiftCount(*gui), 0);
     EXPECT_EQ(World->GetLumabelCount(), 0);
 }
 
@@ -31,28 +31,28 @@ TEST_F(GuiStateTest, TheWindowIsAFixed400By300FieldUnderTheMenuBar) {
 
 TEST_F(GuiStateTest, NewPlaysUntilGameOverThenShowsResults) {
     Action("Game_New_MItem")->trigger();
-    ASSERT_EQ(TGuiProbe::State(*gui), GameShell::stPlaying);
+    ASSERT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying);
     EXPECT_EQ(BandTop(), 204);
     for (int step = 1; step <= 70; ++step) {
-        TGuiProbe::Tick(*gui);
+        MainWindowProbe::Tick(*gui);
     }
-    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stPlaying);
-    TGuiProbe::Tick(*gui);
-    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stResults);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying);
+    MainWindowProbe::Tick(*gui);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stResults);
     EXPECT_TRUE(World->IsGameOver());
-    TGuiProbe::Tick(*gui);  // the results stay
-    EXPECT_EQ(TGuiProbe::State(*gui), GameShell::stResults);
+    MainWindowProbe::Tick(*gui);  // the results stay
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stResults);
 }
 
 TEST_F(GuiStateTest, TheTickStepsOnlyWhilePlaying) {
-    TGuiProbe::Tick(*gui);
+    MainWindowProbe::Tick(*gui);
     EXPECT_EQ(World->GetLumabelCount(), 0);
     Action("Game_New_MItem")->trigger();
-    TGuiProbe::Tick(*gui);
+    MainWindowProbe::Tick(*gui);
     EXPECT_EQ(BandTop(), 197);
     for (GameShell::GameState state : {GameShell::stSuspended, GameShell::stResults}) {
-        TGuiProbe::SetState(*gui, state);
-        TGuiProbe::Tick(*gui);
+        MainWindowProbe::SetState(*gui, state);
+        MainWindowProbe::Tick(*gui);
         EXPECT_EQ(BandTop(), 197);
     }
 }
@@ -61,12 +61,12 @@ TEST_F(GuiStateTest, TheGameStandsStillWhileAMenuIsOpen) {
     Action("Game_New_MItem")->trigger();
     std::int32_t topInside = 0;
     WhileModal([&] {
-        TGuiProbe::Tick(*gui);
+        MainWindowProbe::Tick(*gui);
         topInside = BandTop();
     });
-    TGuiProbe::PopupMenu1(*gui)->exec(QPoint(10, 10));
+    MainWindowProbe::PopupMenu1(*gui)->exec(QPoint(10, 10));
     EXPECT_EQ(topInside, 204);
-    TGuiProbe::Tick(*gui);
+    MainWindowProbe::Tick(*gui);
     EXPECT_EQ(BandTop(), 197);
 }
 
@@ -96,14 +96,14 @@ TEST_F(GuiStateTest, TimeHeldByAMenuOrABoxIsLeftOutOfTheGameTime) {
     };
     ticks.Set(1000, 0);
     Action("Game_New_MItem")->trigger();
-    TGuiProbe::Tick(*gui);
+    MainWindowProbe::Tick(*gui);
     QMenu* gameMenu = gui->findChild<QMenu*>("Game_MItem");
     gameMenu->popup(QPoint(10, 10));
     heldTenSeconds();
     gameMenu->hide();
     settle();
     WhileModal(heldTenSeconds);
-    TGuiProbe::PopupMenu1(*gui)->exec(QPoint(10, 10));
+    MainWindowProbe::PopupMenu1(*gui)->exec(QPoint(10, 10));
     settle();
     WhileModal(heldTenSeconds);
     Action("Help_Tips_MItem")->trigger();
@@ -111,10 +111,10 @@ TEST_F(GuiStateTest, TimeHeldByAMenuOrABoxIsLeftOutOfTheGameTime) {
     gui->showMinimized();
     settle();
     ticks.now_ += 7777;
-    for (int step = 0; step < 100 && TGuiProbe::State(*gui) == GameShell::stPlaying; ++step) {
-        TGuiProbe::Tick(*gui);
+    for (int step = 0; step < 100 && MainWindowProbe::State(*gui) == GameShell::stPlaying; ++step) {
+        MainWindowProbe::Tick(*gui);
     }
-    ASSERT_EQ(TGuiProbe::State(*gui), GameShell::stResults);
+    ASSERT_EQ(MainWindowProbe::State(*gui), GameShell::stResults);
     EXPECT_EQ(World->GetPlayTime(), 7770) << "cut to whole tens, the held time left out";
     EXPECT_EQ(World->GetRecordTime(), 7770);
 }
@@ -127,19 +127,19 @@ TEST_F(GuiStateTest, TheWakeUpIsTheOneTheGameAsksForAndEndsWithTheClose) {
     ApplyPlayOptions(options);
     ticks.Set(5000, 0);
     gui->show();
-    EXPECT_FALSE(TGuiProbe::WakeUpArmed(*gui));
+    EXPECT_FALSE(MainWindowProbe::WakeUpArmed(*gui));
     Action("Game_New_MItem")->trigger();
-    ASSERT_TRUE(TGuiProbe::WakeUpArmed(*gui));
-    EXPECT_EQ(TGuiProbe::WakeUpInterval(*gui), 40);
+    ASSERT_TRUE(MainWindowProbe::WakeUpArmed(*gui));
+    EXPECT_EQ(MainWindowProbe::WakeUpInterval(*gui), 40);
     ticks.Set(5030, 0);
-    TGuiProbe::Wake(*gui);
+    MainWindowProbe::Wake(*gui);
     EXPECT_EQ(BandTop(), 204) << "a step before its time";
-    EXPECT_EQ(TGuiProbe::WakeUpInterval(*gui), 10);
+    EXPECT_EQ(MainWindowProbe::WakeUpInterval(*gui), 10);
     ticks.Set(5040, 0);
-    TGuiProbe::Wake(*gui);
+    MainWindowProbe::Wake(*gui);
     EXPECT_EQ(BandTop(), 197);
     gui->close();
-    EXPECT_FALSE(TGuiProbe::WakeUpArmed(*gui));
+    EXPECT_FALSE(MainWindowProbe::WakeUpArmed(*gui));
 }
 
 TEST_F(GuiStateTest, ApplyingSystemOptionsClearsTheRecordOnceAndSetsStayOnTop) {
@@ -148,11 +148,11 @@ TEST_F(GuiStateTest, ApplyingSystemOptionsClearsTheRecordOnceAndSetsStayOnTop) {
     options.ClearRecord = true;
     options.StayOnTop = true;
     options.RestorePosition = false;
-    TGuiProbe::ApplySystemOptions(*gui, options);
+    MainWindowProbe::ApplySystemOptions(*gui, options);
     EXPECT_EQ(World->GetRecordScore(), 0);
     EXPECT_EQ(World->GetRecordTime(), 0);
-    EXPECT_FALSE(TGuiProbe::CurrentSystemOptions(*gui).ClearRecord);
-    EXPECT_FALSE(TGuiProbe::CurrentSystemOptions(*gui).RestorePosition);
+    EXPECT_FALSE(MainWindowProbe::CurrentSystemOptions(*gui).ClearRecord);
+    EXPECT_FALSE(MainWindowProbe::CurrentSystemOptions(*gui).RestorePosition);
     EXPECT_TRUE(gui->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 
     gui->show();
@@ -161,7 +161,7 @@ TEST_F(GuiStateTest, ApplyingSystemOptionsClearsTheRecordOnceAndSetsStayOnTop) {
     options.StayOnTop = false;
     options.ClearRecord = false;
     World->SetRecords(5, 50);
-    TGuiProbe::ApplySystemOptions(*gui, options);
+    MainWindowProbe::ApplySystemOptions(*gui, options);
     EXPECT_FALSE(gui->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(gui->isVisible());
     EXPECT_EQ(gui->pos(), where);
@@ -189,7 +189,7 @@ TEST_F(GuiStateTest, AnExceptionInTheLoopIsShownAndTheLoopGoesOn) {
     QCoreApplication::processEvents();  // the box's going lets the game go on
     EXPECT_EQ(shown, "the clock failed");
     // The next wake-up was armed all the same: the game keeps moving.
-    EXPECT_TRUE(TGuiProbe::WakeUpArmed(*gui));
+    EXPECT_TRUE(MainWindowProbe::WakeUpArmed(*gui));
     const std::int32_t before = BandTop();
     HandleTick();
     EXPECT_EQ(BandTop(), before - 7);

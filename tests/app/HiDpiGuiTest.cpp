@@ -7,9 +7,9 @@
 #include "app/FastTickCounter.h"
 #include "engine/FieldLook.h"
 #include "qt/process/ProgramGlobals.h"
-#include "qt/window/TGui.h"
+#include "qt/window/MainWindow.h"
 #include "settings/CurrentPlayOptions.h"
-#include "support/TGuiProbe.h"
+#include "support/MainWindowProbe.h"
 
 // Runs with QT_SCALE_FACTOR set: the window keeps its logical 400 x 300 field while the
 // picture has the screen's pixels.
@@ -18,17 +18,17 @@ TEST(HiDpiGui, TheFieldIsDrawnAtTheScreensResolution) {
     QTemporaryDir folder;
     SettingsPath = folder.filePath("settings.ini").toStdString();
     FastTickCounter ticks;
-    TGui gui(ticks);
+    MainWindow gui(ticks);
     gui.show();
     EXPECT_DOUBLE_EQ(gui.devicePixelRatioF(), ratio);
     EXPECT_EQ(gui.centralWidget()->size(), QSize(400, 300));
-    EXPECT_EQ(TGuiProbe::BackBuffer(gui).size(), (QSizeF(400, 300) * ratio).toSize());
+    EXPECT_EQ(MainWindowProbe::BackBuffer(gui).size(), (QSizeF(400, 300) * ratio).toSize());
 
     AppPlayOptions bare;  // the band alone: nothing random lies at the pixels looked at
     bare.NumLumabels = 1;
     bare.NumClouds = 0;
     ApplyPlayOptions(bare);
-    TGuiProbe::SetState(gui, GameShell::stPlaying);
+    MainWindowProbe::SetState(gui, GameShell::stPlaying);
     const QImage shown = gui.centralWidget()->grab().toImage();
     ASSERT_EQ(shown.size(), (QSizeF(400, 300) * ratio).toSize());
     // The band's top stripe starts at logical row 204: crisp at the new resolution.

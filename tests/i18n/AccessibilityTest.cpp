@@ -115,7 +115,7 @@ TEST_F(AccessibleGui, MenusAreMenuItemsNamedWithoutTheirMnemonicMarks) {
     const InstalledLanguage german(QStringLiteral("de"));
     Gui = nullptr;
     gui.reset();
-    gui = std::make_unique<TGui>(ticks);
+    gui = std::make_unique<MainWindow>(ticks);
     Gui = gui.get();
     QAccessibleInterface* bar = Accessible(gui->menuBar());
     ASSERT_EQ(bar->role(), QAccessible::MenuBar);
@@ -124,9 +124,9 @@ TEST_F(AccessibleGui, MenusAreMenuItemsNamedWithoutTheirMnemonicMarks) {
     EXPECT_EQ(bar->child(0)->text(QAccessible::Name), QStringLiteral("Spiel"));
     EXPECT_EQ(bar->child(1)->text(QAccessible::Name), QStringLiteral("Hilfe"));
     QStringList items;
-    for (QMenu* menu :
-         {gui->findChild<QMenu*>(QStringLiteral("Game_MItem")),
-          gui->findChild<QMenu*>(QStringLiteral("Help_MItem")), TGuiProbe::PopupMenu1(*gui)}) {
+    for (QMenu* menu : {gui->findChild<QMenu*>(QStringLiteral("Game_MItem")),
+                        gui->findChild<QMenu*>(QStringLiteral("Help_MItem")),
+                        MainWindowProbe::PopupMenu1(*gui)}) {
         QAccessibleInterface* list = Accessible(menu);
         EXPECT_EQ(list->role(), QAccessible::PopupMenu);
         for (int i = 0; i < list->childCount(); ++i) {
@@ -155,12 +155,12 @@ TEST_F(AccessibleGui, ThePlayFieldAnnouncesTheScreenItShows) {
     // A cloud clicked scores a point, and the field says so.
     Rect cloud;
     World->GetCloud(0, cloud);
-    TGuiProbe::FormMouseDown(*gui, Qt::LeftButton, cloud.Left + 40, cloud.Top + 16);
+    MainWindowProbe::FormMouseDown(*gui, Qt::LeftButton, cloud.Left + 40, cloud.Top + 16);
     names.push_back(Name(field));
     const std::int32_t score = World->GetScore();
     World->SetRecords(57, 8430);
-    while (TGuiProbe::State(*gui) == GameShell::stPlaying) {
-        TGuiProbe::Tick(*gui);
+    while (MainWindowProbe::State(*gui) == GameShell::stPlaying) {
+        MainWindowProbe::Tick(*gui);
     }
     EXPECT_EQ(names[0], QStringLiteral("Playing, score 0"));
     EXPECT_EQ(names[1], QStringLiteral("Playing, score %1").arg(score));

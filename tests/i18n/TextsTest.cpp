@@ -85,7 +85,7 @@ class TextsTest : public GuiFixture {
     void Remake() {
         Gui = nullptr;
         gui.reset();
-        gui = std::make_unique<TGui>(ticks);
+        gui = std::make_unique<MainWindow>(ticks);
         Gui = gui.get();
     }
     Texts MenuTexts() const {
@@ -93,7 +93,7 @@ class TextsTest : public GuiFixture {
         for (const char* name : {"Game_MItem", "Help_MItem"}) {
             AddMenu(texts, QString::fromLatin1(name), gui->findChild<QMenu*>(name));
         }
-        AddMenu(texts, QStringLiteral("Popup"), TGuiProbe::PopupMenu1(*gui));
+        AddMenu(texts, QStringLiteral("Popup"), MainWindowProbe::PopupMenu1(*gui));
         return texts;
     }
 
@@ -110,7 +110,7 @@ class TextsTest : public GuiFixture {
     }
 
     std::array<QString, 5> Results() {
-        TGuiProbe::SetState(*gui, GameShell::stPlaying);
+        MainWindowProbe::SetState(*gui, GameShell::stPlaying);
         World->SetRecords(57, 8430);
         return AsQStrings(ResultTextsOf(*World, CurrentPlayOptions, QtTranslator()));
     }
@@ -268,7 +268,7 @@ TEST_F(TextsTest, EveryLanguageWritesPointsInThePluralFormOfTheirCount) {
         ASSERT_TRUE(words.contains(language)) << language.toStdString();
         const InstalledLanguage installed(language);
         for (const auto& [count, word] : words.at(language)) {
-            TGuiProbe::SetState(*gui, GameShell::stPlaying);
+            MainWindowProbe::SetState(*gui, GameShell::stPlaying);
             AppPatternProbe::SetScore(*World, count);
             World->SetRecords(count, 8430);
             const std::array<QString, 5> results =
@@ -365,7 +365,8 @@ TEST_F(TextsTest, MnemonicsNeverClashInsideAMenuOrTheOptionsDialog) {
         ExpectDistinctMnemonics({game->title(), help->title()}, name + " menu bar");
         ExpectDistinctMnemonics(ActionTexts(game), name + " Game menu");
         ExpectDistinctMnemonics(ActionTexts(help), name + " Help menu");
-        ExpectDistinctMnemonics(ActionTexts(TGuiProbe::PopupMenu1(*gui)), name + " popup menu");
+        ExpectDistinctMnemonics(ActionTexts(MainWindowProbe::PopupMenu1(*gui)),
+                                name + " popup menu");
         const TOptionsDialog options;
         QStringList dialog;
         for (const QLabel* label : options.findChildren<QLabel*>()) {

@@ -24,7 +24,7 @@ void TranslateMenuTexts(HMENU menu) {
         }
         const std::wstring caption(text);
         const std::size_t tab = caption.find(L'\t');
-        std::wstring translated = GameStrings::Tr(L"TGui", caption.substr(0, tab).c_str());
+        std::wstring translated = GameStrings::Tr(L"MainWindow", caption.substr(0, tab).c_str());
         if (tab != std::wstring::npos) {
             translated += caption.substr(tab);
         }

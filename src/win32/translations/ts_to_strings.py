@@ -5,7 +5,7 @@ Usage: ts_to_strings.py OUTPUT.inc lumabels_de.ts lumabels_fr.ts ...
 
 Writes one C++ initialiser row per finished translation, and one per plural form of a text
 with a count (numbered from 0 in the order the language's plural rule names them),
-    {L"de", L"TGui", L"&Game", 0, L"&Spiel"},
+    {L"de", L"MainWindow", L"&Game", 0, L"&Spiel"},
 with every character outside printable ASCII written as a \\x escape, so the output is the same
 whatever the compiler takes its source encoding to be. Unfinished and empty translations are
 left out: the English text is shown for them, as the Linux edition does.

@@ -29,16 +29,16 @@ TEST_F(GameStringsTest, ChoosesTheLocaleOrItsLanguageOrEnglish) {
 
 TEST_F(GameStringsTest, TranslatesByContextAndSourceAndFallsBackToTheSource) {
     GameStrings::Choose(L"de-DE");
-    EXPECT_STREQ(GameStrings::Tr(L"TGui", L"&Game"), L"&Spiel");
+    EXPECT_STREQ(GameStrings::Tr(L"MainWindow", L"&Game"), L"&Spiel");
     EXPECT_STREQ(GameStrings::Tr(L"TOptionsDialog", L"Cancel"), L"Abbrechen");
     // Texts with a line break and with letters beyond ASCII come through the table whole.
-    EXPECT_EQ(
-        std::wstring(GameStrings::Tr(L"TGui", L"Opening HTML help file.\n\nSure?")).find(L"\n\n"),
-        std::wstring(L"Die HTML-Hilfe wird ge\u00f6ffnet.").size());
-    EXPECT_STREQ(GameStrings::Tr(L"TGui", L"no such text"), L"no such text");
+    EXPECT_EQ(std::wstring(GameStrings::Tr(L"MainWindow", L"Opening HTML help file.\n\nSure?"))
+                  .find(L"\n\n"),
+              std::wstring(L"Die HTML-Hilfe wird ge\u00f6ffnet.").size());
+    EXPECT_STREQ(GameStrings::Tr(L"MainWindow", L"no such text"), L"no such text");
     EXPECT_STREQ(GameStrings::Tr(L"NoSuchContext", L"&Game"), L"&Game");
     GameStrings::Choose(L"en-US");
-    EXPECT_STREQ(GameStrings::Tr(L"TGui", L"&Game"), L"&Game");
+    EXPECT_STREQ(GameStrings::Tr(L"MainWindow", L"&Game"), L"&Game");
 }
 
 // The results lines take the plural form each language's rule gives the count, as on Linux.

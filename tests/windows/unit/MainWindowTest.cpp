@@ -16,16 +16,18 @@
 #include "win32/dialogs/TAboutDialog.h"
 #include "win32/dialogs/TOptionsDialog.h"
 #include "win32/process/ProgramGlobals.h"
+#include "win32/window/MainWindow.h"
 #include "win32/window/NotePlayerOutput.h"
-#include "win32/window/TGui.h"
 
 // Hands the main window its messages as the system would, and reads what it asked the game
 // for and what it armed.
-struct Win32GuiProbe {
-    static LRESULT Send(TGui& gui, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+struct Win32MainWindowProbe {
+    static LRESULT Send(MainWindow& gui, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
         return gui.HandleMessage(message, wParam, lParam);
     }
-    static GameShell::GameState State(const TGui& gui) { return GameShellProbe::State(gui.shell_); }
+    static GameShell::GameState State(const MainWindow& gui) {
+        return GameShellProbe::State(gui.shell_);
+    }
 };
 
 // Lets the note player's play-sound call be watched.
@@ -135,8 +137,8 @@ class MainWindowTest : public testing::Test {
         OptionsDialog = nullptr;
         AboutDialog = nullptr;
     }
-    GameShell::GameState State() const { return Win32GuiProbe::State(*gui); }
-    void Command(int id) { Win32GuiProbe::Send(*gui, WM_COMMAND, static_cast<WPARAM>(id)); }
+    GameShell::GameState State() const { return Win32MainWindowProbe::State(*gui); }
+    void Command(int id) { Win32MainWindowProbe::Send(*gui, WM_COMMAND, static_cast<WPARAM>(id)); }
     // The command, with any modal window it opens closed by `button` once it is up.
     void CommandClosedWith(int id, int button) {
         Seen = ModalSeen{};
@@ -149,7 +151,7 @@ class MainWindowTest : public testing::Test {
     ManualTickCounter ticks;
     std::unique_ptr<TOptionsDialog> options;
     std::unique_ptr<TAboutDialog> about;
-    std::optional<TGui> gui;
+    std::optional<MainWindow> gui;
 
   private:
     UINT_PTR closer_ = 0;
@@ -165,11 +167,11 @@ TEST_F(MainWindowTest, EachCommandKeyAndClickReachesTheGame) {
     CommandClosedWith(ID_GAME_OPTIONS, IDOK);
     EXPECT_TRUE(Seen.Shown && SameSize(Seen.Client, Template(IDD_OPTIONS).Client));
     EXPECT_EQ(State(), GameShell::stTitle) << "Game > Options, OK";
-    Win32GuiProbe::Send(*gui, WM_KEYDOWN, VK_SPACE);
+    Win32MainWindowProbe::Send(*gui, WM_KEYDOWN, VK_SPACE);
     EXPECT_EQ(State(), GameShell::stPlaying) << "Space on the title";
     CommandClosedWith(ID_POPUP_OPTIONS, IDOK);
     EXPECT_EQ(State(), GameShell::stTitle) << "the popup's Options, OK";
-    Win32GuiProbe::Send(*gui, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    Win32MainWindowProbe::Send(*gui, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
     EXPECT_EQ(State(), GameShell::stPlaying) << "a click on the title";
     CommandClosedWith(ID_GAME_OPTIONS, IDCANCEL);
     EXPECT_EQ(State(), GameShell::stPlaying) << "Options, Cancel";
@@ -202,15 +204,16 @@ TEST_F(MainWindowTest, TheWaitIsTheOneTheGameAskedFor) {
     MSG message{};
     // Wine's dialogs of an earlier test may leave a message of the same number behind; a stray
     // one only wakes the game to find nothing due.
-    while (PeekMessageW(&message, gui->Handle(), TGui::TickMessage, TGui::TickMessage, PM_REMOVE)) {
+    while (PeekMessageW(&message, gui->Handle(), MainWindow::TickMessage, MainWindow::TickMessage,
+                        PM_REMOVE)) {
     }
     gui->WakeIfDue();
-    EXPECT_FALSE(
-        PeekMessageW(&message, gui->Handle(), TGui::TickMessage, TGui::TickMessage, PM_REMOVE));
+    EXPECT_FALSE(PeekMessageW(&message, gui->Handle(), MainWindow::TickMessage,
+                              MainWindow::TickMessage, PM_REMOVE));
     ticks.Set(1040);
     gui->WakeIfDue();
-    ASSERT_TRUE(
-        PeekMessageW(&message, gui->Handle(), TGui::TickMessage, TGui::TickMessage, PM_REMOVE));
+    ASSERT_TRUE(PeekMessageW(&message, gui->Handle(), MainWindow::TickMessage,
+                             MainWindow::TickMessage, PM_REMOVE));
     const auto bandTop = [] {
         AppLumabel band;
         World->GetLumabel(0, band);

@@ -14,19 +14,19 @@
 #include "shell/GameShell.h"
 
 namespace Ui {
-class TGui;
+class MainWindow;
 }
 class QMenu;
 class TickCounter;
 
 // The main window: the game's face on Qt. It draws what the game shell asks for, wakes it when
 // it asked to be woken, and hands it the player's keys, clicks and commands.
-class TGui : public QMainWindow, private ShellPort {
+class MainWindow : public QMainWindow, private ShellPort {
     Q_OBJECT
 
   public:
-    explicit TGui(const TickCounter& ticks);
-    ~TGui() override;
+    explicit MainWindow(const TickCounter& ticks);
+    ~MainWindow() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -34,7 +34,7 @@ class TGui : public QMainWindow, private ShellPort {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    friend struct TGuiProbe;  // lets tests and benchmarks drive the window and look inside
+    friend struct MainWindowProbe;  // lets tests and benchmarks drive the window and look inside
 
     // Input, as the field hands it over.
     void FormKeyDown(int key);
@@ -72,7 +72,7 @@ class TGui : public QMainWindow, private ShellPort {
     void TakeStoredPosition(const WindowPosition& stored, bool move) override;
     void SetStaysOnTop(bool onTop) override;
 
-    std::unique_ptr<Ui::TGui> ui_;
+    std::unique_ptr<Ui::MainWindow> ui_;
     std::unique_ptr<QImage> BackBuffer;
     QMenu* PopupMenu1 = nullptr;
     std::unique_ptr<FieldPainter> painter_;
@@ -91,4 +91,4 @@ class TGui : public QMainWindow, private ShellPort {
 };
 
 // The main window, while it exists.
-extern TGui* Gui;
+extern MainWindow* Gui;

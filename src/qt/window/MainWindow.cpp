@@ -1,4 +1,4 @@
-#include "qt/window/TGui.h"
+#include "qt/window/MainWindow.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -21,9 +21,9 @@
 #include "qt/process/ProgramGlobals.h"
 #include "qt/window/ToQRect.h"
 #include "settings/CurrentPlayOptions.h"
-#include "ui_TGui.h"
+#include "ui_MainWindow.h"
 
-TGui* Gui = nullptr;
+MainWindow* Gui = nullptr;
 
 namespace {
 
@@ -47,10 +47,10 @@ GameShell::Key ShellKey(int key) {
 
 }  // namespace
 
-TGui::TGui(const TickCounter& ticks)
+MainWindow::MainWindow(const TickCounter& ticks)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      ui_(std::make_unique<Ui::TGui>()),
+      ui_(std::make_unique<Ui::MainWindow>()),
       destroyWatch_(*this, [this] { OnWindowDestroyedOutside(); }),
       shell_(*this, translator_, ticks, ProcessRandom(), notes_) {
     ui_->setupUi(this);
@@ -66,18 +66,18 @@ TGui::TGui(const TickCounter& ticks)
     for (QAction* item : {ui_->Popup_New_MItem, ui_->Popup_Options_MItem}) {
         connect(item, &QAction::triggered, this, [this, item] { Popup_MItemClick(item); });
     }
-    connect(ui_->Field, &PlayfieldView::KeyDown, this, &TGui::FormKeyDown);
-    connect(ui_->Field, &PlayfieldView::KeyUp, this, &TGui::FormKeyUp);
-    connect(ui_->Field, &PlayfieldView::MouseDown, this, &TGui::FormMouseDown);
+    connect(ui_->Field, &PlayfieldView::KeyDown, this, &MainWindow::FormKeyDown);
+    connect(ui_->Field, &PlayfieldView::KeyUp, this, &MainWindow::FormKeyUp);
+    connect(ui_->Field, &PlayfieldView::MouseDown, this, &MainWindow::FormMouseDown);
     connect(ui_->Field, &PlayfieldView::PopupRequested, this, [this](const QPoint& at) {
         PopupMenu1Popup();
         PopupMenu1->exec(at);
     });
     wakeTimer_.setSingleShot(true);
     wakeTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&wakeTimer_, &QTimer::timeout, this, &TGui::WakeGame);
+    connect(&wakeTimer_, &QTimer::timeout, this, &MainWindow::WakeGame);
     deviceCloseTimer_.setSingleShot(true);
-    connect(&deviceCloseTimer_, &QTimer::timeout, this, &TGui::OnDeviceCloseTimer);
+    connect(&deviceCloseTimer_, &QTimer::timeout, this, &MainWindow::OnDeviceCloseTimer);
     // Menus and dialogs hold the game; their coming and going is watched to let it go on.
     QCoreApplication::instance()->installEventFilter(this);
 
@@ -85,7 +85,7 @@ TGui::TGui(const TickCounter& ticks)
     setWindowTitle(QString::fromStdString(TitleText));
     CreateBackBuffer(devicePixelRatioF());
     NotePlayer = std::make_unique<AppSound>(SoundDir, CurrentPlayOptions);
-    connect(ui_->Field, &PlayfieldView::PixelRatioChanged, this, &TGui::OnPixelRatioChanged);
+    connect(ui_->Field, &PlayfieldView::PixelRatioChanged, this, &MainWindow::OnPixelRatioChanged);
     // A child, so that a viewer it is still waiting on can be found from the window.
     helpViewer_.setParent(this);
     connect(&helpViewer_, &HelpViewer::Failed, this, [this](const QString& path) {
@@ -99,7 +99,7 @@ TGui::TGui(const TickCounter& ticks)
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { shell_.SaveSettings(); });
 }
 
-TGui::~TGui() {
+MainWindow::~MainWindow() {
     QCoreApplication::instance()->removeEventFilter(this);
     shell_.Shutdown();
     saveAtExit_.reset();
@@ -107,7 +107,7 @@ TGui::~TGui() {
     ui_->Field->SetBackBuffer(nullptr);
 }
 
-void TGui::CreateBackBuffer(qreal pixelRatio) {
+void MainWindow::CreateBackBuffer(qreal pixelRatio) {
     // The field stays 400 x 300 in logical pixels; the picture has as many pixels as the
     // screen shows there, so edges and text stay crisp on a HiDPI screen.
     const QSize logical = ToQRect(FieldRect).size();
@@ -123,30 +123,30 @@ void TGui::CreateBackBuffer(qreal pixelRatio) {
     BackBuffer = std::move(buffer);
 }
 
-void TGui::OnPixelRatioChanged(qreal pixelRatio) {
+void MainWindow::OnPixelRatioChanged(qreal pixelRatio) {
     CreateBackBuffer(pixelRatio);
     shell_.Redraw();  // a paint is under way: it shows the new picture
 }
 
-bool TGui::UserInterfaceBusy() const {
+bool MainWindow::UserInterfaceBusy() const {
     // Qt's menus do not hold up the event loop by themselves; the game must still stand still
     // while a menu, the popup, a message box or a dialog is open.
     return QApplication::activePopupWidget() != nullptr ||
            QApplication::activeModalWidget() != nullptr;
 }
 
-bool TGui::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if ((type == QEvent::Show || type == QEvent::Hide) && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->isWindow()) {
         // A menu or dialog is only counted as open or closed once Qt has done showing or
         // hiding it.
-        QMetaObject::invokeMethod(this, &TGui::OnWindowShownOrHidden, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &MainWindow::OnWindowShownOrHidden, Qt::QueuedConnection);
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TGui::OnWindowShownOrHidden() {
+void MainWindow::OnWindowShownOrHidden() {
     const bool busy = UserInterfaceBusy();
     if (busy == heldByInterface_) {
         return;
@@ -159,14 +159,14 @@ void TGui::OnWindowShownOrHidden() {
     }
 }
 
-void TGui::WakeGame() {
+void MainWindow::WakeGame() {
     // A menu that opened a moment ago is told of only once Qt has done showing it: it holds
     // the game from its first instant all the same.
     OnWindowShownOrHidden();
     shell_.Wake();
 }
 
-void TGui::ArmWakeUp(std::optional<std::uint32_t> milliseconds) {
+void MainWindow::ArmWakeUp(std::optional<std::uint32_t> milliseconds) {
     if (milliseconds) {
         wakeTimer_.start(static_cast<int>(*milliseconds));
     } else {
@@ -174,7 +174,7 @@ void TGui::ArmWakeUp(std::optional<std::uint32_t> milliseconds) {
     }
 }
 
-void TGui::WantSoundDevice(bool wanted) {
+void MainWindow::WantSoundDevice(bool wanted) {
     if (NotePlayer == nullptr) {
         return;
     }
@@ -188,13 +188,13 @@ void TGui::WantSoundDevice(bool wanted) {
     }
 }
 
-void TGui::OnDeviceCloseTimer() {
+void MainWindow::OnDeviceCloseTimer() {
     if (NotePlayer != nullptr && !NotePlayer->CloseIfIdle()) {
         deviceCloseTimer_.start(NotePlayer->TimeLeft() + DeviceGrace);
     }
 }
 
-void TGui::SetStaysOnTop(bool onTop) {
+void MainWindow::SetStaysOnTop(bool onTop) {
     Qt::WindowFlags flags = windowFlags();
     flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
     QWindow* native = windowHandle();
@@ -209,7 +209,7 @@ void TGui::SetStaysOnTop(bool onTop) {
     native->setFlags(flags);
 }
 
-void TGui::TakeStoredPosition(const WindowPosition& stored, bool move) {
+void MainWindow::TakeStoredPosition(const WindowPosition& stored, bool move) {
     // Before the first show pos() is no real place, only 0, 0: without a position in the file
     // the window manager places the window.
     if (move) {
@@ -218,83 +218,83 @@ void TGui::TakeStoredPosition(const WindowPosition& stored, bool move) {
     lastKnownPosition_ = QPoint(stored.Left, stored.Top);
 }
 
-bool TGui::PlatformReportsPosition() {
+bool MainWindow::PlatformReportsPosition() {
     // A Wayland client neither places its window nor learns where it is: pos() is an
     // invented 0, 0 there.
     return !QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
 }
 
-WindowPosition TGui::CurrentPosition() const {
+WindowPosition MainWindow::CurrentPosition() const {
     const QPoint position = PlatformReportsPosition() ? pos() : lastKnownPosition_;
     return WindowPosition{position.x(), position.y()};
 }
 
-void TGui::OnWindowDestroyedOutside() {
+void MainWindow::OnWindowDestroyedOutside() {
     const std::string line =
-        TerminalText("TGui", QT_TRANSLATE_NOOP("TGui",
-                                               "Lumabels: another program destroyed the "
-                                               "game's window; closing")) +
+        TerminalText("MainWindow", QT_TRANSLATE_NOOP("MainWindow",
+                                                     "Lumabels: another program destroyed the "
+                                                     "game's window; closing")) +
         "\n";
     std::fputs(line.c_str(), stderr);
     QCoreApplication::exit(1);
 }
 
-void TGui::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     wakeTimer_.stop();  // nothing is left to pace: the close and its save come first
     QMainWindow::closeEvent(event);
 }
 
-void TGui::moveEvent(QMoveEvent* event) {
+void MainWindow::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     shell_.KeepSettings();
 }
 
-void TGui::Present(const QRect& area) {
+void MainWindow::Present(const QRect& area) {
     ui_->Field->repaint(area);
 }
 
-void TGui::DrawTitle(bool present) {
+void MainWindow::DrawTitle(bool present) {
     painter_->DrawTitle(QString::fromStdString(TitleText));
     if (present) {
         Present(ToQRect(FieldRect));
     }
 }
 
-void TGui::DrawPlayfield(const AppPattern& world, bool present) {
+void MainWindow::DrawPlayfield(const AppPattern& world, bool present) {
     painter_->DrawPlayfield(world);
     if (present) {
         Present(ToQRect(FieldRect));
     }
 }
 
-void TGui::DrawResults(const ResultTexts& lines, bool present) {
+void MainWindow::DrawResults(const ResultTexts& lines, bool present) {
     const QRect block = painter_->DrawResults(lines);
     if (present) {
         Present(block);
     }
 }
 
-void TGui::Announce(const std::string& name, const std::string& description, bool alert) {
+void MainWindow::Announce(const std::string& name, const std::string& description, bool alert) {
     ui_->Field->Announce(QString::fromStdString(name), QString::fromStdString(description));
     if (alert) {
         ui_->Field->Alert();
     }
 }
 
-void TGui::FormKeyDown(int key) {
+void MainWindow::FormKeyDown(int key) {
     shell_.KeyDown(ShellKey(key));
 }
 
-void TGui::FormKeyUp(int key) {
+void MainWindow::FormKeyUp(int key) {
     shell_.KeyUp(ShellKey(key));
 }
 
-void TGui::FormMouseDown(Qt::MouseButton button, int x, int y) {
+void MainWindow::FormMouseDown(Qt::MouseButton button, int x, int y) {
     shell_.MouseDown(button == Qt::LeftButton ? GameShell::Button::Left : GameShell::Button::Other,
                      x, y);
 }
 
-std::optional<FieldPoint> TGui::PointerInField() const {
+std::optional<FieldPoint> MainWindow::PointerInField() const {
     const QPoint at = ui_->Field->mapFromGlobal(QCursor::pos());
     const Rect client{0, 0, ui_->Field->width(), ui_->Field->height()};
     if (!PointInRect(client, at.x(), at.y())) {
@@ -303,13 +303,13 @@ std::optional<FieldPoint> TGui::PointerInField() const {
     return FieldPoint{at.x(), at.y()};
 }
 
-void TGui::ActivateNewItem() {
+void MainWindow::ActivateNewItem() {
     if (ui_->Game_New_MItem->isEnabled()) {
         ui_->Game_New_MItem->trigger();
     }
 }
 
-void TGui::Game_MItemClick(QObject* sender) {
+void MainWindow::Game_MItemClick(QObject* sender) {
     if (sender == ui_->Game_New_MItem) {
         shell_.NewGame();
     } else if (sender == ui_->Game_Options_MItem) {
@@ -319,7 +319,7 @@ void TGui::Game_MItemClick(QObject* sender) {
     }
 }
 
-std::optional<OptionRecords> TGui::RunOptionsDialog(const OptionRecords& current) {
+std::optional<OptionRecords> MainWindow::RunOptionsDialog(const OptionRecords& current) {
     if (OptionsDialog == nullptr) {
         return std::nullopt;
     }
@@ -331,7 +331,7 @@ std::optional<OptionRecords> TGui::RunOptionsDialog(const OptionRecords& current
     return OptionRecords{OptionsDialog->GetPlayOptions(), OptionsDialog->GetSystemOptions()};
 }
 
-void TGui::Help_MItemClick(QObject* sender) {
+void MainWindow::Help_MItemClick(QObject* sender) {
     if (sender == ui_->Help_Help_MItem) {
         shell_.Help();
     } else if (sender == ui_->Help_Tips_MItem) {
@@ -341,20 +341,20 @@ void TGui::Help_MItemClick(QObject* sender) {
     }
 }
 
-void TGui::ShowAbout() {
+void MainWindow::ShowAbout() {
     if (AboutDialog != nullptr) {
         AboutDialog->exec();
     }
 }
 
-void TGui::OpenHelpPage() {
+void MainWindow::OpenHelpPage() {
     const std::string page = LocalizedHelpPath(
         HelpPath, PlayerLanguage(),
         [](const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); });
     helpViewer_.Open(QString::fromStdString(page));
 }
 
-bool TGui::ShowMessage(MessageId id, const std::string& caption, const std::string& text) {
+bool MainWindow::ShowMessage(MessageId id, const std::string& caption, const std::string& text) {
     if (id == MessageId::SaveFailed) {
         // The window is closing, so the one word about it goes to the terminal, if any, rather
         // than to a box nobody would see.
@@ -381,12 +381,12 @@ bool TGui::ShowMessage(MessageId id, const std::string& caption, const std::stri
     return box.exec() == QMessageBox::Ok;
 }
 
-void TGui::PopupMenu1Popup() {
+void MainWindow::PopupMenu1Popup() {
     ui_->Popup_New_MItem->setEnabled(ui_->Game_New_MItem->isEnabled());
     ui_->Popup_Options_MItem->setEnabled(ui_->Game_Options_MItem->isEnabled());
 }
 
-void TGui::Popup_MItemClick(QObject* sender) {
+void MainWindow::Popup_MItemClick(QObject* sender) {
     if (sender == ui_->Popup_New_MItem) {
         ui_->Game_New_MItem->trigger();
     } else if (sender == ui_->Popup_Options_MItem) {

@@ -1,4 +1,4 @@
-#include "win32/window/TGui.h"
+#include "win32/window/MainWindow.h"
 
 #include <windowsx.h>
 
@@ -21,11 +21,11 @@
 #include "win32/window/ShellTerms.h"
 #include "win32/window/WindowFrame.h"
 
-TGui* Gui = nullptr;
+MainWindow* Gui = nullptr;
 
-TGui::TGui(HINSTANCE instance, const TickCounter& ticks)
+MainWindow::MainWindow(HINSTANCE instance, const TickCounter& ticks)
     : menus_(instance), ticks_(ticks), shell_(*this, translator_, ticks, ProcessRandom(), notes_) {
-    WindowFrame::RegisterWindowClass(instance, WindowClass, &TGui::WindowProc);
+    WindowFrame::RegisterWindowClass(instance, WindowClass, &MainWindow::WindowProc);
     hwnd_ = CreateWindowExW(0, WindowClass, WideFromUtf8(TitleText).c_str(), WindowFrame::Style,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                             menus_.MainMenu1(), instance, this);
@@ -42,7 +42,7 @@ TGui::TGui(HINSTANCE instance, const TickCounter& ticks)
     shell_.Start();
 }
 
-TGui::~TGui() {
+MainWindow::~MainWindow() {
     shell_.Shutdown();
     NotePlayer.reset();
     if (hwnd_ != nullptr) {
@@ -50,11 +50,11 @@ TGui::~TGui() {
     }
 }
 
-bool TGui::TranslateShortcut(MSG& message) const {
+bool MainWindow::TranslateShortcut(MSG& message) const {
     return menus_.TranslateShortcut(hwnd_, message);
 }
 
-DWORD TGui::TimeToWake() const {
+DWORD MainWindow::TimeToWake() const {
     if (!wakeAt_) {
         return INFINITE;
     }
@@ -63,20 +63,21 @@ DWORD TGui::TimeToWake() const {
     return left > 0x7FFFFFFFU ? 0 : static_cast<DWORD>(left);
 }
 
-void TGui::WakeIfDue() {
+void MainWindow::WakeIfDue() {
     if (wakeAt_ && TimeToWake() == 0 && hwnd_ != nullptr) {
         wakeAt_.reset();
         PostMessageW(hwnd_, TickMessage, 0, 0);
     }
 }
 
-LRESULT CALLBACK TGui::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<TGui*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* self =
+            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<TGui*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (self == nullptr || self->hwnd_ != hwnd) {  // before creation, or after WM_DESTROY
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
@@ -92,7 +93,7 @@ LRESULT CALLBACK TGui::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     return 0;
 }
 
-LRESULT TGui::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case TickMessage:
             shell_.Wake();
@@ -161,7 +162,7 @@ LRESULT TGui::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-void TGui::CreateBackBuffer(UINT dpi) {
+void MainWindow::CreateBackBuffer(UINT dpi) {
     painter_.reset();
     BackBuffer = std::make_unique<::BackBuffer>(FieldRect.Right, FieldRect.Bottom,
                                                 WindowFrame::FieldScale(dpi));
@@ -171,42 +172,42 @@ void TGui::CreateBackBuffer(UINT dpi) {
     painter_ = std::make_unique<FieldPainter>(*BackBuffer, ProcessRandom());
 }
 
-void TGui::SizeToField(UINT dpi, const RECT* place) {
+void MainWindow::SizeToField(UINT dpi, const RECT* place) {
     WindowFrame::SizeClient(hwnd_, BackBuffer->DeviceWidth(), BackBuffer->DeviceHeight(), dpi,
                             place);
 }
 
-void TGui::OnDpiChanged(UINT dpi, const RECT& suggested) {
+void MainWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
     CreateBackBuffer(dpi);
     SizeToField(dpi, &suggested);
     shell_.Redraw();
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-void TGui::ArmWakeUp(std::optional<std::uint32_t> milliseconds) {
+void MainWindow::ArmWakeUp(std::optional<std::uint32_t> milliseconds) {
     wakeAt_.reset();
     if (milliseconds) {
         wakeAt_ = ticks_.Now() + *milliseconds;
     }
 }
 
-void TGui::WantSoundDevice(bool wanted) {
+void MainWindow::WantSoundDevice(bool wanted) {
     // The play-sound call needs no device held between notes: only its library is made ready.
     if (wanted && NotePlayer != nullptr) {
         NotePlayer->Hold();
     }
 }
 
-void TGui::Announce(const std::string& /*name*/, const std::string& /*description*/,
-                    bool /*alert*/) {
+void MainWindow::Announce(const std::string& /*name*/, const std::string& /*description*/,
+                          bool /*alert*/) {
     // Nothing yet tells assistive technology of the field on Windows.
 }
 
-void TGui::SetStaysOnTop(bool onTop) {
+void MainWindow::SetStaysOnTop(bool onTop) {
     SetWindowPos(hwnd_, onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-void TGui::TakeStoredPosition(const WindowPosition& stored, bool move) {
+void MainWindow::TakeStoredPosition(const WindowPosition& stored, bool move) {
     // A place on a screen that is no longer there would hide the window: the system places
     // it then, as on a first start.
     if (move && WindowFrame::PlaceIsOnScreen(hwnd_, stored.Left, stored.Top)) {
@@ -216,7 +217,7 @@ void TGui::TakeStoredPosition(const WindowPosition& stored, bool move) {
     RememberPosition();
 }
 
-void TGui::RememberPosition() {
+void MainWindow::RememberPosition() {
     if (hwnd_ == nullptr || IsIconic(hwnd_)) {
         return;  // a minimised window stands far off screen; its real place is the last one
     }
@@ -226,11 +227,11 @@ void TGui::RememberPosition() {
     }
 }
 
-WindowPosition TGui::CurrentPosition() const {
+WindowPosition MainWindow::CurrentPosition() const {
     return WindowPosition{position_.x, position_.y};
 }
 
-void TGui::Paint() {
+void MainWindow::Paint() {
     PAINTSTRUCT paint{};
     const HDC dc = BeginPaint(hwnd_, &paint);
     if (BackBuffer != nullptr) {  // nothing to show while the window is still being made
@@ -239,7 +240,7 @@ void TGui::Paint() {
     EndPaint(hwnd_, &paint);
 }
 
-void TGui::Present(const Rect& area) {
+void MainWindow::Present(const Rect& area) {
     if (hwnd_ == nullptr) {
         return;
     }
@@ -248,41 +249,41 @@ void TGui::Present(const Rect& area) {
     ReleaseDC(hwnd_, dc);
 }
 
-void TGui::DrawTitle(bool present) {
+void MainWindow::DrawTitle(bool present) {
     painter_->DrawTitle(WideFromUtf8(TitleText));
     if (present) {
         Present(FieldRect);
     }
 }
 
-void TGui::DrawPlayfield(const AppPattern& world, bool present) {
+void MainWindow::DrawPlayfield(const AppPattern& world, bool present) {
     painter_->DrawPlayfield(world);
     if (present) {
         Present(FieldRect);
     }
 }
 
-void TGui::DrawResults(const ResultTexts& lines, bool present) {
+void MainWindow::DrawResults(const ResultTexts& lines, bool present) {
     const Rect block = painter_->DrawResults(lines);
     if (present) {
         Present(block);
     }
 }
 
-void TGui::FormKeyDown(WPARAM key) {
+void MainWindow::FormKeyDown(WPARAM key) {
     shell_.KeyDown(ShellKey(key));
 }
 
-void TGui::FormKeyUp(WPARAM key) {
+void MainWindow::FormKeyUp(WPARAM key) {
     shell_.KeyUp(ShellKey(key));
 }
 
-void TGui::FormMouseDown(UINT button, std::int32_t x, std::int32_t y) {
+void MainWindow::FormMouseDown(UINT button, std::int32_t x, std::int32_t y) {
     shell_.MouseDown(button == WM_LBUTTONDOWN ? GameShell::Button::Left : GameShell::Button::Other,
                      x, y);
 }
 
-std::optional<FieldPoint> TGui::PointerInField() const {
+std::optional<FieldPoint> MainWindow::PointerInField() const {
     const std::optional<POINT> at = WindowFrame::PointerInClient(hwnd_);
     if (!at) {
         return std::nullopt;
@@ -291,7 +292,7 @@ std::optional<FieldPoint> TGui::PointerInField() const {
     return FieldPoint{at->x / scale, at->y / scale};
 }
 
-void TGui::ShowPopup(LPARAM lParam) {
+void MainWindow::ShowPopup(LPARAM lParam) {
     const POINT at = WindowFrame::PopupAnchor(hwnd_, lParam);
     PopupMenu1Popup();
     shell_.Hold();
@@ -299,11 +300,11 @@ void TGui::ShowPopup(LPARAM lParam) {
     shell_.Release();
 }
 
-void TGui::ActivateNewItem() {
+void MainWindow::ActivateNewItem() {
     OnCommand(ID_GAME_NEW);
 }
 
-void TGui::OnCommand(int id) {
+void MainWindow::OnCommand(int id) {
     switch (id) {
         case ID_GAME_NEW:
         case ID_GAME_OPTIONS:
@@ -328,7 +329,7 @@ void TGui::OnCommand(int id) {
     }
 }
 
-void TGui::Game_MItemClick(int id) {
+void MainWindow::Game_MItemClick(int id) {
     if (id == ID_GAME_NEW) {
         shell_.NewGame();
     } else if (id == ID_GAME_OPTIONS) {
@@ -338,7 +339,7 @@ void TGui::Game_MItemClick(int id) {
     }
 }
 
-std::optional<OptionRecords> TGui::RunOptionsDialog(const OptionRecords& current) {
+std::optional<OptionRecords> MainWindow::RunOptionsDialog(const OptionRecords& current) {
     if (OptionsDialog == nullptr) {
         return std::nullopt;
     }
@@ -350,7 +351,7 @@ std::optional<OptionRecords> TGui::RunOptionsDialog(const OptionRecords& current
     return OptionRecords{OptionsDialog->GetPlayOptions(), OptionsDialog->GetSystemOptions()};
 }
 
-void TGui::Help_MItemClick(int id) {
+void MainWindow::Help_MItemClick(int id) {
     if (id == ID_HELP_HELP) {
         shell_.Help();
     } else if (id == ID_HELP_TIPS) {
@@ -360,29 +361,29 @@ void TGui::Help_MItemClick(int id) {
     }
 }
 
-void TGui::ShowAbout() {
+void MainWindow::ShowAbout() {
     if (AboutDialog != nullptr) {
         AboutDialog->ShowModal(hwnd_);
     }
 }
 
-void TGui::OpenHelpPage() {
+void MainWindow::OpenHelpPage() {
     const std::wstring page = HelpPageFor(HelpPath, GameStrings::Language());
     if (!OpenDocument(hwnd_, page)) {
         shell_.HelpFailed(Utf8FromWide(page));
     }
 }
 
-bool TGui::ShowMessage(MessageId id, const std::string& caption, const std::string& text) {
+bool MainWindow::ShowMessage(MessageId id, const std::string& caption, const std::string& text) {
     return MessageBoxW(hwnd_, WideFromUtf8(text).c_str(), WideFromUtf8(caption).c_str(),
                        MessageBoxFlags(id)) == IDOK;
 }
 
-void TGui::PopupMenu1Popup() {
+void MainWindow::PopupMenu1Popup() {
     menus_.FollowTwins();
 }
 
-void TGui::Popup_MItemClick(int id) {
+void MainWindow::Popup_MItemClick(int id) {
     if (id == ID_POPUP_NEW) {
         OnCommand(ID_GAME_NEW);
     } else if (id == ID_POPUP_OPTIONS) {

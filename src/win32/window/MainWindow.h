@@ -19,17 +19,17 @@ class TickCounter;
 // the player's keys, clicks and commands, and tells the message loop when the game wants to be
 // woken; the loop then posts the tick message, so every call into the game comes through the
 // window procedure.
-class TGui : private ShellPort {
+class MainWindow : private ShellPort {
   public:
     // WM_USER + 1: the message that wakes the game.
     static constexpr UINT TickMessage = 1025;
     // The window class a second copy of the game looks for to bring this one forward.
     static constexpr const wchar_t* WindowClass = L"LumabelsMainWindow";
 
-    TGui(HINSTANCE instance, const TickCounter& ticks);
-    TGui(const TGui&) = delete;
-    TGui& operator=(const TGui&) = delete;
-    ~TGui() override;
+    MainWindow(HINSTANCE instance, const TickCounter& ticks);
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+    ~MainWindow() override;
 
     HWND Handle() const { return hwnd_; }
     // Lets the accelerators of the menus act on a message taken from the queue; true when
@@ -42,7 +42,7 @@ class TGui : private ShellPort {
     void WakeIfDue();
 
   private:
-    friend struct Win32GuiProbe;  // lets tests drive the window as its messages would
+    friend struct Win32MainWindowProbe;  // lets tests drive the window as its messages would
 
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -93,4 +93,4 @@ class TGui : private ShellPort {
 };
 
 // The main window, while it exists.
-extern TGui* Gui;
+extern MainWindow* Gui;
