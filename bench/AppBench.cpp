@@ -10,11 +10,11 @@
 #include <thread>
 #include <vector>
 
-#include "engine/AppPattern.h"
 #include "engine/FieldLook.h"
 #include "engine/NoteOutput.h"
 #include "engine/SeededRandom.h"
 #include "engine/TickCounter.h"
+#include "engine/World.h"
 #include "qt/LumabelsApplication.h"
 #include "qt/desktop/QtTranslator.h"
 #include "qt/process/ProgramGlobals.h"
@@ -23,9 +23,9 @@
 #include "qt/window/PlayfieldView.h"
 #include "settings/CurrentPlayOptions.h"
 #include "shell/ShellTexts.h"
-#include "support/AppPatternProbe.h"
 #include "support/MainWindowProbe.h"
 #include "support/ManualTickCounter.h"
+#include "support/WorldProbe.h"
 
 namespace {
 
@@ -34,13 +34,13 @@ class DiscardNotes final : public NoteOutput {
     void Play(NoteNumber) override {}
 };
 
-void FullField(AppPattern& world) {
+void FullField(World& world) {
     world.NewGame();
     // Hold the band still so the game never ends.
-    AppLumabel band;
+    Band band;
     world.GetLumabel(0, band);
     band.SpeedY = 0;
-    AppPatternProbe::SetLumabel(world, 0, band);
+    WorldProbe::SetLumabel(world, 0, band);
 }
 
 AppPlayOptions FullOptions(std::int32_t interval) {
@@ -88,7 +88,7 @@ struct BusyScene {
     DiscardNotes notes;
     SeededRandom random{3};
     ManualTickCounter ticks;
-    AppPattern world{PatternServices{options, notes, random, ticks}};
+    World world{WorldServices{options, notes, random, ticks}};
     QImage image{400, 300, QImage::Format_RGB32};
     FieldPainter painter{image, random};
 
@@ -138,10 +138,10 @@ static void BM_WholeTick(benchmark::State& state) {
         return;
     }
     MainWindowProbe::SetState(gui, GameShell::stPlaying);
-    AppLumabel band;
-    World->GetLumabel(0, band);
+    Band band;
+    MainWindowProbe::World(gui).GetLumabel(0, band);
     band.SpeedY = 0;
-    AppPatternProbe::SetLumabel(*World, 0, band);
+    WorldProbe::SetLumabel(MainWindowProbe::World(gui), 0, band);
     for (auto _ : state) {
         MainWindowProbe::Tick(gui);
     }
@@ -158,7 +158,7 @@ QRegion ChangedByAStep() {
     BusyScene scene;
     auto where = [&scene] {
         QRegion region;
-        AppLumabel lumabel;
+        Band lumabel;
         for (std::int32_t j = 0; j < scene.world.GetLumabelCount(); ++j) {
             scene.world.GetLumabel(j, lumabel);
             const Rect& r = lumabel.Rect;
@@ -214,17 +214,17 @@ BENCHMARK(BM_Present)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 // A game in play that never ends: the band is held still.
 static void PlayForever(MainWindow& gui) {
     MainWindowProbe::SetState(gui, GameShell::stPlaying);
-    AppLumabel band;
-    World->GetLumabel(0, band);
+    Band band;
+    MainWindowProbe::World(gui).GetLumabel(0, band);
     band.SpeedY = 0;
-    AppPatternProbe::SetLumabel(*World, 0, band);
+    WorldProbe::SetLumabel(MainWindowProbe::World(gui), 0, band);
 }
 
 // Runs the event loop, as the game does, until the next step has moved the other bands.
-static void AwaitStep() {
-    const auto where = [] {
-        AppLumabel band;
-        World->GetLumabel(1, band);
+static void AwaitStep(MainWindow& gui) {
+    const auto where = [&gui] {
+        Band band;
+        MainWindowProbe::World(gui).GetLumabel(1, band);
         return band.Rect;
     };
     const Rect before = where();
@@ -243,11 +243,11 @@ static void BM_PacingError(benchmark::State& state) {
         return;
     }
     PlayForever(gui);
-    AwaitStep();
+    AwaitStep(gui);
     std::vector<double> errors;
     auto last = std::chrono::steady_clock::now();
     for (auto _ : state) {
-        AwaitStep();
+        AwaitStep(gui);
         const auto now = std::chrono::steady_clock::now();
         errors.push_back(std::chrono::duration<double, std::milli>(now - last).count() - interval);
         last = now;
@@ -294,7 +294,7 @@ static void BM_InputLatencyDuringWait(benchmark::State& state) {
             posted = std::chrono::steady_clock::now();
             QCoreApplication::postEvent(&probe, new QEvent(QEvent::User));
         });
-        AwaitStep();
+        AwaitStep(gui);
         poster.join();
         while (probe.handled < posted) {  // a step came before the event was posted
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

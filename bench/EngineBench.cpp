@@ -1,11 +1,11 @@
 #include <benchmark/benchmark.h>
 
-#include "engine/AppPattern.h"
 #include "engine/NoteOutput.h"
 #include "engine/SeededRandom.h"
+#include "engine/World.h"
 #include "settings/AppPlayOptions.h"
-#include "support/AppPatternProbe.h"
 #include "support/ManualTickCounter.h"
+#include "support/WorldProbe.h"
 
 namespace {
 
@@ -19,12 +19,12 @@ struct Bench {
     DiscardNotes notes;
     SeededRandom random{1};
     ManualTickCounter ticks;
-    AppPattern world{PatternServices{options, notes, random, ticks}};
+    World world{WorldServices{options, notes, random, ticks}};
 };
 
-const AppLumabel Band{{-400, 204, 800, 300}, 0, -7};
+const Band WideBand{{-400, 204, 800, 300}, 0, -7};
 // Entirely outside the field, so it covers no click.
-const AppLumabel Parked{{400, 300, 496, 396}, -1, -11};
+const Band Parked{{400, 300, 496, 396}, -1, -11};
 
 }  // namespace
 
@@ -34,7 +34,7 @@ static void BM_Step16Lumabels(benchmark::State& state) {
     Bench b;
     b.options.NumLumabels = 16;
     b.world.NewGame();
-    AppPatternProbe::SetLumabel(b.world, 0, AppLumabel{Band.Rect, 0, 0});
+    WorldProbe::SetLumabel(b.world, 0, Band{WideBand.Rect, 0, 0});
     for (auto _ : state) {
         b.world.Step();
     }
@@ -50,23 +50,23 @@ static void BM_JumpClick(benchmark::State& state) {
     Bench b;
     b.options.NumLumabels = 16;
     b.world.NewGame();
-    AppPatternProbe::SetLumabels(b.world, {Band,
-                                           Parked,
-                                           Parked,
-                                           Parked,
-                                           Parked,
-                                           Parked,
-                                           Parked,
-                                           Parked,
-                                           Parked,
-                                           Parked,
-                                           Parked,
-                                           Parked,
-                                           Parked,
-                                           Parked,
-                                           Parked,
-                                           {{-96, 150, 100, 246}, 1, -3}});
-    AppPatternProbe::SetCarrier(b.world, 0, 200);
+    WorldProbe::SetLumabels(b.world, {WideBand,
+                                      Parked,
+                                      Parked,
+                                      Parked,
+                                      Parked,
+                                      Parked,
+                                      Parked,
+                                      Parked,
+                                      Parked,
+                                      Parked,
+                                      Parked,
+                                      Parked,
+                                      Parked,
+                                      Parked,
+                                      Parked,
+                                      {{-96, 150, 100, 246}, 1, -3}});
+    WorldProbe::SetCarrier(b.world, 0, 200);
     bool up = true;
     for (auto _ : state) {
         benchmark::DoNotOptimize(up ? b.world.Click(50, 170) : b.world.Click(300, 280));
@@ -84,7 +84,7 @@ static void BM_CloudClick(benchmark::State& state) {
     b.options.NumLumabels = 16;
     b.options.NumClouds = 16;
     b.world.NewGame();
-    AppPatternProbe::SetLumabels(
+    WorldProbe::SetLumabels(
         b.world, {Parked, Parked, Parked, Parked, Parked, Parked, Parked, Parked, Parked, Parked,
                   Parked, Parked, Parked, Parked, Parked, Parked});
     Rect cloud;

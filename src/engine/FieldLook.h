@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/AppLumabel.h"
+#include "engine/Band.h"
 
 // How the field looks, for both editions' painters and for the tests that judge their pixels:
 // whatever reads a picture of the field takes its numbers from here, so the two editions and the
@@ -18,7 +18,7 @@ inline constexpr std::uint32_t Results = 0xffffff;
 // The one-pixel ring around each line of the results.
 inline constexpr std::uint32_t ResultsOutline = 0x000040;
 // A lumabel's stripes, top first.
-inline constexpr std::array<std::uint32_t, AppLumabel::StripeCount> Stripes = {
+inline constexpr std::array<std::uint32_t, Band::StripeCount> Stripes = {
     0xff0000, 0xff8000, 0xffff00, 0x00ff00, 0x0080ff, 0x8080ff};
 
 // The character's picture, as the art in assets/images is drawn.

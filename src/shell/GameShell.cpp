@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "engine/AppPattern.h"
 #include "engine/TickCounter.h"
 #include "settings/CurrentPlayOptions.h"
 #include "settings/SettingsFile.h"
@@ -41,14 +40,14 @@ constexpr GameText ResultsDescription =
 
 GameShell::GameShell(ShellPort& port, const Translator& translator, const TickCounter& ticks,
                      RandomSource& random, NoteOutput& notes)
-    : port_(port), translator_(translator), ticks_(ticks), playClock_(ticks), kept_(SettingsPath) {
-    World = std::make_unique<AppPattern>(
-        PatternServices{CurrentPlayOptions, notes, random, playClock_});
-}
+    : port_(port),
+      translator_(translator),
+      ticks_(ticks),
+      playClock_(ticks),
+      world_(WorldServices{CurrentPlayOptions, notes, random, playClock_}),
+      kept_(SettingsPath) {}
 
-GameShell::~GameShell() {
-    World.reset();
-}
+GameShell::~GameShell() = default;
 
 void GameShell::Start() {
     LoadSettings();
@@ -84,10 +83,10 @@ void GameShell::Settle() {
     }
     const std::uint32_t now = ticks_.Now();
     if (!std::exchange(running_, true)) {
-        LastTickTime = now;
+        lastTickTime_ = now;
     }
     const auto interval = static_cast<std::uint32_t>(CurrentPlayOptions.Interval);
-    const std::uint32_t elapsed = now - LastTickTime;  // modulo 2^32
+    const std::uint32_t elapsed = now - lastTickTime_;  // modulo 2^32
     port_.ArmWakeUp(elapsed >= interval ? 0U : std::min(interval - elapsed, LongestWait));
 }
 
@@ -95,8 +94,8 @@ void GameShell::Wake() {
     try {
         if (Running()) {
             const std::uint32_t now = ticks_.Now();
-            if (now - LastTickTime >= static_cast<std::uint32_t>(CurrentPlayOptions.Interval)) {
-                LastTickTime = now;
+            if (now - lastTickTime_ >= static_cast<std::uint32_t>(CurrentPlayOptions.Interval)) {
+                lastTickTime_ = now;
                 Tick();
             }
         }
@@ -128,12 +127,12 @@ void GameShell::SetState(GameState state) {
             port_.DrawTitle(true);
             break;
         case stPlaying:
-            World->NewGame();
+            world_.NewGame();
             running_ = false;  // its first step a whole interval from now
-            port_.DrawPlayfield(*World, true);
+            port_.DrawPlayfield(world_, true);
             break;
         case stResults:
-            port_.DrawResults(ResultTextsOf(*World, CurrentPlayOptions, translator_), true);
+            port_.DrawResults(ResultTextsOf(world_, CurrentPlayOptions, translator_), true);
             break;
         default:
             break;
@@ -145,9 +144,9 @@ void GameShell::Tick() {
     if (!Running()) {
         return;
     }
-    World->Step();
-    port_.DrawPlayfield(*World, true);
-    if (World->IsGameOver()) {
+    world_.Step();
+    port_.DrawPlayfield(world_, true);
+    if (world_.IsGameOver()) {
         SetState(stResults);
         SaveNewRecord();
     }
@@ -156,11 +155,11 @@ void GameShell::Tick() {
 void GameShell::Redraw() {
     switch (State) {
         case stPlaying:
-            port_.DrawPlayfield(*World, false);
+            port_.DrawPlayfield(world_, false);
             break;
         case stResults:
-            port_.DrawPlayfield(*World, false);
-            port_.DrawResults(ResultTextsOf(*World, CurrentPlayOptions, translator_), false);
+            port_.DrawPlayfield(world_, false);
+            port_.DrawResults(ResultTextsOf(world_, CurrentPlayOptions, translator_), false);
             break;
         default:
             port_.DrawTitle(false);
@@ -176,11 +175,11 @@ void GameShell::Announce() {
             break;
         case stPlaying:
             port_.Announce(
-                FillText(translator_.Translate(PlayingName), {std::to_string(World->GetScore())}),
+                FillText(translator_.Translate(PlayingName), {std::to_string(world_.GetScore())}),
                 translator_.Translate(PlayingDescription), false);
             break;
         case stResults: {
-            const ResultTexts lines = ResultTextsOf(*World, CurrentPlayOptions, translator_);
+            const ResultTexts lines = ResultTextsOf(world_, CurrentPlayOptions, translator_);
             std::string name = lines[0] + '\n' + lines[2] + '\n' + lines[4];
             if (GameSetRecord()) {
                 name += '\n' + translator_.Translate(NewRecordText);
@@ -232,9 +231,9 @@ void GameShell::MouseDown(Button button, std::int32_t x, std::int32_t y) {
 }
 
 void GameShell::Click(std::int32_t x, std::int32_t y) {
-    const std::int32_t score = World->GetScore();
-    World->Click(x, y);
-    if (World->GetScore() != score) {
+    const std::int32_t score = world_.GetScore();
+    world_.Click(x, y);
+    if (world_.GetScore() != score) {
         Announce();
     }
 }
@@ -268,7 +267,7 @@ void GameShell::Options() {
 void GameShell::ApplySystemOptions(AppSystemOptions options) {
     CurrentSystemOptions = options;
     if (CurrentSystemOptions.ClearRecord) {
-        World->SetRecords(0, 0);
+        world_.SetRecords(0, 0);
         CurrentSystemOptions.ClearRecord = false;
     }
     port_.SetStaysOnTop(CurrentSystemOptions.StayOnTop);
@@ -325,7 +324,7 @@ void GameShell::LoadSettings() {
     ApplyPlayOptions(stored.Play);
     ApplySystemOptions(stored.System);
     if (CurrentSystemOptions.RestoreRecord) {
-        World->SetRecords(stored.RecordScore, stored.RecordTime);
+        world_.SetRecords(stored.RecordScore, stored.RecordTime);
     }
     // Any stored position is taken, 0, 0 included; without one the window system places it.
     port_.TakeStoredPosition(WindowPosition{stored.Left, stored.Top},
@@ -337,8 +336,8 @@ StoredSettings GameShell::CurrentSettings() const {
     StoredSettings stored;
     stored.Play = CurrentPlayOptions;
     stored.System = CurrentSystemOptions;
-    stored.RecordScore = World->GetRecordScore();
-    stored.RecordTime = World->GetRecordTime();
+    stored.RecordScore = world_.GetRecordScore();
+    stored.RecordTime = world_.GetRecordTime();
     const WindowPosition position = port_.CurrentPosition();
     stored.Left = position.Left;
     stored.Top = position.Top;
@@ -363,7 +362,7 @@ bool GameShell::GameSetRecord() const {
     // The kept settings hold the records as they were before the game: they are kept afresh
     // whenever the records change, and a game's end is kept by SaveNewRecord, after this.
     const StoredSettings& kept = kept_.Latest();
-    return World->GetRecordScore() != kept.RecordScore || World->GetRecordTime() != kept.RecordTime;
+    return world_.GetRecordScore() != kept.RecordScore || world_.GetRecordTime() != kept.RecordTime;
 }
 
 void GameShell::SaveNewRecord() {

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "engine/PlayClock.h"
+#include "engine/World.h"
 #include "settings/AppSystemOptions.h"
 #include "settings/KeptSettings.h"
 #include "shell/ShellPort.h"
@@ -71,7 +72,7 @@ class GameShell {
     KeptSettings& Kept() { return kept_; }
 
   private:
-    friend struct GameShellProbe;  // lets tests reach the states and the loop's step
+    friend struct GameShellProbe;  // lets tests reach the states, the loop's step and the world
 
     void SetState(GameState state);
     void Tick();
@@ -91,11 +92,13 @@ class GameShell {
     const Translator& translator_;
     const TickCounter& ticks_;
     PlayClock playClock_;  // the world's clock
+    World world_;
     KeptSettings kept_;
     GameState State{};  // 0, no state, until Start
     AppSystemOptions CurrentSystemOptions;
     std::int32_t ShiftCount = 0;
     int holds_ = 0;
+    std::uint32_t lastTickTime_ = 0;  // the tick-counter reading at which the last wait ended
     // Whether steps were due at the last settling: a game that starts or comes back from a
     // hold takes its first step a whole interval later, as every other step.
     bool running_ = false;

@@ -1,10 +1,6 @@
 #pragma once
 
-#include <cstdint>
-#include <memory>
 #include <string>
-
-#include "engine/AppPattern.h"
 
 // The program-wide objects every edition shares. The paths are UTF-8, set once by the edition
 // before any window exists.
@@ -14,9 +10,3 @@ extern std::string SettingsPath;  // beside the executable or in the user's fold
 extern std::string HelpPath;      // the English help page
 // Read instead of SettingsPath while that does not exist yet; may be empty.
 extern std::string SettingsFallbackPath;
-
-// The world: made and destroyed by the game shell.
-extern std::unique_ptr<AppPattern> World;
-
-// Tick-counter reading at which the last step's wait ended.
-extern std::uint32_t LastTickTime;

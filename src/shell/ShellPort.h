@@ -8,7 +8,7 @@
 #include "settings/AppPlayOptions.h"
 #include "settings/AppSystemOptions.h"
 
-class AppPattern;
+class World;
 
 // The five lines of the results block, in the player's language.
 using ResultTexts = std::array<std::string, 5>;
@@ -49,7 +49,7 @@ class ShellPort {
     // Each draws its screen into the back buffer and, when `present` is set, shows the area it
     // changed at once.
     virtual void DrawTitle(bool present) = 0;
-    virtual void DrawPlayfield(const AppPattern& world, bool present) = 0;
+    virtual void DrawPlayfield(const World& world, bool present) = 0;
     // Over the last frame.
     virtual void DrawResults(const ResultTexts& lines, bool present) = 0;
     // Tells assistive technology what the field shows; `alert` for a screen that ends a game.

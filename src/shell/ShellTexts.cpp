@@ -1,7 +1,7 @@
 #include "shell/ShellTexts.h"
 
-#include "engine/AppPattern.h"
 #include "engine/ResultLines.h"
+#include "engine/World.h"
 #include "shell/Translator.h"
 
 namespace {
@@ -53,7 +53,7 @@ std::string NotSavedLine(const std::string& path, const std::string& problem,
                         : FillText(translator.Translate(NotSavedText), {path, problem});
 }
 
-ResultTexts ResultTextsOf(const AppPattern& world, const AppPlayOptions& options,
+ResultTexts ResultTextsOf(const World& world, const AppPlayOptions& options,
                           const Translator& translator) {
     // A negative record (a settings file edited by hand) picks no plural form: its "%n" is
     // left for ResultLines to write in.

@@ -6,7 +6,7 @@
 
 #include "shell/ShellPort.h"
 
-class AppPattern;
+class World;
 class Translator;
 
 // The pattern with %1, %2, ... replaced by the values in one pass, so a value that holds "%2"
@@ -26,5 +26,5 @@ std::string NotSavedLine(const std::string& path, const std::string& problem,
                          const Translator& translator);
 
 // The five lines of the results block for the world's last game and record.
-ResultTexts ResultTextsOf(const AppPattern& world, const AppPlayOptions& options,
+ResultTexts ResultTextsOf(const World& world, const AppPlayOptions& options,
                           const Translator& translator);

@@ -3,16 +3,16 @@
 #include <QImage>
 #include <QPixmap>
 
-#include "engine/AppPattern.h"
 #include "engine/FieldLook.h"
 #include "engine/SeededRandom.h"
+#include "engine/World.h"
 #include "qt/desktop/QtTranslator.h"
 #include "qt/window/FieldPainter.h"
 #include "settings/AppPlayOptions.h"
 #include "shell/ShellTexts.h"
-#include "support/AppPatternProbe.h"
 #include "support/ManualTickCounter.h"
 #include "support/NoteRecorder.h"
+#include "support/WorldProbe.h"
 
 namespace {
 
@@ -54,15 +54,15 @@ class FieldPainterTest : public ::testing::Test {
     NoteRecorder notes;
     SeededRandom worldRandom{1};
     ManualTickCounter ticks;
-    AppPattern world{PatternServices{options, notes, worldRandom, ticks}};
+    World world{WorldServices{options, notes, worldRandom, ticks}};
     QImage image{400, 300, QImage::Format_RGB32};
     SeededRandom blinkRandom{5};
     FieldPainter painter{image, blinkRandom};
 };
 
 TEST_F(FieldPainterTest, ALumabelIsSixSixteenPixelStripesFromItsTop) {
-    AppPatternProbe::SetLumabels(world, {{{100, 40, 300, 136}, 2, 3}});
-    AppPatternProbe::SetCarrier(world, 5, 0);  // no lumabel carries her: no character
+    WorldProbe::SetLumabels(world, {{{100, 40, 300, 136}, 2, 3}});
+    WorldProbe::SetCarrier(world, 5, 0);  // no lumabel carries her: no character
     painter.DrawPlayfield(world);
     for (int k = 0; k < 6; ++k) {
         EXPECT_EQ(At(100, 40 + 16 * k), Stripes[k]) << k;
@@ -76,10 +76,9 @@ TEST_F(FieldPainterTest, ALumabelIsSixSixteenPixelStripesFromItsTop) {
 
 TEST_F(FieldPainterTest, LumabelsAndCloudsAreClippedAtTheEdges) {
     options.NumClouds = 1;
-    AppPatternProbe::SetLumabels(world,
-                                 {{{-400, 250, 800, 346}, 0, -7}, {{350, -50, 496, 46}, -3, 4}});
-    AppPatternProbe::SetCarrier(world, 9, 0);
-    AppPatternProbe::SetClouds(world, {{-40, 100, 40, 132}});
+    WorldProbe::SetLumabels(world, {{{-400, 250, 800, 346}, 0, -7}, {{350, -50, 496, 46}, -3, 4}});
+    WorldProbe::SetCarrier(world, 9, 0);
+    WorldProbe::SetClouds(world, {{-40, 100, 40, 132}});
     painter.DrawPlayfield(world);
     EXPECT_EQ(At(0, 250), Stripes[0]);
     EXPECT_EQ(At(399, 299), Stripes[3]);
@@ -90,9 +89,9 @@ TEST_F(FieldPainterTest, LumabelsAndCloudsAreClippedAtTheEdges) {
 
 TEST_F(FieldPainterTest, CloudsAreThreeWhiteCirclesUnderTheLumabels) {
     options.NumClouds = 1;
-    AppPatternProbe::SetClouds(world, {{100, 100, 180, 132}});
-    AppPatternProbe::SetLumabels(world, {{{150, 110, 300, 206}, 1, 3}});
-    AppPatternProbe::SetCarrier(world, 9, 0);
+    WorldProbe::SetClouds(world, {{100, 100, 180, 132}});
+    WorldProbe::SetLumabels(world, {{{150, 110, 300, 206}, 1, 3}});
+    WorldProbe::SetCarrier(world, 9, 0);
     painter.DrawPlayfield(world);
     const int middle = 100 + PuffSide / 2;
     EXPECT_EQ(At(middle, 116), White);  // centre of the first circle
@@ -107,10 +106,10 @@ TEST_F(FieldPainterTest, CloudsAreThreeWhiteCirclesUnderTheLumabels) {
 }
 
 TEST_F(FieldPainterTest, TheCharacterStandsAboveHerLumabelUnderLaterOnes) {
-    const AppLumabel carrier{{0, 200, 400, 296}, 0, -7};
-    const AppLumabel crossing{{100, 150, 220, 246}, 1, -3};
-    AppPatternProbe::SetLumabels(world, {carrier, crossing});
-    AppPatternProbe::SetCarrier(world, 0, 60);
+    const Band carrier{{0, 200, 400, 296}, 0, -7};
+    const Band crossing{{100, 150, 220, 246}, 1, -3};
+    WorldProbe::SetLumabels(world, {carrier, crossing});
+    WorldProbe::SetCarrier(world, 0, 60);
     painter.DrawPlayfield(world);
     // Its art spans columns 2..19 and rows 1..33 of the sprite.
     const int left = 60 - CharacterOffsetX;
@@ -121,20 +120,20 @@ TEST_F(FieldPainterTest, TheCharacterStandsAboveHerLumabelUnderLaterOnes) {
     EXPECT_EQ(At(left + 1, 190), Sky);
     EXPECT_EQ(At(left + 20, 190), Sky);
 
-    AppPatternProbe::SetCarrier(world, 0, 110);  // now under the later, crossing lumabel
+    WorldProbe::SetCarrier(world, 0, 110);  // now under the later, crossing lumabel
     painter.DrawPlayfield(world);
     EXPECT_EQ(At(110, 190), Stripes[2]);
 
-    AppPatternProbe::SetLumabels(world, {crossing, carrier});  // now over the earlier one
-    AppPatternProbe::SetCarrier(world, 1, 110);
+    WorldProbe::SetLumabels(world, {crossing, carrier});  // now over the earlier one
+    WorldProbe::SetCarrier(world, 1, 110);
     painter.DrawPlayfield(world);
     const QRgb over = At(110, 190);
     EXPECT_TRUE(over == OpenMark || over == ClosedMark);
 }
 
 TEST_F(FieldPainterTest, BlinksWhenTheFramesDrawIsAMultipleOfTwelve) {
-    AppPatternProbe::SetLumabels(world, {{{0, 200, 400, 296}, 0, -7}});
-    AppPatternProbe::SetCarrier(world, 0, 200);
+    WorldProbe::SetLumabels(world, {{{0, 200, 400, 296}, 0, -7}});
+    WorldProbe::SetCarrier(world, 0, 200);
     SeededRandom twin(5);
     int closed = 0;
     constexpr int Frames = 6000;
@@ -148,7 +147,7 @@ TEST_F(FieldPainterTest, BlinksWhenTheFramesDrawIsAMultipleOfTwelve) {
 }
 
 TEST_F(FieldPainterTest, NoLumabelsLeavesBackgroundAndClouds) {
-    AppPatternProbe::SetLumabels(world, {});
+    WorldProbe::SetLumabels(world, {});
     painter.DrawPlayfield(world);
     EXPECT_EQ(At(0, 0), Sky);
     EXPECT_EQ(At(200, 150), Sky);
@@ -178,7 +177,7 @@ TEST_F(FieldPainterTest, TheTitleIsCentredOnItsMeasuredExtent) {
 }
 
 TEST_F(FieldPainterTest, ResultsAreOutlinedTextInACentredBlockOverTheLastFrame) {
-    AppPatternProbe::SetLumabels(world, {{{0, 0, 400, 96}, 0, -7}});
+    WorldProbe::SetLumabels(world, {{{0, 0, 400, 96}, 0, -7}});
     painter.DrawPlayfield(world);
     const QRect block = painter.DrawResults(ResultTextsOf(world, options, QtTranslator()));
     EXPECT_GT(block.width(), 0);

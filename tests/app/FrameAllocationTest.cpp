@@ -5,10 +5,10 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "engine/AppPattern.h"
 #include "engine/FieldLook.h"
 #include "engine/NoteOutput.h"
 #include "engine/SeededRandom.h"
+#include "engine/World.h"
 #include "qt/window/FieldPainter.h"
 #include "settings/AppPlayOptions.h"
 #include "support/CountingAllocator.h"
@@ -34,7 +34,7 @@ class FrameAllocation : public ::testing::Test {
     SilentNotes notes;
     SeededRandom random{5};
     ManualTickCounter ticks;
-    AppPattern world{PatternServices{options, notes, random, ticks}};
+    World world{WorldServices{options, notes, random, ticks}};
     QImage buffer = [] {
         QImage image(400, 300, QImage::Format_RGB32);
         image.fill(Qt::black);

@@ -71,7 +71,7 @@ TEST_F(GuiEndingsTest, TheKeptSettingsFollowTheWindowTheOptionsAndTheRecord) {
 
     PlayUntilGameOver();
     EXPECT_GT(MainWindowProbe::Kept(*gui).Latest().RecordTime, 0);
-    EXPECT_EQ(MainWindowProbe::Kept(*gui).Latest().RecordTime, World->GetRecordTime());
+    EXPECT_EQ(MainWindowProbe::Kept(*gui).Latest().RecordTime, World().GetRecordTime());
 }
 
 TEST_F(GuiEndingsTest, AGameThatSetsARecordWritesTheFileAtOnceAsTheCloseWould) {
@@ -79,7 +79,7 @@ TEST_F(GuiEndingsTest, AGameThatSetsARecordWritesTheFileAtOnceAsTheCloseWould) {
     PlayUntilGameOver();
     const std::string written = Contents(SettingsFilePath());
     EXPECT_EQ(written.rfind("; mine\n[Settings]\n", 0), 0U);
-    EXPECT_NE(written.find("Others=0," + std::to_string(World->GetRecordTime()) + ",30,40"),
+    EXPECT_NE(written.find("Others=0," + std::to_string(World().GetRecordTime()) + ",30,40"),
               std::string::npos);
     TearDown();
     EXPECT_EQ(Contents(SettingsFilePath()), written);  // the close writes the very same bytes
@@ -96,7 +96,7 @@ TEST_F(GuiEndingsTest, TheSessionManagersCommitRequestSavesWhileTheGameGoesOn) {
     StartWith("[Settings]\nOthers=3,300,30,40\n");
     Action("Game_New_MItem")->trigger();
     MainWindowProbe::Tick(*gui);
-    World->SetRecords(5, 700);
+    World().SetRecords(5, 700);
     RequestCommitData();
     EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying);
     EXPECT_EQ(Contents(SettingsFilePath()),
@@ -122,7 +122,7 @@ TEST_F(GuiEndingsTest, TheSessionManagersQuitRequestClosesTheGameAsExitDoes) {
         Action("Game_Options_MItem")->trigger();
         std::fprintf(stderr, "dialog was open %d, dialog open %d, window open %d\n",
                      dialogWasOpen ? 1 : 0, options->isVisible() ? 1 : 0, gui->isVisible() ? 1 : 0);
-        World->SetRecords(6, 600);
+        World().SetRecords(6, 600);
         TearDown();
         TurnLeakCheckOff();
         std::exit(0);
@@ -138,7 +138,7 @@ TEST_F(GuiEndingsTest, ExitWithTheWindowStillOpenSavesTheKeptSettings) {
     GTEST_FLAG_SET(death_test_style, "fast");
     StartWith("[Settings]\nOthers=3,300,30,40\n");
     const auto loseTheDisplay = [this] {
-        World->SetRecords(8, 800);
+        World().SetRecords(8, 800);
         gui->show();
         gui->move(55, 44);
         QApplication::processEvents();

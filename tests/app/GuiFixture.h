@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "app/FastTickCounter.h"
-#include "engine/AppLumabel.h"
+#include "engine/Band.h"
 #include "qt/process/ProgramGlobals.h"
 #include "qt/window/MainWindow.h"
 #include "settings/CurrentPlayOptions.h"
@@ -43,9 +43,11 @@ class GuiFixture : public ::testing::Test {
             MainWindowProbe::Wake(*gui);
         }
     }
+    // The world of the window's game shell.
+    ::World& World() const { return MainWindowProbe::World(*gui); }
     std::int32_t BandTop() const {
-        AppLumabel band;
-        World->GetLumabel(0, band);
+        Band band;
+        World().GetLumabel(0, band);
         return band.Rect.Top;
     }
     // Runs `inside` as soon as a modal window or popup has opened, then closes it.

@@ -6,12 +6,12 @@
 
 #include "app/GuiFixture.h"
 #include "app/StandInViewer.h"
-#include "support/AppPatternProbe.h"
+#include "support/WorldProbe.h"
 
 namespace {
 
-const AppLumabel Band{{-400, 204, 800, 300}, 0, -7};
-const AppLumabel Near{{-96, 150, 100, 246}, 1, -3};
+const Band WideBand{{-400, 204, 800, 300}, 0, -7};
+const Band Near{{-96, 150, 100, 246}, 1, -3};
 
 }  // namespace
 
@@ -19,8 +19,8 @@ class GuiInputTest : public GuiFixture {
   protected:
     void StartGameWithNear() {
         Action("Game_New_MItem")->trigger();
-        AppPatternProbe::SetLumabels(*World, {Band, Near});
-        AppPatternProbe::SetCarrier(*World, 0, 200);
+        WorldProbe::SetLumabels(World(), {WideBand, Near});
+        WorldProbe::SetCarrier(World(), 0, 200);
     }
 };
 
@@ -57,10 +57,10 @@ TEST_F(GuiInputTest, TheLeftButtonStartsOnTheTitleClicksInPlayAndIsIgnoredOnResu
 
     StartGameWithNear();
     MainWindowProbe::FormMouseDown(*gui, Qt::RightButton, 50, 200);
-    EXPECT_EQ(World->GetScore(), 0);
+    EXPECT_EQ(World().GetScore(), 0);
     MainWindowProbe::FormMouseDown(*gui, Qt::LeftButton, 50, 200);
-    EXPECT_EQ(World->GetScore(), 1);
-    EXPECT_EQ(World->GetCurrentLumabel(), 1);
+    EXPECT_EQ(World().GetScore(), 1);
+    EXPECT_EQ(World().GetCurrentLumabel(), 1);
 
     MainWindowProbe::SetState(*gui, GameShell::stResults);
     MainWindowProbe::FormMouseDown(*gui, Qt::LeftButton, 50, 200);
@@ -85,17 +85,17 @@ TEST_F(GuiInputTest, TheFirstShiftDownOfAPressClicksAtTheCursorOnce) {
     QCursor::setPos(field->mapToGlobal(QPoint(50, 200)));
     ASSERT_EQ(field->mapFromGlobal(QCursor::pos()), QPoint(50, 200));
     MainWindowProbe::FormKeyDown(*gui, Qt::Key_Shift);
-    EXPECT_EQ(World->GetScore(), 1);
-    EXPECT_EQ(World->GetCharacterX(), 50);
+    EXPECT_EQ(World().GetScore(), 1);
+    EXPECT_EQ(World().GetCharacterX(), 50);
     // Auto-repeat and moving the mouse while holding give no further click.
     QCursor::setPos(field->mapToGlobal(QPoint(300, 280)));
     MainWindowProbe::FormKeyDown(*gui, Qt::Key_Shift);
     MainWindowProbe::FormKeyDown(*gui, Qt::Key_Shift);
-    EXPECT_EQ(World->GetScore(), 1);
+    EXPECT_EQ(World().GetScore(), 1);
     MainWindowProbe::FormKeyUp(*gui, Qt::Key_Shift);
     MainWindowProbe::FormKeyDown(*gui, Qt::Key_Shift);  // a new press jumps back onto the band
-    EXPECT_EQ(World->GetScore(), 2);
-    EXPECT_EQ(World->GetCurrentLumabel(), 0);
+    EXPECT_EQ(World().GetScore(), 2);
+    EXPECT_EQ(World().GetCurrentLumabel(), 0);
 }
 
 TEST_F(GuiInputTest, AHeldShiftsAutoRepeatGivesNoFurtherClick) {
@@ -110,16 +110,16 @@ TEST_F(GuiInputTest, AHeldShiftsAutoRepeatGivesNoFurtherClick) {
         QApplication::sendEvent(field, &event);
     };
     send(QEvent::KeyPress, false);
-    EXPECT_EQ(World->GetScore(), 1);                        // onto the near band
+    EXPECT_EQ(World().GetScore(), 1);                       // onto the near band
     QCursor::setPos(field->mapToGlobal(QPoint(300, 280)));  // over the first band again
     for (int i = 0; i < 5; ++i) {
         send(QEvent::KeyRelease, true);
         send(QEvent::KeyPress, true);
     }
-    EXPECT_EQ(World->GetScore(), 1);
+    EXPECT_EQ(World().GetScore(), 1);
     send(QEvent::KeyRelease, false);
     send(QEvent::KeyPress, false);  // a new press of the player's
-    EXPECT_EQ(World->GetScore(), 2);
+    EXPECT_EQ(World().GetScore(), 2);
 }
 
 TEST_F(GuiInputTest, AShiftPressWithTheCursorOffTheFieldIsUsedUp) {
@@ -134,7 +134,7 @@ TEST_F(GuiInputTest, AShiftPressWithTheCursorOffTheFieldIsUsedUp) {
         MainWindowProbe::FormKeyDown(*gui, Qt::Key_Shift);  // still the same press
         MainWindowProbe::FormKeyUp(*gui, Qt::Key_Shift);
     }
-    EXPECT_EQ(World->GetScore(), 0);
+    EXPECT_EQ(World().GetScore(), 0);
 }
 
 TEST_F(GuiInputTest, ShiftDoesNothingOutsidePlay) {

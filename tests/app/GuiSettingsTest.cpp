@@ -35,15 +35,15 @@ TEST_F(GuiSettingsTest, LoadsAndClampsThePlayOptionsAndRestoresTheRecord) {
     EXPECT_EQ(CurrentPlayOptions.Interval, 1);
     EXPECT_EQ(CurrentPlayOptions.Message, "Results");
     EXPECT_TRUE(CurrentPlayOptions.SoundOn);
-    EXPECT_EQ(World->GetRecordScore(), 57);
-    EXPECT_EQ(World->GetRecordTime(), 8430);
+    EXPECT_EQ(World().GetRecordScore(), 57);
+    EXPECT_EQ(World().GetRecordTime(), 8430);
     EXPECT_FALSE(MainWindowProbe::CurrentSystemOptions(*gui).RestorePosition);
 }
 
 TEST_F(GuiSettingsTest, ClearingThenRestoringKeepsTheFilesRecordAndSavesTheFlagUnset) {
     StartWith("[Settings]\nSystemOptions=1,1,1,1\nOthers=12,3400,0,0\n");
-    EXPECT_EQ(World->GetRecordScore(), 12);
-    EXPECT_EQ(World->GetRecordTime(), 3400);
+    EXPECT_EQ(World().GetRecordScore(), 12);
+    EXPECT_EQ(World().GetRecordTime(), 3400);
     EXPECT_FALSE(MainWindowProbe::CurrentSystemOptions(*gui).ClearRecord);
     EXPECT_TRUE(gui->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     TearDown();
@@ -52,15 +52,15 @@ TEST_F(GuiSettingsTest, ClearingThenRestoringKeepsTheFilesRecordAndSavesTheFlagU
 
 TEST_F(GuiSettingsTest, WithoutRestoreRecordTheFilesRecordIsNotLoadedAndIsOverwritten) {
     StartWith("[Settings]\nSystemOptions=0,0,0,1\nOthers=99,99000,0,0\n");
-    EXPECT_EQ(World->GetRecordScore(), 0);
-    World->SetRecords(3, 700);
+    EXPECT_EQ(World().GetRecordScore(), 0);
+    World().SetRecords(3, 700);
     TearDown();
     EXPECT_NE(Contents(SettingsFilePath()).find("Others=3,700,"), std::string::npos);
 }
 
 TEST_F(GuiSettingsTest, SavesOnDestructionKeepingOtherSections) {
     StartWith("; mine\n[Mine]\nA=1\n");
-    World->SetRecords(8, 1230);
+    World().SetRecords(8, 1230);
     TearDown();
     const std::string saved = Contents(SettingsFilePath());
     EXPECT_EQ(saved.rfind("; mine\n[Mine]\nA=1\n[Settings]\nPlayOptions=9,2,100,Results,1\n"
@@ -173,8 +173,8 @@ TEST_F(GuiSettingsTest, ClearRecordFromTheDialogClearsOnceAndComesBackUnchecked)
             dialog.findChild<QCheckBox*>("Group2_CheckBox2")->setChecked(true);
         },
         "Button1");
-    EXPECT_EQ(World->GetRecordScore(), 0);
-    EXPECT_EQ(World->GetRecordTime(), 0);
+    EXPECT_EQ(World().GetRecordScore(), 0);
+    EXPECT_EQ(World().GetRecordTime(), 0);
     EXPECT_FALSE(MainWindowProbe::CurrentSystemOptions(*gui).ClearRecord);
     bool checkedOnReopen = true;
     RunOptions(

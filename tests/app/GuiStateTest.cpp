@@ -17,7 +17,7 @@ TEST_F(GuiStateTest, StartsOnTheTitleScreen) {
     EXPECT_EQ(Pixel(0, 0), Sky);
     EXPECT_EQ(Pixel(399, 299), Sky);
     EXPECT_EQ(MainWindowProbe::ShiftCount(*gui), 0);
-    EXPECT_EQ(World->GetLumabelCount(), 0);
+    EXPECT_EQ(World().GetLumabelCount(), 0);
 }
 
 TEST_F(GuiStateTest, TheWindowIsAFixed400By300FieldUnderTheMenuBar) {
@@ -39,14 +39,14 @@ TEST_F(GuiStateTest, NewPlaysUntilGameOverThenShowsResults) {
     EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying);
     MainWindowProbe::Tick(*gui);
     EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stResults);
-    EXPECT_TRUE(World->IsGameOver());
+    EXPECT_TRUE(World().IsGameOver());
     MainWindowProbe::Tick(*gui);  // the results stay
     EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stResults);
 }
 
 TEST_F(GuiStateTest, TheTickStepsOnlyWhilePlaying) {
     MainWindowProbe::Tick(*gui);
-    EXPECT_EQ(World->GetLumabelCount(), 0);
+    EXPECT_EQ(World().GetLumabelCount(), 0);
     Action("Game_New_MItem")->trigger();
     MainWindowProbe::Tick(*gui);
     EXPECT_EQ(BandTop(), 197);
@@ -115,8 +115,8 @@ TEST_F(GuiStateTest, TimeHeldByAMenuOrABoxIsLeftOutOfTheGameTime) {
         MainWindowProbe::Tick(*gui);
     }
     ASSERT_EQ(MainWindowProbe::State(*gui), GameShell::stResults);
-    EXPECT_EQ(World->GetPlayTime(), 7770) << "cut to whole tens, the held time left out";
-    EXPECT_EQ(World->GetRecordTime(), 7770);
+    EXPECT_EQ(World().GetPlayTime(), 7770) << "cut to whole tens, the held time left out";
+    EXPECT_EQ(World().GetRecordTime(), 7770);
 }
 
 // The window's timer waits exactly as long as the game asks, and no longer runs once the
@@ -143,14 +143,14 @@ TEST_F(GuiStateTest, TheWakeUpIsTheOneTheGameAsksForAndEndsWithTheClose) {
 }
 
 TEST_F(GuiStateTest, ApplyingSystemOptionsClearsTheRecordOnceAndSetsStayOnTop) {
-    World->SetRecords(12, 3400);
+    World().SetRecords(12, 3400);
     AppSystemOptions options;
     options.ClearRecord = true;
     options.StayOnTop = true;
     options.RestorePosition = false;
     MainWindowProbe::ApplySystemOptions(*gui, options);
-    EXPECT_EQ(World->GetRecordScore(), 0);
-    EXPECT_EQ(World->GetRecordTime(), 0);
+    EXPECT_EQ(World().GetRecordScore(), 0);
+    EXPECT_EQ(World().GetRecordTime(), 0);
     EXPECT_FALSE(MainWindowProbe::CurrentSystemOptions(*gui).ClearRecord);
     EXPECT_FALSE(MainWindowProbe::CurrentSystemOptions(*gui).RestorePosition);
     EXPECT_TRUE(gui->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -160,12 +160,12 @@ TEST_F(GuiStateTest, ApplyingSystemOptionsClearsTheRecordOnceAndSetsStayOnTop) {
     const QPoint where = gui->pos();
     options.StayOnTop = false;
     options.ClearRecord = false;
-    World->SetRecords(5, 50);
+    World().SetRecords(5, 50);
     MainWindowProbe::ApplySystemOptions(*gui, options);
     EXPECT_FALSE(gui->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(gui->isVisible());
     EXPECT_EQ(gui->pos(), where);
-    EXPECT_EQ(World->GetRecordScore(), 5);
+    EXPECT_EQ(World().GetRecordScore(), 5);
 }
 
 TEST_F(GuiStateTest, AnExceptionInTheLoopIsShownAndTheLoopGoesOn) {

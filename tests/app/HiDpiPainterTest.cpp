@@ -4,16 +4,16 @@
 #include <QPixmap>
 #include <set>
 
-#include "engine/AppPattern.h"
 #include "engine/FieldLook.h"
 #include "engine/SeededRandom.h"
+#include "engine/World.h"
 #include "qt/desktop/QtTranslator.h"
 #include "qt/window/FieldPainter.h"
 #include "settings/AppPlayOptions.h"
 #include "shell/ShellTexts.h"
-#include "support/AppPatternProbe.h"
 #include "support/ManualTickCounter.h"
 #include "support/NoteRecorder.h"
+#include "support/WorldProbe.h"
 
 namespace {
 
@@ -47,11 +47,11 @@ class Rendering {
     explicit Rendering(qreal ratio) : image(BackBuffer(ratio)) {
         painter.SetCharacterImages(Sprite(), Sprite());
         options.NumClouds = 2;
-        AppPatternProbe::SetLumabels(world, {{{-400, 204, 800, 300}, 0, -7},
-                                             {{-96, 37, 131, 133}, 5, 9},
-                                             {{250, 151, 496, 247}, -3, -4}});
-        AppPatternProbe::SetClouds(world, {{150, 20, 230, 52}, {300, 100, 380, 132}});
-        AppPatternProbe::SetCarrier(world, 0, 200);
+        WorldProbe::SetLumabels(world, {{{-400, 204, 800, 300}, 0, -7},
+                                        {{-96, 37, 131, 133}, 5, 9},
+                                        {{250, 151, 496, 247}, -3, -4}});
+        WorldProbe::SetClouds(world, {{150, 20, 230, 52}, {300, 100, 380, 132}});
+        WorldProbe::SetCarrier(world, 0, 200);
     }
     QRgb At(int x, int y) const { return image.pixel(x, y) & 0xFFFFFFU; }
 
@@ -59,7 +59,7 @@ class Rendering {
     NoteRecorder notes;
     SeededRandom random{1};
     ManualTickCounter ticks;
-    AppPattern world{PatternServices{options, notes, random, ticks}};
+    World world{WorldServices{options, notes, random, ticks}};
     QImage image;
     SeededRandom blink{2};
     FieldPainter painter{image, blink};

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "engine/AppPattern.h"
 #include "engine/NoteOutput.h"
 #include "engine/SeededRandom.h"
+#include "engine/World.h"
 #include "settings/AppPlayOptions.h"
 #include "support/CountingAllocator.h"
 #include "support/ManualTickCounter.h"
@@ -20,7 +20,7 @@ TEST(Allocation, PlayingAllocatesNothing) {
     CountingNotes notes;
     SeededRandom random(99);
     ManualTickCounter ticks;
-    AppPattern world{PatternServices{options, notes, random, ticks}};
+    World world{WorldServices{options, notes, random, ticks}};
     SeededRandom player(7);
 
     CountingAllocator::Start();

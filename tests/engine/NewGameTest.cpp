@@ -10,7 +10,7 @@ TEST_F(NewGameTest, StartsOnTheBandAlongTheBottom) {
     world.NewGame();
 
     ASSERT_EQ(world.GetLumabelCount(), 9);
-    const AppLumabel band = Lumabel(0);
+    const Band band = Lumabel(0);
     EXPECT_EQ(band.Rect, (Rect{-400, 204, 800, 300}));
     EXPECT_EQ(band.SpeedX, 0);
     EXPECT_EQ(band.SpeedY, -7);
@@ -19,7 +19,7 @@ TEST_F(NewGameTest, StartsOnTheBandAlongTheBottom) {
     EXPECT_EQ(world.GetCloudCount(), 2);
     EXPECT_EQ(world.GetScore(), 0);
     EXPECT_EQ(world.GetPlayTime(), 0);
-    EXPECT_EQ(AppPatternProbe::StartTick(world), 123456U);
+    EXPECT_EQ(WorldProbe::StartTick(world), 123456U);
     EXPECT_FALSE(world.IsGameOver());
     EXPECT_EQ(world.GetRecordScore(), 5);
     EXPECT_EQ(world.GetRecordTime(), 600);
@@ -44,7 +44,7 @@ TEST_F(NewGameTest, ANewGameAfterGameOverStartsAfresh) {
     options.NumLumabels = 1;
     options.NumClouds = 0;
     world.NewGame();
-    AppPatternProbe::SetScore(world, 4);
+    WorldProbe::SetScore(world, 4);
     StepTimes(71);
     ASSERT_TRUE(world.IsGameOver());
     ticks.Set(5000);
@@ -52,6 +52,6 @@ TEST_F(NewGameTest, ANewGameAfterGameOverStartsAfresh) {
     EXPECT_FALSE(world.IsGameOver());
     EXPECT_EQ(world.GetScore(), 0);
     EXPECT_EQ(world.GetPlayTime(), 0);
-    EXPECT_EQ(AppPatternProbe::StartTick(world), 5000U);
+    EXPECT_EQ(WorldProbe::StartTick(world), 5000U);
     EXPECT_EQ(world.GetRecordScore(), 4);
 }

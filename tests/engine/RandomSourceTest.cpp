@@ -3,9 +3,9 @@
 #include <array>
 #include <ctime>
 
-#include "engine/AppPattern.h"
 #include "engine/RandomSource.h"
 #include "engine/SeededRandom.h"
+#include "engine/World.h"
 #include "settings/AppPlayOptions.h"
 #include "support/ManualTickCounter.h"
 #include "support/NoteRecorder.h"
@@ -70,7 +70,7 @@ TEST(CalendarSeeding, TheWorldSeedsTheSourceWhenMade) {
     ScriptedRandom random;
     ManualTickCounter ticks;
     const auto before = static_cast<std::uint32_t>(std::time(nullptr));
-    const AppPattern world{PatternServices{options, notes, random, ticks}};
+    const World world{WorldServices{options, notes, random, ticks}};
     ASSERT_EQ(random.Seeds().size(), 1U);
     EXPECT_GE(random.Seeds()[0], before);
     EXPECT_EQ(world.GetLumabelCount(), 0);

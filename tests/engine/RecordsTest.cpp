@@ -14,7 +14,7 @@ class RecordsTest : public WorldFixture {
     void PlayGame(std::uint32_t start, std::uint32_t end, std::int32_t score) {
         ticks.Set(start);
         world.NewGame();
-        AppPatternProbe::SetScore(world, score);
+        WorldProbe::SetScore(world, score);
         StepTimes(70);
         ASSERT_FALSE(world.IsGameOver());
         ASSERT_EQ(world.GetPlayTime(), 0);

@@ -5,8 +5,8 @@
 #include <sstream>
 #include <string>
 
-#include "engine/AppPattern.h"
 #include "engine/SeededRandom.h"
+#include "engine/World.h"
 #include "settings/AppPlayOptions.h"
 #include "support/ManualTickCounter.h"
 #include "support/NoteRecorder.h"
@@ -15,12 +15,12 @@ namespace {
 
 // Every lumabel grows by |SpeedX| per move from a 96-wide square made at a corner (or is the
 // band), so its width tells its age and its vertical position must agree with that age.
-std::string CheckLumabel(const AppLumabel& l) {
+std::string CheckLumabel(const Band& l) {
     const Rect& r = l.Rect;
     std::ostringstream why;
-    if (r.Bottom - r.Top != AppLumabel::Height) {
+    if (r.Bottom - r.Top != Band::Height) {
         why << "height " << r.Bottom - r.Top;
-    } else if (r.Right - r.Left < AppLumabel::Height) {
+    } else if (r.Right - r.Left < Band::Height) {
         why << "width " << r.Right - r.Left;
     } else if (l.SpeedX == 0) {
         if (r.Left != -400 || r.Right != 800 || l.SpeedY != -7 || (204 - r.Top) % 7 != 0) {
@@ -43,10 +43,10 @@ std::string CheckLumabel(const AppLumabel& l) {
     return why.str();
 }
 
-std::string CheckWorld(const AppPattern& world, const AppPlayOptions& options) {
+std::string CheckWorld(const World& world, const AppPlayOptions& options) {
     std::ostringstream why;
     const std::int32_t count = world.GetLumabelCount();
-    if (count < 1 || count > AppPattern::Capacity) {
+    if (count < 1 || count > World::Capacity) {
         why << "lumabel count " << count;
     } else if (world.GetCurrentLumabel() < 0 || world.GetCurrentLumabel() >= count) {
         why << "carrier " << world.GetCurrentLumabel() << " of " << count;
@@ -56,7 +56,7 @@ std::string CheckWorld(const AppPattern& world, const AppPlayOptions& options) {
         why << "character at " << world.GetCharacterX();
     }
     for (std::int32_t i = 0; i < count && why.str().empty(); ++i) {
-        AppLumabel lumabel;
+        Band lumabel;
         world.GetLumabel(i, lumabel);
         const std::string problem = CheckLumabel(lumabel);
         if (!problem.empty()) {
@@ -73,7 +73,7 @@ TEST(Soak, AMillionStepsWithRandomClicksKeepEveryInvariant) {
     NoteRecorder notes;
     SeededRandom random;
     ManualTickCounter ticks;
-    AppPattern world{PatternServices{options, notes, random, ticks}};
+    World world{WorldServices{options, notes, random, ticks}};
     random.Seed(20261207);
     std::mt19937 player(12345);
 

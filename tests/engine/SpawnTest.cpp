@@ -17,7 +17,7 @@ TEST_F(SpawnTest, SpeedPairsSummingBelowTwelveAreDrawnAgain) {
     random.Script({11, 11, 11, 0, 0, 0, 7, 5, 3, 1});
     world.NewGame();
     EXPECT_EQ(random.Drawn(), 10U);
-    const AppLumabel lumabel = Lumabel(1);
+    const Band lumabel = Lumabel(1);
     EXPECT_EQ(lumabel.SpeedX, -6);
     EXPECT_EQ(lumabel.SpeedY, 6);
 }
@@ -47,7 +47,7 @@ TEST_P(CornerTest, SquareTouchesTheFieldAtOneCornerAndHeadsInward) {
         {{-96, 300, 0, 396}, 5, -9},
         {{400, 300, 496, 396}, -5, -9},
     };
-    const AppLumabel lumabel = Lumabel(1);
+    const Band lumabel = Lumabel(1);
     EXPECT_EQ(lumabel.Rect, table[corner].rect);
     EXPECT_EQ(lumabel.SpeedX, table[corner].speedX);
     EXPECT_EQ(lumabel.SpeedY, table[corner].speedY);

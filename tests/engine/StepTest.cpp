@@ -3,7 +3,7 @@
 #include "support/WorldFixture.h"
 
 namespace {
-const AppLumabel Band{{-400, 204, 800, 300}, 0, -7};
+const Band WideBand{{-400, 204, 800, 300}, 0, -7};
 }
 
 class StepTest : public WorldFixture {
@@ -35,8 +35,8 @@ TEST_F(StepTest, TheBandRisesWithoutStretchingAndTheCharacterStandsStill) {
 
 TEST_F(StepTest, ALumabelStretchesAtItsLeadingEdgeOnly) {
     StartWithBandAlone();
-    AppPatternProbe::SetLumabels(world,
-                                 {Band, {{-96, -96, 0, 0}, 5, 9}, {{400, 300, 496, 396}, -3, -4}});
+    WorldProbe::SetLumabels(world,
+                            {WideBand, {{-96, -96, 0, 0}, 5, 9}, {{400, 300, 496, 396}, -3, -4}});
     StepTimes(2);
     EXPECT_EQ(Lumabel(1).Rect, (Rect{-96, -78, 10, 18}));
     EXPECT_EQ(Lumabel(2).Rect, (Rect{394, 292, 496, 388}));
@@ -61,7 +61,7 @@ TEST_F(StepTest, AFastFallerLeavesInIts49thMoveAndIsReplacedInTheSameStep) {
 TEST_F(StepTest, AFastRiserLeavesInIts49thMove) {
     StartWithBandAlone();
     options.NumLumabels = 1;  // nothing replaces it
-    AppPatternProbe::SetLumabels(world, {Band, {{-96, 300, 0, 396}, 1, -12}});
+    WorldProbe::SetLumabels(world, {WideBand, {{-96, 300, 0, 396}, 1, -12}});
     StepTimes(48);
     ASSERT_EQ(world.GetLumabelCount(), 2);
     EXPECT_EQ(Lumabel(1).Rect.Bottom, -180);
@@ -72,10 +72,10 @@ TEST_F(StepTest, AFastRiserLeavesInIts49thMove) {
 
 TEST_F(StepTest, RemovingALumabelBelowTheCarrierKeepsTheCharacterOnItsLumabel) {
     StartWithBandAlone();
-    const AppLumabel leaving{{-96, 480, 0, 576}, 1, 12};  // leaves in its next move
-    const AppLumabel carrier{{400, 100, 496, 196}, -2, -3};
-    AppPatternProbe::SetLumabels(world, {Band, leaving, carrier});
-    AppPatternProbe::SetCarrier(world, 2, 450);
+    const Band leaving{{-96, 480, 0, 576}, 1, 12};  // leaves in its next move
+    const Band carrier{{400, 100, 496, 196}, -2, -3};
+    WorldProbe::SetLumabels(world, {WideBand, leaving, carrier});
+    WorldProbe::SetCarrier(world, 2, 450);
     world.Step();
     ASSERT_EQ(world.GetLumabelCount(), 2);
     EXPECT_EQ(world.GetCurrentLumabel(), 1);
@@ -85,8 +85,8 @@ TEST_F(StepTest, RemovingALumabelBelowTheCarrierKeepsTheCharacterOnItsLumabel) {
 
 TEST_F(StepTest, RemovingALumabelAboveTheCarrierLeavesItsIndexAlone) {
     StartWithBandAlone();
-    const AppLumabel leaving{{-96, 480, 0, 576}, 1, 12};
-    AppPatternProbe::SetLumabels(world, {Band, leaving});
+    const Band leaving{{-96, 480, 0, 576}, 1, 12};
+    WorldProbe::SetLumabels(world, {WideBand, leaving});
     world.Step();
     EXPECT_EQ(world.GetLumabelCount(), 1);
     EXPECT_EQ(world.GetCurrentLumabel(), 0);
@@ -94,14 +94,14 @@ TEST_F(StepTest, RemovingALumabelAboveTheCarrierLeavesItsIndexAlone) {
 
 TEST_F(StepTest, TheCharacterFollowsTheLeadingEdgeAndStopsAtTheLimits) {
     StartWithBandAlone();
-    AppPatternProbe::SetLumabels(world,
-                                 {Band, {{-96, 0, 600, 96}, 12, 3}, {{-300, 0, 496, 96}, -12, 3}});
-    AppPatternProbe::SetCarrier(world, 1, 790);
+    WorldProbe::SetLumabels(world,
+                            {WideBand, {{-96, 0, 600, 96}, 12, 3}, {{-300, 0, 496, 96}, -12, 3}});
+    WorldProbe::SetCarrier(world, 1, 790);
     world.Step();
     EXPECT_EQ(world.GetCharacterX(), 799);
     world.Step();
     EXPECT_EQ(world.GetCharacterX(), 799);
-    AppPatternProbe::SetCarrier(world, 2, -391);
+    WorldProbe::SetCarrier(world, 2, -391);
     world.Step();
     EXPECT_EQ(world.GetCharacterX(), -400);
 }
@@ -111,11 +111,11 @@ TEST_F(StepTest, TheGameOverStepStillMovesAndReplacesTheOthersThenNothingChanges
     options.NumClouds = 0;
     world.NewGame();
     // The carrier leaves upward now; a lumabel below it leaves downward in the same step.
-    const AppLumabel carrier{{400, -276, 496, -180}, -4, -12};
-    const AppLumabel falling{{-96, 480, 0, 576}, 2, 12};
-    const AppLumabel rising{{-96, 200, 0, 296}, 3, -5};
-    AppPatternProbe::SetLumabels(world, {carrier, falling, rising});
-    AppPatternProbe::SetCarrier(world, 0, 420);
+    const Band carrier{{400, -276, 496, -180}, -4, -12};
+    const Band falling{{-96, 480, 0, 576}, 2, 12};
+    const Band rising{{-96, 200, 0, 296}, 3, -5};
+    WorldProbe::SetLumabels(world, {carrier, falling, rising});
+    WorldProbe::SetCarrier(world, 0, 420);
     random.Script({11});  // the replacement: speeds 12 and 4, corner 3
     world.Step();
 
@@ -136,8 +136,8 @@ TEST_F(StepTest, TheGameOverStepStillMovesAndReplacesTheOthersThenNothingChanges
 TEST_F(StepTest, AboveTheWantedCountLeaversAreNotReplacedUntilTheCountDropsBelowIt) {
     StartWithBandAlone();
     options.NumLumabels = 2;
-    const AppLumabel leaving{{-96, 480, 0, 576}, 1, 12};
-    AppPatternProbe::SetLumabels(world, {Band, leaving, leaving, leaving});
+    const Band leaving{{-96, 480, 0, 576}, 1, 12};
+    WorldProbe::SetLumabels(world, {WideBand, leaving, leaving, leaving});
     world.Step();
     // Four in play, wanted two: the first two leavers go unreplaced, the third is replaced.
     EXPECT_EQ(world.GetLumabelCount(), 2);

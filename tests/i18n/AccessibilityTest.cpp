@@ -154,11 +154,11 @@ TEST_F(AccessibleGui, ThePlayFieldAnnouncesTheScreenItShows) {
     names.push_back(Name(field));
     // A cloud clicked scores a point, and the field says so.
     Rect cloud;
-    World->GetCloud(0, cloud);
+    World().GetCloud(0, cloud);
     MainWindowProbe::FormMouseDown(*gui, Qt::LeftButton, cloud.Left + 40, cloud.Top + 16);
     names.push_back(Name(field));
-    const std::int32_t score = World->GetScore();
-    World->SetRecords(57, 8430);
+    const std::int32_t score = World().GetScore();
+    World().SetRecords(57, 8430);
     while (MainWindowProbe::State(*gui) == GameShell::stPlaying) {
         MainWindowProbe::Tick(*gui);
     }

@@ -28,7 +28,7 @@
 #include "qt/window/FieldPainter.h"
 #include "settings/CurrentPlayOptions.h"
 #include "shell/ShellTexts.h"
-#include "support/AppPatternProbe.h"
+#include "support/WorldProbe.h"
 
 namespace {
 
@@ -111,8 +111,8 @@ class TextsTest : public GuiFixture {
 
     std::array<QString, 5> Results() {
         MainWindowProbe::SetState(*gui, GameShell::stPlaying);
-        World->SetRecords(57, 8430);
-        return AsQStrings(ResultTextsOf(*World, CurrentPlayOptions, QtTranslator()));
+        World().SetRecords(57, 8430);
+        return AsQStrings(ResultTextsOf(World(), CurrentPlayOptions, QtTranslator()));
     }
 };
 
@@ -269,10 +269,10 @@ TEST_F(TextsTest, EveryLanguageWritesPointsInThePluralFormOfTheirCount) {
         const InstalledLanguage installed(language);
         for (const auto& [count, word] : words.at(language)) {
             MainWindowProbe::SetState(*gui, GameShell::stPlaying);
-            AppPatternProbe::SetScore(*World, count);
-            World->SetRecords(count, 8430);
+            WorldProbe::SetScore(World(), count);
+            World().SetRecords(count, 8430);
             const std::array<QString, 5> results =
-                AsQStrings(ResultTextsOf(*World, CurrentPlayOptions, QtTranslator()));
+                AsQStrings(ResultTextsOf(World(), CurrentPlayOptions, QtTranslator()));
             for (const std::size_t line : {2U, 4U}) {
                 EXPECT_TRUE(results[line].contains(word))
                     << language.toStdString() << ": " << results[line].toStdString();

@@ -34,7 +34,7 @@ class HeldTimeTest : public ShellFixture, public ::testing::WithParamInterface<H
         EXPECT_EQ(State(), GameShell::stPlaying);
         RunFor(60000);
         EXPECT_EQ(State(), GameShell::stResults);
-        return World->GetPlayTime();
+        return World().GetPlayTime();
     }
 };
 
@@ -42,11 +42,11 @@ class HeldTimeTest : public ShellFixture, public ::testing::WithParamInterface<H
 TEST_P(HeldTimeTest, TimeHeldNeverCountsAndTheRecordIsUnharmed) {
     Start();
     const std::int32_t alone = PlayHeldAfter(1500, std::nullopt);
-    const std::int32_t record = World->GetRecordTime();
+    const std::int32_t record = World().GetRecordTime();
     const std::int32_t held = PlayHeldAfter(1500, GetParam());
     EXPECT_GT(alone, 1500);
     EXPECT_EQ(held, alone);
-    EXPECT_EQ(World->GetRecordTime(), record);
+    EXPECT_EQ(World().GetRecordTime(), record);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryHold, HeldTimeTest,
@@ -102,14 +102,14 @@ TEST_F(GameShellTest, InputReachesTheGameAsItsActions) {
     EXPECT_EQ(State(), GameShell::stTitle) << "a disabled New item starts nothing";
 
     shell->NewGame();
-    AppLumabel band;
-    World->GetLumabel(0, band);
-    const std::int32_t score = World->GetScore();
+    Band band;
+    World().GetLumabel(0, band);
+    const std::int32_t score = World().GetScore();
     port.pointer = std::nullopt;
     shell->KeyDown(GameShell::Key::Shift);
     port.pointer = FieldPoint{band.Rect.Left + 1, band.Rect.Top + 1};
     shell->KeyDown(GameShell::Key::Shift);  // the same press, repeating
-    EXPECT_EQ(World->GetScore(), score);
+    EXPECT_EQ(World().GetScore(), score);
     for (int repeat = 0; repeat < 20; ++repeat) {
         shell->KeyDown(GameShell::Key::Shift);
     }
@@ -122,12 +122,12 @@ TEST_F(GameShellTest, InputReachesTheGameAsItsActions) {
 // game in progress where it stood.
 TEST_F(GameShellTest, OptionsOkAppliesAndShowsTheTitleCancelChangesNothing) {
     Start();
-    World->SetRecords(12, 3400);
+    World().SetRecords(12, 3400);
     shell->NewGame();
     port.chosen = std::nullopt;
     shell->Options();
     EXPECT_EQ(State(), GameShell::stPlaying);
-    EXPECT_EQ(World->GetRecordScore(), 12);
+    EXPECT_EQ(World().GetRecordScore(), 12);
 
     OptionRecords chosen{AppPlayOptions{}, AppSystemOptions{}};
     chosen.Play.NumLumabels = 99;
@@ -137,7 +137,7 @@ TEST_F(GameShellTest, OptionsOkAppliesAndShowsTheTitleCancelChangesNothing) {
     shell->Options();
     EXPECT_EQ(State(), GameShell::stTitle);
     EXPECT_EQ(CurrentPlayOptions.NumLumabels, AppPlayOptions::MaxNumLumabels);
-    EXPECT_EQ(World->GetRecordScore(), 0);
+    EXPECT_EQ(World().GetRecordScore(), 0);
     EXPECT_FALSE(GameShellProbe::CurrentSystemOptions(*shell).ClearRecord);
     EXPECT_TRUE(port.staysOnTop);
     EXPECT_FALSE(port.wake);

@@ -35,7 +35,7 @@ class SourceTranslator final : public Translator {
 class FakePort final : public ShellPort {
   public:
     void DrawTitle(bool) override { drawn.push_back("title"); }
-    void DrawPlayfield(const AppPattern&, bool) override { drawn.push_back("field"); }
+    void DrawPlayfield(const World&, bool) override { drawn.push_back("field"); }
     void DrawResults(const ResultTexts& lines, bool) override {
         drawn.push_back("results");
         results = lines;
@@ -105,6 +105,7 @@ class ShellFixture : public ::testing::Test {
         shell->Start();
     }
     GameShell::GameState State() const { return GameShellProbe::State(*shell); }
+    ::World& World() { return GameShellProbe::World(*shell); }
     // Lets the clock run to each wake-up the game asks for and wakes it, until it asks for
     // none (the game is over) or `limit` milliseconds have passed.
     void RunFor(std::uint32_t limit) {

@@ -2,7 +2,8 @@
 
 #include "shell/GameShell.h"
 
-// Reads what the game shell keeps to itself and sets its state as its commands would.
+// Reads what the game shell keeps to itself, its world among it, and sets its state as its
+// commands would.
 struct GameShellProbe {
     static GameShell::GameState State(const GameShell& shell) { return shell.State; }
     static void SetState(GameShell& shell, GameShell::GameState state) {
@@ -10,6 +11,7 @@ struct GameShellProbe {
         shell.Settle();
     }
     static void Tick(GameShell& shell) { shell.Tick(); }
+    static ::World& World(GameShell& shell) { return shell.world_; }
     static std::int32_t ShiftCount(const GameShell& shell) { return shell.ShiftCount; }
     static const AppSystemOptions& CurrentSystemOptions(const GameShell& shell) {
         return shell.CurrentSystemOptions;

@@ -48,4 +48,5 @@ struct MainWindowProbe {
         return GameShellProbe::CurrentSystemOptions(gui.shell_);
     }
     static const KeptSettings& Kept(MainWindow& gui) { return gui.shell_.Kept(); }
+    static ::World& World(MainWindow& gui) { return GameShellProbe::World(gui.shell_); }
 };

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/AppPattern.h"
+#include "engine/World.h"
 #include "settings/AppPlayOptions.h"
-#include "support/AppPatternProbe.h"
 #include "support/ManualTickCounter.h"
 #include "support/NoteRecorder.h"
 #include "support/ScriptedRandom.h"
+#include "support/WorldProbe.h"
 
 // A world with its clock, random draws, notes and options all in the test's hands.
 class WorldFixture : public ::testing::Test {
@@ -16,7 +16,7 @@ class WorldFixture : public ::testing::Test {
     NoteRecorder notes;
     ScriptedRandom random;
     ManualTickCounter ticks;
-    AppPattern world{PatternServices{options, notes, random, ticks}};
+    World world{WorldServices{options, notes, random, ticks}};
 
     // Draws that make every spawned lumabel a slow riser from the bottom-left corner:
     // speeds 1 and 11, corner 2.
@@ -24,8 +24,8 @@ class WorldFixture : public ::testing::Test {
     static constexpr std::int32_t SlowSpeedY = 8;  // % 10 + 3 = 11
     static constexpr std::int32_t BottomLeft = 2;
 
-    AppLumabel Lumabel(int index) const {
-        AppLumabel out;
+    Band Lumabel(int index) const {
+        Band out;
         world.GetLumabel(index, out);
         return out;
     }

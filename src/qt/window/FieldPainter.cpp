@@ -4,9 +4,9 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "engine/AppPattern.h"
 #include "engine/FieldLook.h"
 #include "engine/RandomSource.h"
+#include "engine/World.h"
 #include "qt/window/CellHeightFont.h"
 #include "qt/window/ToQRect.h"
 
@@ -43,16 +43,15 @@ void DrawTextAt(QPainter& painter, const QFontMetrics& metrics, int x, int y, co
 FieldPainter::FieldPainter(QImage& backBuffer, RandomSource& random)
     : backBuffer_(backBuffer),
       random_(random),
-      cloudSprite_(
-          QSize(AppPattern::CloudWidth, AppPattern::CloudHeight) * backBuffer.devicePixelRatio(),
-          QImage::Format_ARGB32_Premultiplied),
+      cloudSprite_(QSize(World::CloudWidth, World::CloudHeight) * backBuffer.devicePixelRatio(),
+                   QImage::Format_ARGB32_Premultiplied),
       titleFont_(CellHeightFont(QStringLiteral("Arial"), TextCellHeight)),
       resultsFont_(CellHeightFont(QApplication::font().family(), TextCellHeight)) {
     cloudSprite_.setDevicePixelRatio(backBuffer.devicePixelRatio());
     cloudSprite_.fill(Qt::transparent);
     {
         QPainter sprite(&cloudSprite_);
-        DrawPuffs(sprite, QRect(0, 0, AppPattern::CloudWidth, AppPattern::CloudHeight));
+        DrawPuffs(sprite, QRect(0, 0, World::CloudWidth, World::CloudHeight));
     }
     painter_.begin(&backBuffer_);
 }
@@ -86,7 +85,7 @@ void FieldPainter::DrawTitle(const QString& title) {
     DrawTextAt(painter_, metrics, (FieldWidth - width) / 2, (FieldHeight - height) / 2, title);
 }
 
-void FieldPainter::DrawPlayfield(const AppPattern& world) {
+void FieldPainter::DrawPlayfield(const World& world) {
     BeginFrame();
     QPainter& painter = painter_;
     painter.fillRect(FieldArea, SkyColor);
@@ -99,13 +98,13 @@ void FieldPainter::DrawPlayfield(const AppPattern& world) {
 
     const std::int32_t carrier = world.GetCurrentLumabel();
     const std::int32_t characterX = world.GetCharacterX();
-    AppLumabel lumabel;
+    Band lumabel;
     for (std::int32_t j = 0; j < world.GetLumabelCount(); ++j) {
         world.GetLumabel(j, lumabel);
         const QRect box = ToQRect(lumabel.Rect);
-        for (int k = 0; k < AppLumabel::StripeCount; ++k) {
-            painter.fillRect(QRect(box.left(), box.top() + AppLumabel::StripeHeight * k,
-                                   box.width(), AppLumabel::StripeHeight),
+        for (int k = 0; k < Band::StripeCount; ++k) {
+            painter.fillRect(QRect(box.left(), box.top() + Band::StripeHeight * k, box.width(),
+                                   Band::StripeHeight),
                              QColor(FieldLook::Stripes[static_cast<std::size_t>(k)]));
         }
         if (j == carrier) {

@@ -9,7 +9,7 @@
 
 #include "shell/ShellPort.h"
 
-class AppPattern;
+class World;
 class RandomSource;
 
 // Draws the three screens into the 400 x 300 back buffer. It reads the world and never
@@ -22,7 +22,7 @@ class FieldPainter {
     FieldPainter(QImage& backBuffer, RandomSource& random);
 
     void DrawTitle(const QString& title);
-    void DrawPlayfield(const AppPattern& world);
+    void DrawPlayfield(const World& world);
     // Returns the block it drew over the last frame, the only area that changed.
     QRect DrawResults(const ResultTexts& lines);
 

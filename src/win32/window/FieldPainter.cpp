@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "engine/AppPattern.h"
 #include "engine/FieldLook.h"
 #include "engine/RandomSource.h"
+#include "engine/World.h"
 #include "settings/files/windows/WideText.h"
 #include "win32/window/BackBuffer.h"
 #include "win32/window/CharacterPicture.h"
@@ -72,7 +72,7 @@ FieldPainter::FieldPainter(const BackBuffer& buffer, RandomSource& random)
       titleFont_(CellHeightFont(L"Arial", TextCellHeight * scale_)),
       resultsFont_(CellHeightFont(InterfaceFace().c_str(), TextCellHeight * scale_)),
       character_{CharacterPicture(CharacterEyes::Open), CharacterPicture(CharacterEyes::Closed)},
-      cloud_(CloudPicture(AppPattern::CloudWidth, AppPattern::CloudHeight)) {
+      cloud_(CloudPicture(World::CloudWidth, World::CloudHeight)) {
     for (std::size_t k = 0; k < bands_.size(); ++k) {
         bands_[k] = CreateSolidBrush(ColorOf(FieldLook::Stripes[k]));
     }
@@ -102,8 +102,7 @@ void FieldPainter::Fill(const Rect& area, HBRUSH brush) const {
 }
 
 void FieldPainter::DrawCloud(const Rect& box) const {
-    if (box.Right - box.Left == AppPattern::CloudWidth &&
-        box.Bottom - box.Top == AppPattern::CloudHeight) {
+    if (box.Right - box.Left == World::CloudWidth && box.Bottom - box.Top == World::CloudHeight) {
         cloud_.DrawInto(buffer_, box.Left, box.Top);
         return;
     }
@@ -127,7 +126,7 @@ void FieldPainter::DrawTitle(const std::wstring& title) {
                 nullptr);
 }
 
-void FieldPainter::DrawPlayfield(const AppPattern& world) {
+void FieldPainter::DrawPlayfield(const World& world) {
     const HDC dc = buffer_.Dc();
     Fill(FieldRect, sky_);
 
@@ -142,13 +141,13 @@ void FieldPainter::DrawPlayfield(const AppPattern& world) {
 
     const std::int32_t carrier = world.GetCurrentLumabel();
     const std::int32_t characterX = world.GetCharacterX();
-    AppLumabel lumabel;
+    Band lumabel;
     for (std::int32_t j = 0; j < world.GetLumabelCount(); ++j) {
         world.GetLumabel(j, lumabel);
         const Rect& box = lumabel.Rect;
-        for (int k = 0; k < AppLumabel::StripeCount; ++k) {
-            const std::int32_t top = box.Top + AppLumabel::StripeHeight * k;
-            Fill(Rect{box.Left, top, box.Right, top + AppLumabel::StripeHeight},
+        for (int k = 0; k < Band::StripeCount; ++k) {
+            const std::int32_t top = box.Top + Band::StripeHeight * k;
+            Fill(Rect{box.Left, top, box.Right, top + Band::StripeHeight},
                  bands_[static_cast<std::size_t>(k)]);
         }
         if (j == carrier) {

@@ -5,12 +5,12 @@
 #include <array>
 #include <string>
 
-#include "engine/AppLumabel.h"
+#include "engine/Band.h"
 #include "engine/Rect.h"
 #include "shell/ShellPort.h"
 #include "win32/window/Sprite.h"
 
-class AppPattern;
+class World;
 class BackBuffer;
 class RandomSource;
 
@@ -26,7 +26,7 @@ class FieldPainter {
     ~FieldPainter();
 
     void DrawTitle(const std::wstring& title);
-    void DrawPlayfield(const AppPattern& world);
+    void DrawPlayfield(const World& world);
     // Returns the block it drew over the last frame, the only area that changed.
     Rect DrawResults(const ResultTexts& lines);
 
@@ -44,7 +44,7 @@ class FieldPainter {
     HBRUSH sky_;
     HBRUSH cloudBrush_;
     HPEN cloudPen_;
-    std::array<HBRUSH, AppLumabel::StripeCount> bands_{};
+    std::array<HBRUSH, Band::StripeCount> bands_{};
     HFONT titleFont_;
     HFONT resultsFont_;
     std::array<Sprite, 2> character_;  // open eyes, closed eyes

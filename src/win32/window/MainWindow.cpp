@@ -256,7 +256,7 @@ void MainWindow::DrawTitle(bool present) {
     }
 }
 
-void MainWindow::DrawPlayfield(const AppPattern& world, bool present) {
+void MainWindow::DrawPlayfield(const World& world, bool present) {
     painter_->DrawPlayfield(world);
     if (present) {
         Present(FieldRect);

@@ -65,7 +65,7 @@ class MainWindow : private ShellPort {
 
     // What the game asks of its face.
     void DrawTitle(bool present) override;
-    void DrawPlayfield(const AppPattern& world, bool present) override;
+    void DrawPlayfield(const World& world, bool present) override;
     void DrawResults(const ResultTexts& lines, bool present) override;
     void Announce(const std::string& name, const std::string& description, bool alert) override;
     void ArmWakeUp(std::optional<std::uint32_t> milliseconds) override;

@@ -28,6 +28,7 @@ struct Win32MainWindowProbe {
     static GameShell::GameState State(const MainWindow& gui) {
         return GameShellProbe::State(gui.shell_);
     }
+    static ::World& World(MainWindow& gui) { return GameShellProbe::World(gui.shell_); }
 };
 
 // Lets the note player's play-sound call be watched.
@@ -214,9 +215,9 @@ TEST_F(MainWindowTest, TheWaitIsTheOneTheGameAskedFor) {
     gui->WakeIfDue();
     ASSERT_TRUE(PeekMessageW(&message, gui->Handle(), MainWindow::TickMessage,
                              MainWindow::TickMessage, PM_REMOVE));
-    const auto bandTop = [] {
-        AppLumabel band;
-        World->GetLumabel(0, band);
+    const auto bandTop = [this] {
+        Band band;
+        Win32MainWindowProbe::World(*gui).GetLumabel(0, band);
         return band.Rect.Top;
     };
     const std::int32_t before = bandTop();

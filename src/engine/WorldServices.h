@@ -7,7 +7,7 @@ class TickCounter;
 
 // What the world needs from outside. The game passes the program-wide objects; tests pass
 // their own clock, random source, notes and options.
-struct PatternServices {
+struct WorldServices {
     const AppPlayOptions& Options;  // read afresh at each use, never cached
     NoteOutput& Notes;
     RandomSource& Random;

@@ -1,4 +1,4 @@
-#include "engine/AppPattern.h"
+#include "engine/World.h"
 
 #include <limits>
 
@@ -16,7 +16,7 @@ constexpr std::int32_t LeaveMargin = 192;
 constexpr Rect InflatedField{FieldRect.Left - LeaveMargin, FieldRect.Top - LeaveMargin,
                              FieldRect.Right + LeaveMargin, FieldRect.Bottom + LeaveMargin};
 
-constexpr std::int32_t Side = AppLumabel::Height;
+constexpr std::int32_t Side = Band::Height;
 
 // The starting band spans far beyond both sides, lies along the bottom edge and rises.
 constexpr std::int32_t BandOverhang = 400;
@@ -28,26 +28,26 @@ constexpr std::int32_t LongestPlayTime = std::numeric_limits<std::int32_t>::max(
 
 }  // namespace
 
-AppPattern::AppPattern(const PatternServices& services) : services_(services) {
+World::World(const WorldServices& services) : services_(services) {
     SeedWithCalendarTime(services_.Random);
 }
 
-AppPattern::~AppPattern() = default;
+World::~World() = default;
 
-void AppPattern::GetLumabel(std::int32_t index, AppLumabel& out) const {
+void World::GetLumabel(std::int32_t index, Band& out) const {
     out = Lumabels[static_cast<std::size_t>(index)];
 }
 
-void AppPattern::GetCloud(std::int32_t index, Rect& out) const {
+void World::GetCloud(std::int32_t index, Rect& out) const {
     out = Clouds[static_cast<std::size_t>(index)];
 }
 
-void AppPattern::SetRecords(std::int32_t score, std::int32_t time) {
+void World::SetRecords(std::int32_t score, std::int32_t time) {
     RecordScore = score;
     RecordTime = time;
 }
 
-void AppPattern::SpawnLumabel() {
+void World::SpawnLumabel() {
     if (LumabelCount >= Capacity) {
         return;
     }
@@ -67,19 +67,19 @@ void AppPattern::SpawnLumabel() {
     const std::int32_t left = fromRight ? FieldRect.Right : FieldRect.Left - Side;
     const std::int32_t top = fromBelow ? FieldRect.Bottom : FieldRect.Top - Side;
     Lumabels[static_cast<std::size_t>(LumabelCount)] =
-        AppLumabel{Rect{left, top, left + Side, top + Side}, fromRight ? -speedX : speedX,
-                   fromBelow ? -speedY : speedY};
+        Band{Rect{left, top, left + Side, top + Side}, fromRight ? -speedX : speedX,
+             fromBelow ? -speedY : speedY};
     ++LumabelCount;
 }
 
-void AppPattern::RemoveLumabel(std::int32_t index) {
+void World::RemoveLumabel(std::int32_t index) {
     for (std::int32_t i = index; i + 1 < LumabelCount; ++i) {
         Lumabels[static_cast<std::size_t>(i)] = Lumabels[static_cast<std::size_t>(i + 1)];
     }
     --LumabelCount;
 }
 
-void AppPattern::SpawnCloud() {
+void World::SpawnCloud() {
     if (CloudCount >= services_.Options.NumClouds) {
         return;
     }
@@ -90,21 +90,21 @@ void AppPattern::SpawnCloud() {
     ++CloudCount;
 }
 
-void AppPattern::RemoveCloud(std::int32_t index) {
+void World::RemoveCloud(std::int32_t index) {
     for (std::int32_t i = index; i + 1 < CloudCount; ++i) {
         Clouds[static_cast<std::size_t>(i)] = Clouds[static_cast<std::size_t>(i + 1)];
     }
     --CloudCount;
 }
 
-void AppPattern::NewGame() {
+void World::NewGame() {
     LumabelCount = 0;
     for (std::int32_t i = 0; i < services_.Options.NumLumabels; ++i) {
         SpawnLumabel();
     }
     const Rect band{FieldRect.Left - BandOverhang, FieldRect.Bottom - Side,
                     FieldRect.Right + BandOverhang, FieldRect.Bottom};
-    Lumabels[0] = AppLumabel{band, 0, BandSpeedY};
+    Lumabels[0] = Band{band, 0, BandSpeedY};
     CurrentLumabel = 0;
     CharacterX = (band.Left + band.Right) / 2;
 
@@ -118,7 +118,7 @@ void AppPattern::NewGame() {
     GameOver = false;
 }
 
-void AppPattern::EndGame() {
+void World::EndGame() {
     // Unsigned subtraction: a wrap of the counter during the game does no harm.
     const std::uint32_t elapsed = services_.Ticks.Now() - StartTick;
     const std::uint32_t whole = elapsed / 10U * 10U;
@@ -135,13 +135,13 @@ void AppPattern::EndGame() {
     GameOver = true;
 }
 
-void AppPattern::Step() {
+void World::Step() {
     if (GameOver) {
         return;
     }
     std::int32_t i = 0;
     while (i < LumabelCount) {
-        AppLumabel& lumabel = Lumabels[static_cast<std::size_t>(i)];
+        Band& lumabel = Lumabels[static_cast<std::size_t>(i)];
         lumabel.Move();
         if (RectsOverlap(lumabel.Rect, InflatedField)) {
             ++i;
@@ -165,7 +165,7 @@ void AppPattern::Step() {
     Clamp(CharacterX, CharacterMinX, CharacterMaxX);
 }
 
-bool AppPattern::Click(std::int32_t x, std::int32_t y) {
+bool World::Click(std::int32_t x, std::int32_t y) {
     if (GameOver || !PointInRect(FieldRect, x, y)) {
         return false;
     }
@@ -177,7 +177,7 @@ bool AppPattern::Click(std::int32_t x, std::int32_t y) {
     return !hitLumabel && TryBlowCloud(x, y);
 }
 
-bool AppPattern::TryJump(std::int32_t x, std::int32_t y, bool& hitLumabel) {
+bool World::TryJump(std::int32_t x, std::int32_t y, bool& hitLumabel) {
     const Rect& carrier = Lumabels[static_cast<std::size_t>(CurrentLumabel)].Rect;
     std::int32_t target = -1;
     for (std::int32_t i = LumabelCount - 1; i >= 0; --i) {
@@ -198,13 +198,13 @@ bool AppPattern::TryJump(std::int32_t x, std::int32_t y, bool& hitLumabel) {
     ++Score;
     // The top stripe asks for note 6, the bottom one for note 1.
     const std::int32_t row =
-        (y - Lumabels[static_cast<std::size_t>(target)].Rect.Top) / AppLumabel::StripeHeight;
-    const bool inBand = row >= 0 && row < AppLumabel::StripeCount;
-    services_.Notes.Play(inBand ? static_cast<NoteNumber>(AppLumabel::StripeCount - row) : NoNote);
+        (y - Lumabels[static_cast<std::size_t>(target)].Rect.Top) / Band::StripeHeight;
+    const bool inBand = row >= 0 && row < Band::StripeCount;
+    services_.Notes.Play(inBand ? static_cast<NoteNumber>(Band::StripeCount - row) : NoNote);
     return true;
 }
 
-bool AppPattern::TryBlowCloud(std::int32_t x, std::int32_t y) {
+bool World::TryBlowCloud(std::int32_t x, std::int32_t y) {
     for (std::int32_t j = CloudCount - 1; j >= 0; --j) {
         if (PointInRect(Clouds[static_cast<std::size_t>(j)], x, y)) {
             RemoveCloud(j);

@@ -3,13 +3,13 @@
 #include <array>
 #include <cstdint>
 
-#include "engine/AppLumabel.h"
-#include "engine/PatternServices.h"
+#include "engine/Band.h"
 #include "engine/Rect.h"
+#include "engine/WorldServices.h"
 
 // The world: lumabels, clouds, the character, score, time and records, and the rules of the
 // game. Everything lives in fixed arrays inside the object, so play allocates nothing.
-class AppPattern {
+class World {
   public:
     static constexpr int Capacity = 16;
     static constexpr std::int32_t CloudWidth = 80;
@@ -17,10 +17,10 @@ class AppPattern {
     static constexpr std::int32_t CharacterMinX = -400;
     static constexpr std::int32_t CharacterMaxX = 799;
 
-    explicit AppPattern(const PatternServices& services);
-    AppPattern(const AppPattern&) = delete;
-    AppPattern& operator=(const AppPattern&) = delete;
-    virtual ~AppPattern();
+    explicit World(const WorldServices& services);
+    World(const World&) = delete;
+    World& operator=(const World&) = delete;
+    virtual ~World();
 
     void NewGame();
     void Step();
@@ -28,7 +28,7 @@ class AppPattern {
     bool Click(std::int32_t x, std::int32_t y);
 
     std::int32_t GetLumabelCount() const { return LumabelCount; }
-    void GetLumabel(std::int32_t index, AppLumabel& out) const;
+    void GetLumabel(std::int32_t index, Band& out) const;
     std::int32_t GetCloudCount() const { return CloudCount; }
     void GetCloud(std::int32_t index, Rect& out) const;
     std::int32_t GetCurrentLumabel() const { return CurrentLumabel; }
@@ -41,7 +41,7 @@ class AppPattern {
     bool IsGameOver() const { return GameOver; }
 
   private:
-    friend struct AppPatternProbe;  // lets tests and benchmarks lay out exact positions
+    friend struct WorldProbe;  // lets tests and benchmarks lay out exact positions
 
     void SpawnLumabel();
     void RemoveLumabel(std::int32_t index);
@@ -51,10 +51,10 @@ class AppPattern {
     bool TryJump(std::int32_t x, std::int32_t y, bool& hitLumabel);
     bool TryBlowCloud(std::int32_t x, std::int32_t y);
 
-    PatternServices services_;
+    WorldServices services_;
 
     std::int32_t LumabelCount = 0;
-    std::array<AppLumabel, Capacity> Lumabels{};
+    std::array<Band, Capacity> Lumabels{};
     std::int32_t CloudCount = 0;
     std::array<Rect, Capacity> Clouds{};
     std::int32_t CurrentLumabel = 0;

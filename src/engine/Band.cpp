@@ -1,8 +1,8 @@
-#include "engine/AppLumabel.h"
+#include "engine/Band.h"
 
-AppLumabel::~AppLumabel() = default;
+Band::~Band() = default;
 
-void AppLumabel::Move() {
+void Band::Move() {
     if (SpeedX < 0) {
         Rect.Left += SpeedX;
     } else {

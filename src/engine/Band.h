@@ -5,18 +5,18 @@
 #include "engine/Rect.h"
 
 // One six-stripe band: it never moves sideways, it stretches at its leading edge.
-class AppLumabel {
+class Band {
   public:
     static constexpr std::int32_t Height = 96;
     static constexpr std::int32_t StripeHeight = 16;
     static constexpr std::int32_t StripeCount = 6;
 
-    AppLumabel() = default;
-    AppLumabel(const Rect& rect, std::int32_t speedX, std::int32_t speedY)
+    Band() = default;
+    Band(const Rect& rect, std::int32_t speedX, std::int32_t speedY)
         : Rect(rect), SpeedX(speedX), SpeedY(speedY) {}
-    AppLumabel(const AppLumabel&) = default;
-    AppLumabel& operator=(const AppLumabel&) = default;
-    virtual ~AppLumabel();
+    Band(const Band&) = default;
+    Band& operator=(const Band&) = default;
+    virtual ~Band();
 
     // Negative: the left edge moves left; zero or positive: the right edge moves right.
     // Then the whole band moves down by SpeedY.
