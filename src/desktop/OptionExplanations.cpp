@@ -46,37 +46,37 @@ constexpr GameText DefaultText =
 OptionExplanation ExplainOption(OptionsControl control) {
     using Play = AppPlayOptions;
     switch (control) {
-        case OptionsControl::Group1_Label1:
-        case OptionsControl::Group1_Edit1:
+        case OptionsControl::Play_Lumabels_Label:
+        case OptionsControl::Play_Lumabels_Edit:
             return {LumabelsText,
                     {Play::MinNumLumabels, Play::MaxNumLumabels, Play::DefaultNumLumabels}};
-        case OptionsControl::Group1_Label2:
-        case OptionsControl::Group1_Edit2:
+        case OptionsControl::Play_Clouds_Label:
+        case OptionsControl::Play_Clouds_Edit:
             return {CloudsText, {Play::MinNumClouds, Play::MaxNumClouds, Play::DefaultNumClouds}};
-        case OptionsControl::Group1_Label3:
-        case OptionsControl::Group1_Edit3:
+        case OptionsControl::Play_Speed_Label:
+        case OptionsControl::Play_Speed_Edit:
             return {SpeedText, {Play::MinInterval, Play::MaxInterval, Play::DefaultInterval}};
-        case OptionsControl::Group1_Label4:
-        case OptionsControl::Group1_Edit4:
+        case OptionsControl::Play_Message_Label:
+        case OptionsControl::Play_Message_Edit:
             return {MessageText, {}};
-        case OptionsControl::Group1_CheckBox1:
+        case OptionsControl::Play_Sound_CheckBox:
             return {SoundText, {}};
-        case OptionsControl::Group1_Label5:
-        case OptionsControl::Group1_ComboBox1:
+        case OptionsControl::Play_Arrange_Label:
+        case OptionsControl::Play_Arrange_ComboBox:
             return {ArrangeText, {}};
-        case OptionsControl::Group2_CheckBox1:
+        case OptionsControl::System_RestoreRecord_CheckBox:
             return {RestoreRecordText, {}};
-        case OptionsControl::Group2_CheckBox2:
+        case OptionsControl::System_ClearRecord_CheckBox:
             return {ClearRecordText, {}};
-        case OptionsControl::Group2_CheckBox3:
+        case OptionsControl::System_RestorePosition_CheckBox:
             return {RestorePositionText, {}};
-        case OptionsControl::Group2_CheckBox4:
+        case OptionsControl::System_StayOnTop_CheckBox:
             return {StayOnTopText, {}};
-        case OptionsControl::Button1:
+        case OptionsControl::Ok_Button:
             return {OkText, {}};
-        case OptionsControl::Button2:
+        case OptionsControl::Cancel_Button:
             return {CancelText, {}};
-        case OptionsControl::Button3:
+        case OptionsControl::Default_Button:
             return {DefaultText, {}};
     }
     // Only a value cast from outside the enumeration gets here: it explains nothing.

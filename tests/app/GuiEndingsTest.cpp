@@ -60,9 +60,10 @@ TEST_F(GuiEndingsTest, TheKeptSettingsFollowTheWindowTheOptionsAndTheRecord) {
     EXPECT_EQ(MainWindowProbe::Kept(*gui).Latest().Top, 66);
 
     QTimer::singleShot(0, [this] {
-        options->findChild<QLineEdit*>("Group1_Edit4")->setText("Over");
-        options->findChild<QCheckBox*>("Group2_CheckBox2")->setChecked(true);  // clear the record
-        options->findChild<QPushButton*>("Button1")->click();
+        options->findChild<QLineEdit*>("Play_Message_Edit")->setText("Over");
+        options->findChild<QCheckBox*>("System_ClearRecord_CheckBox")
+            ->setChecked(true);  // clear the record
+        options->findChild<QPushButton*>("Ok_Button")->click();
     });
     Action("Game_Options_MItem")->trigger();
     EXPECT_EQ(MainWindowProbe::Kept(*gui).Latest().Play.Message, "Over");

@@ -74,11 +74,11 @@ TEST_F(GuiSettingsTest, OptionsWithOkAppliesAndReturnsToTheTitle) {
     Action("Game_New_MItem")->trigger();
     RunOptions(
         [](TOptionsDialog& dialog) {
-            dialog.findChild<QLineEdit*>("Group1_Edit1")->setText("40");
-            dialog.findChild<QLineEdit*>("Group1_Edit3")->setText("abc");
-            dialog.findChild<QLineEdit*>("Group1_Edit4")->setText("Done!");
+            dialog.findChild<QLineEdit*>("Play_Lumabels_Edit")->setText("40");
+            dialog.findChild<QLineEdit*>("Play_Speed_Edit")->setText("abc");
+            dialog.findChild<QLineEdit*>("Play_Message_Edit")->setText("Done!");
         },
-        "Button1");
+        "Ok_Button");
     EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stTitle);
     EXPECT_EQ(CurrentPlayOptions.NumLumabels, 16);
     EXPECT_EQ(CurrentPlayOptions.Interval, 100);
@@ -91,10 +91,10 @@ TEST_F(GuiSettingsTest, OptionsWithCancelChangesNothingAndTheGameGoesOn) {
     MainWindowProbe::Tick(*gui);
     RunOptions(
         [](TOptionsDialog& dialog) {
-            dialog.findChild<QLineEdit*>("Group1_Edit1")->setText("3");
-            dialog.findChild<QPushButton*>("Button3")->click();  // Default, then Cancel
+            dialog.findChild<QLineEdit*>("Play_Lumabels_Edit")->setText("3");
+            dialog.findChild<QPushButton*>("Default_Button")->click();  // Default, then Cancel
         },
-        "Button2");
+        "Cancel_Button");
     EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying);
     EXPECT_EQ(BandTop(), 197);
     EXPECT_EQ(CurrentPlayOptions.NumLumabels, 9);
@@ -113,7 +113,7 @@ class GuiDefaultThenCancelTest : public GuiSettingsTest,
         if (way == "Escape") {
             QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
         } else if (way == "Cancel") {
-            dialog.findChild<QPushButton*>("Button2")->click();
+            dialog.findChild<QPushButton*>("Cancel_Button")->click();
         } else {
             dialog.close();  // what the window's close button does
         }
@@ -129,10 +129,10 @@ TEST_P(GuiDefaultThenCancelTest, DefaultThenCancelLeavesTheCallersOptionsAlone) 
     QStringList shown;
     bool closed = false;
     WhileModalDo([&] {
-        auto* lumabels = options->findChild<QLineEdit*>("Group1_Edit1");
-        auto* stayOnTop = options->findChild<QCheckBox*>("Group2_CheckBox4");
+        auto* lumabels = options->findChild<QLineEdit*>("Play_Lumabels_Edit");
+        auto* stayOnTop = options->findChild<QCheckBox*>("System_StayOnTop_CheckBox");
         shown << lumabels->text() << QString::number(stayOnTop->isChecked());
-        options->findChild<QPushButton*>("Button3")->click();
+        options->findChild<QPushButton*>("Default_Button")->click();
         shown << lumabels->text() << QString::number(stayOnTop->isChecked());
         Leave(*options);
         closed = !options->isVisible();
@@ -170,18 +170,19 @@ TEST_F(GuiSettingsTest, ClearRecordFromTheDialogClearsOnceAndComesBackUnchecked)
     StartWith("[Settings]\nOthers=40,9000,0,0\n");
     RunOptions(
         [](TOptionsDialog& dialog) {
-            dialog.findChild<QCheckBox*>("Group2_CheckBox2")->setChecked(true);
+            dialog.findChild<QCheckBox*>("System_ClearRecord_CheckBox")->setChecked(true);
         },
-        "Button1");
+        "Ok_Button");
     EXPECT_EQ(World().GetRecordScore(), 0);
     EXPECT_EQ(World().GetRecordTime(), 0);
     EXPECT_FALSE(MainWindowProbe::CurrentSystemOptions(*gui).ClearRecord);
     bool checkedOnReopen = true;
     RunOptions(
         [&](TOptionsDialog& dialog) {
-            checkedOnReopen = dialog.findChild<QCheckBox*>("Group2_CheckBox2")->isChecked();
+            checkedOnReopen =
+                dialog.findChild<QCheckBox*>("System_ClearRecord_CheckBox")->isChecked();
         },
-        "Button2");
+        "Cancel_Button");
     EXPECT_FALSE(checkedOnReopen);
 }
 

@@ -152,8 +152,9 @@ TEST(HiDpiDialogs, TheFirstRowOfEachGroupSitsClearOfItsTitle) {
         const char* group;
         const char* first;
         const char* last;
-    } groups[] = {{"Group1_GroupBox1", "Group1_Edit1", "Group1_ComboBox1"},
-                  {"Group2_GroupBox2", "Group2_CheckBox1", "Group2_CheckBox4"}};
+    } groups[] = {
+        {"Play_GroupBox", "Play_Lumabels_Edit", "Play_Arrange_ComboBox"},
+        {"System_GroupBox", "System_RestoreRecord_CheckBox", "System_StayOnTop_CheckBox"}};
     for (const auto& g : groups) {
         const QRect first = InWindow(*options.findChild<QWidget*>(g.first));
         const QRect last = InWindow(*options.findChild<QWidget*>(g.last));

@@ -80,6 +80,18 @@ void ExpectSameSystem(const AppSystemOptions& actual, const AppSystemOptions& ex
     EXPECT_EQ(actual.StayOnTop, expected.StayOnTop);
 }
 
+// The template's labels, edits, System check boxes and buttons in their order on the form, so
+// that a test can count through them from 1.
+constexpr const char* LabelNames[] = {"Play_Lumabels_Label", "Play_Clouds_Label",
+                                      "Play_Speed_Label", "Play_Message_Label",
+                                      "Play_Arrange_Label"};
+constexpr const char* EditNames[] = {"Play_Lumabels_Edit", "Play_Clouds_Edit", "Play_Speed_Edit",
+                                     "Play_Message_Edit"};
+constexpr const char* SystemBoxNames[] = {
+    "System_RestoreRecord_CheckBox", "System_ClearRecord_CheckBox",
+    "System_RestorePosition_CheckBox", "System_StayOnTop_CheckBox"};
+constexpr const char* ButtonNames[] = {"Ok_Button", "Cancel_Button", "Default_Button"};
+
 }  // namespace
 
 class OptionsDialogTest : public ::testing::Test {
@@ -100,13 +112,11 @@ class OptionsDialogTest : public ::testing::Test {
     T* Find(const QString& name) const {
         return dialog.findChild<T*>(name);
     }
-    QLineEdit* Edit(int n) const { return Find<QLineEdit>(QString("Group1_Edit%1").arg(n)); }
-    QCheckBox* SoundBox() const { return Find<QCheckBox>("Group1_CheckBox1"); }
-    QCheckBox* SystemBox(int n) const {
-        return Find<QCheckBox>(QString("Group2_CheckBox%1").arg(n));
-    }
-    QComboBox* Combo() const { return Find<QComboBox>("Group1_ComboBox1"); }
-    QPushButton* Button(int n) const { return Find<QPushButton>(QString("Button%1").arg(n)); }
+    QLineEdit* Edit(int n) const { return Find<QLineEdit>(EditNames[n - 1]); }
+    QCheckBox* SoundBox() const { return Find<QCheckBox>("Play_Sound_CheckBox"); }
+    QCheckBox* SystemBox(int n) const { return Find<QCheckBox>(SystemBoxNames[n - 1]); }
+    QComboBox* Combo() const { return Find<QComboBox>("Play_Arrange_ComboBox"); }
+    QPushButton* Button(int n) const { return Find<QPushButton>(ButtonNames[n - 1]); }
     QString FocusName() const {
         const QWidget* focus = dialog.focusWidget();
         return focus != nullptr ? focus->objectName() : QString();
@@ -186,8 +196,8 @@ TEST_F(OptionsDialogTest, CaptionsAndGroups) {
     EXPECT_EQ(Button(1)->text(), "OK");
     EXPECT_EQ(Button(2)->text(), "Cancel");
     EXPECT_EQ(Button(3)->text(), "Default");
-    const auto* play = Find<QGroupBox>("Group1_GroupBox1");
-    const auto* system = Find<QGroupBox>("Group2_GroupBox2");
+    const auto* play = Find<QGroupBox>("Play_GroupBox");
+    const auto* system = Find<QGroupBox>("System_GroupBox");
     ASSERT_TRUE(play && system);
     EXPECT_EQ(play->title(), "Play");
     EXPECT_EQ(system->title(), "System");
@@ -199,13 +209,14 @@ TEST_F(OptionsDialogTest, CaptionsAndGroups) {
 }
 
 TEST_F(OptionsDialogTest, LabelsNameTheControlsTheirMnemonicsFocus) {
-    const std::pair<const char*, const char*> expected[] = {{"&Lumabels :", "Group1_Edit1"},
-                                                            {"&Clouds :", "Group1_Edit2"},
-                                                            {"&Speed :", "Group1_Edit3"},
-                                                            {"&Message :", "Group1_Edit4"},
-                                                            {"&Arrange :", "Group1_ComboBox1"}};
+    const std::pair<const char*, const char*> expected[] = {
+        {"&Lumabels :", "Play_Lumabels_Edit"},
+        {"&Clouds :", "Play_Clouds_Edit"},
+        {"&Speed :", "Play_Speed_Edit"},
+        {"&Message :", "Play_Message_Edit"},
+        {"&Arrange :", "Play_Arrange_ComboBox"}};
     for (int n = 1; n <= 5; ++n) {
-        const auto* label = Find<QLabel>(QString("Group1_Label%1").arg(n));
+        const auto* label = Find<QLabel>(LabelNames[n - 1]);
         ASSERT_NE(label, nullptr) << n;
         EXPECT_EQ(label->text(), expected[n - 1].first);
         ASSERT_NE(label->buddy(), nullptr) << n;
@@ -220,7 +231,7 @@ TEST_F(OptionsDialogTest, EveryControlSaysWhatItMeans) {
     for (QWidget* control : dialog.findChildren<QWidget*>()) {
         const QString name = control->objectName();
         if (!name.contains(QLatin1String("Edit")) && !name.contains(QLatin1String("Box")) &&
-            !name.startsWith(QLatin1String("Button")) && !name.contains(QLatin1String("Label"))) {
+            !name.endsWith(QLatin1String("_Button")) && !name.contains(QLatin1String("Label"))) {
             continue;
         }
         if (qobject_cast<QGroupBox*>(control) != nullptr) {
@@ -242,7 +253,7 @@ TEST_F(OptionsDialogTest, EveryControlSaysWhatItMeans) {
             << tip.toStdString();
     }
     EXPECT_TRUE(Edit(3)->toolTip().contains("milliseconds"));
-    EXPECT_EQ(Find<QLabel>("Group1_Label3")->toolTip(), Edit(3)->toolTip());
+    EXPECT_EQ(Find<QLabel>("Play_Speed_Label")->toolTip(), Edit(3)->toolTip());
     QStringList presets;
     for (int row = 0; row < Combo()->count(); ++row) {
         presets << Combo()->itemData(row, Qt::ToolTipRole).toString();
@@ -269,11 +280,11 @@ TEST_F(OptionsDialogTest, CheckBoxCaptionsCarryTheirMnemonics) {
 }
 
 TEST_F(OptionsDialogTest, AltWithALabelsLetterFocusesItsControl) {
-    const std::pair<int, const char*> expected[] = {{Qt::Key_L, "Group1_Edit1"},
-                                                    {Qt::Key_C, "Group1_Edit2"},
-                                                    {Qt::Key_S, "Group1_Edit3"},
-                                                    {Qt::Key_M, "Group1_Edit4"},
-                                                    {Qt::Key_A, "Group1_ComboBox1"}};
+    const std::pair<int, const char*> expected[] = {{Qt::Key_L, "Play_Lumabels_Edit"},
+                                                    {Qt::Key_C, "Play_Clouds_Edit"},
+                                                    {Qt::Key_S, "Play_Speed_Edit"},
+                                                    {Qt::Key_M, "Play_Message_Edit"},
+                                                    {Qt::Key_A, "Play_Arrange_ComboBox"}};
     QStringList focused;
     Exec([&] {
         // Shortcuts only reach the active window, which the offscreen platform never sets.
@@ -284,8 +295,8 @@ TEST_F(OptionsDialogTest, AltWithALabelsLetterFocusesItsControl) {
         }
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
     });
-    EXPECT_EQ(focused, QStringList({"Group1_Edit1", "Group1_Edit2", "Group1_Edit3", "Group1_Edit4",
-                                    "Group1_ComboBox1"}));
+    EXPECT_EQ(focused, QStringList({"Play_Lumabels_Edit", "Play_Clouds_Edit", "Play_Speed_Edit",
+                                    "Play_Message_Edit", "Play_Arrange_ComboBox"}));
 }
 
 TEST_F(OptionsDialogTest, ACheckBoxMnemonicThenEnterAtOnceKeepsTheToggle) {
@@ -328,10 +339,13 @@ TEST_F(OptionsDialogTest, TabVisitsTheButtonsThenPlayThenSystem) {
         }
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    EXPECT_EQ(visited, QStringList({"Button1", "Button2", "Button3", "Group1_Edit1", "Group1_Edit2",
-                                    "Group1_Edit3", "Group1_Edit4", "Group1_CheckBox1",
-                                    "Group1_ComboBox1", "Group2_CheckBox1", "Group2_CheckBox2",
-                                    "Group2_CheckBox3", "Group2_CheckBox4", "Button1"}));
+    EXPECT_EQ(
+        visited,
+        QStringList({"Ok_Button", "Cancel_Button", "Default_Button", "Play_Lumabels_Edit",
+                     "Play_Clouds_Edit", "Play_Speed_Edit", "Play_Message_Edit",
+                     "Play_Sound_CheckBox", "Play_Arrange_ComboBox",
+                     "System_RestoreRecord_CheckBox", "System_ClearRecord_CheckBox",
+                     "System_RestorePosition_CheckBox", "System_StayOnTop_CheckBox", "Ok_Button"}));
 }
 
 TEST_F(OptionsDialogTest, OkIsTheDefaultButton) {
@@ -349,7 +363,7 @@ TEST_F(OptionsDialogTest, HasAFixedSizeScaledFromTheTemplate) {
     EXPECT_EQ(dialog.minimumSize(), dialog.size());
     EXPECT_EQ(dialog.maximumSize(), dialog.size());
     // 16, 240, 297, 153
-    EXPECT_EQ(Find<QGroupBox>("Group2_GroupBox2")->geometry(), QRect(12, 187, 231, 119));
+    EXPECT_EQ(Find<QGroupBox>("System_GroupBox")->geometry(), QRect(12, 187, 231, 119));
     EXPECT_EQ(Combo()->geometry(), QRect(118, 143, 100, 20));     // 152, 184, 129, 26
     EXPECT_EQ(Button(2)->geometry(), QRect(261, 44, 75, 26));     // 336, 56, 97, 33
     EXPECT_EQ(SystemBox(4)->geometry(), QRect(12, 93, 206, 19));  // 16, 120, 265, 25
@@ -364,7 +378,7 @@ TEST(OptionsDialogScaling, FollowsALargerFont) {
     const TOptionsDialog dialog;
     QApplication::setFont(original);
     ASSERT_EQ(QFontMetrics(dialog.font()).height(), 35) << "the figures are for 35 px text";
-    const auto* edit = dialog.findChild<QLineEdit*>("Group1_Edit4");
+    const auto* edit = dialog.findChild<QLineEdit*>("Play_Message_Edit");
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(edit->geometry(), QRect(296, 233, 251, 51));  // 152, 120, 129, 26
     EXPECT_EQ(dialog.width(), 873);                         // 449
@@ -438,7 +452,7 @@ TEST_F(OptionsDialogTest, OpensWithTheFocusOnOk) {
         focus = FocusName();
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    EXPECT_EQ(focus, "Button1");
+    EXPECT_EQ(focus, "Ok_Button");
 }
 
 TEST_F(OptionsDialogTest, EnterRightAfterOpeningAcceptsUnchanged) {
@@ -566,7 +580,7 @@ TEST_F(OptionsDialogTest, OkWithAnEmptyIntervalTakesTheDefault) {
 
 struct ParseCase {
     const char* text;
-    std::int32_t lumabels;  // what Group1_Edit1 yields; its default is 9
+    std::int32_t lumabels;  // what Play_Lumabels_Edit yields; its default is 9
 };
 
 void PrintTo(const ParseCase& c, std::ostream* out) {

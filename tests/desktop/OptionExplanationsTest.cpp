@@ -18,14 +18,14 @@ TEST(OptionExplanations, FillInTheRecordsOwnNumbers) {
     using Play = AppPlayOptions;
     const Play fresh;
     const std::tuple<OptionsControl, OptionsControl, Numbers> numbers[] = {
-        {OptionsControl::Group1_Label1,
-         OptionsControl::Group1_Edit1,
+        {OptionsControl::Play_Lumabels_Label,
+         OptionsControl::Play_Lumabels_Edit,
          {Play::MinNumLumabels, Play::MaxNumLumabels, fresh.NumLumabels}},
-        {OptionsControl::Group1_Label2,
-         OptionsControl::Group1_Edit2,
+        {OptionsControl::Play_Clouds_Label,
+         OptionsControl::Play_Clouds_Edit,
          {Play::MinNumClouds, Play::MaxNumClouds, fresh.NumClouds}},
-        {OptionsControl::Group1_Label3,
-         OptionsControl::Group1_Edit3,
+        {OptionsControl::Play_Speed_Label,
+         OptionsControl::Play_Speed_Edit,
          {Play::MinInterval, Play::MaxInterval, fresh.Interval}},
     };
     for (const auto& [label, edit, limits] : numbers) {

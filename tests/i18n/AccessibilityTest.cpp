@@ -101,11 +101,11 @@ TEST(Accessibility, EveryControlOfBothDialogsHasANameAndARoleInEveryLanguage) {
 TEST(Accessibility, EditsAndTheListAreNamedByTheirLabels) {
     const InstalledLanguage german(QStringLiteral("de"));
     TOptionsDialog dialog;
-    EXPECT_EQ(LabelledBy(dialog.findChild<QLineEdit*>(QStringLiteral("Group1_Edit2"))),
+    EXPECT_EQ(LabelledBy(dialog.findChild<QLineEdit*>(QStringLiteral("Play_Clouds_Edit"))),
               QStringLiteral("Wolken:"));
-    EXPECT_EQ(Name(dialog.findChild<QLineEdit*>(QStringLiteral("Group1_Edit3"))),
+    EXPECT_EQ(Name(dialog.findChild<QLineEdit*>(QStringLiteral("Play_Speed_Edit"))),
               QStringLiteral("Geschwindigkeit:"));
-    EXPECT_EQ(LabelledBy(dialog.findChild<QComboBox*>(QStringLiteral("Group1_ComboBox1"))),
+    EXPECT_EQ(LabelledBy(dialog.findChild<QComboBox*>(QStringLiteral("Play_Arrange_ComboBox"))),
               QStringLiteral("Anordnung:"));
 }
 
@@ -191,12 +191,20 @@ TEST(KeyboardAlone, TabVisitsEveryControlOfTheOptionsDialogAndFocusShows) {
     dialog.show();
     dialog.activateWindow();
     QApplication::processEvents();
-    ASSERT_EQ(QApplication::focusWidget(), dialog.findChild<QWidget*>(QStringLiteral("Button1")));
-    const QStringList order = {"Button2",          "Button3",          "Group1_Edit1",
-                               "Group1_Edit2",     "Group1_Edit3",     "Group1_Edit4",
-                               "Group1_CheckBox1", "Group1_ComboBox1", "Group2_CheckBox1",
-                               "Group2_CheckBox2", "Group2_CheckBox3", "Group2_CheckBox4",
-                               "Button1"};
+    ASSERT_EQ(QApplication::focusWidget(), dialog.findChild<QWidget*>(QStringLiteral("Ok_Button")));
+    const QStringList order = {"Cancel_Button",
+                               "Default_Button",
+                               "Play_Lumabels_Edit",
+                               "Play_Clouds_Edit",
+                               "Play_Speed_Edit",
+                               "Play_Message_Edit",
+                               "Play_Sound_CheckBox",
+                               "Play_Arrange_ComboBox",
+                               "System_RestoreRecord_CheckBox",
+                               "System_ClearRecord_CheckBox",
+                               "System_RestorePosition_CheckBox",
+                               "System_StayOnTop_CheckBox",
+                               "Ok_Button"};
     for (const QString& next : order) {
         QWidget* control = dialog.findChild<QWidget*>(next);
         // How the control looks without the focus, then once Tab has brought it there.
@@ -213,7 +221,7 @@ TEST(KeyboardAlone, TabVisitsEveryControlOfTheOptionsDialogAndFocusShows) {
     }
     PressTab(true);
     EXPECT_EQ(QApplication::focusWidget(),
-              dialog.findChild<QWidget*>(QStringLiteral("Group2_CheckBox4")));
+              dialog.findChild<QWidget*>(QStringLiteral("System_StayOnTop_CheckBox")));
     dialog.reject();
 }
 

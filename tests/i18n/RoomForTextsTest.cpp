@@ -242,7 +242,7 @@ TEST(RoomForTexts, ALongerTextGrowsItsControlAndTheDialogNeverShrinks) {
     // "Geschwindigkeit:" needs more than the template's label column at either density.
     EXPECT_GT(dialog.width(), english.width());
     EXPECT_EQ(dialog.height(), english.height());
-    const auto* label = dialog.findChild<QLabel*>(QStringLiteral("Group1_Label3"));
-    const auto* edit = dialog.findChild<QWidget*>(QStringLiteral("Group1_Edit3"));
+    const auto* label = dialog.findChild<QLabel*>(QStringLiteral("Play_Speed_Label"));
+    const auto* edit = dialog.findChild<QWidget*>(QStringLiteral("Play_Speed_Edit"));
     EXPECT_LT(label->geometry().right(), edit->x());
 }

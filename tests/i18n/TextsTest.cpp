@@ -63,12 +63,12 @@ Texts OptionsTexts(const TOptionsDialog& dialog) {
     for (const QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
         texts[group->objectName()] = group->title();
     }
-    const auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("Group1_ComboBox1"));
+    const auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("Play_Arrange_ComboBox"));
     for (int i = 0; i < combo->count(); ++i) {
         texts[QStringLiteral("Preset%1").arg(i)] = combo->itemText(i);
     }
-    texts[QStringLiteral("Group1_Edit4")] =
-        dialog.findChild<QLineEdit*>(QStringLiteral("Group1_Edit4"))->text();
+    texts[QStringLiteral("Play_Message_Edit")] =
+        dialog.findChild<QLineEdit*>(QStringLiteral("Play_Message_Edit"))->text();
     return texts;
 }
 
@@ -154,22 +154,22 @@ TEST_F(TextsTest, EnglishIsExactlyTheProgramsOwnTexts) {
     const TOptionsDialog options;
     const Texts expectedOptions = {
         {"Options", "Options"},
-        {"Button1", "OK"},
-        {"Button2", "Cancel"},
-        {"Button3", "Default"},
-        {"Group1_GroupBox1", "Play"},
-        {"Group1_Label1", "&Lumabels :"},
-        {"Group1_Label2", "&Clouds :"},
-        {"Group1_Label3", "&Speed :"},
-        {"Group1_Label4", "&Message :"},
-        {"Group1_Label5", "&Arrange :"},
-        {"Group1_CheckBox1", "Play S&ound"},
-        {"Group1_Edit4", "Results"},
-        {"Group2_GroupBox2", "System"},
-        {"Group2_CheckBox1", "Restore R&ecord"},
-        {"Group2_CheckBox2", "Clear Recor&d"},
-        {"Group2_CheckBox3", "Restore &Position"},
-        {"Group2_CheckBox4", "Stay on &Top"},
+        {"Ok_Button", "OK"},
+        {"Cancel_Button", "Cancel"},
+        {"Default_Button", "Default"},
+        {"Play_GroupBox", "Play"},
+        {"Play_Lumabels_Label", "&Lumabels :"},
+        {"Play_Clouds_Label", "&Clouds :"},
+        {"Play_Speed_Label", "&Speed :"},
+        {"Play_Message_Label", "&Message :"},
+        {"Play_Arrange_Label", "&Arrange :"},
+        {"Play_Sound_CheckBox", "Play S&ound"},
+        {"Play_Message_Edit", "Results"},
+        {"System_GroupBox", "System"},
+        {"System_RestoreRecord_CheckBox", "Restore R&ecord"},
+        {"System_ClearRecord_CheckBox", "Clear Recor&d"},
+        {"System_RestorePosition_CheckBox", "Restore &Position"},
+        {"System_StayOnTop_CheckBox", "Stay on &Top"},
         {"Preset0", "(None)"},
         {"Preset1", "Default"},
         {"Preset2", "Serene"},
@@ -219,10 +219,10 @@ TEST_F(TextsTest, GermanShowsGermanWords) {
     EXPECT_EQ(BoxOf("Help_Tips_MItem").second, QStringLiteral("Tipps"));
     const TOptionsDialog options;
     const Texts dialog = OptionsTexts(options);
-    EXPECT_EQ(dialog.at("Button2"), QStringLiteral("Abbrechen"));
-    EXPECT_EQ(dialog.at("Group1_Label2"), QStringLiteral("&Wolken:"));
+    EXPECT_EQ(dialog.at("Cancel_Button"), QStringLiteral("Abbrechen"));
+    EXPECT_EQ(dialog.at("Play_Clouds_Label"), QStringLiteral("&Wolken:"));
     EXPECT_EQ(dialog.at("Preset0"), QStringLiteral("(Keine)"));
-    EXPECT_EQ(dialog.at("Group1_Edit4"), QStringLiteral("Ergebnisse"));
+    EXPECT_EQ(dialog.at("Play_Message_Edit"), QStringLiteral("Ergebnisse"));
     const std::array<QString, 5> results = Results();
     EXPECT_EQ(results[0], QStringLiteral("Ergebnisse"));
     EXPECT_EQ(results[4],
@@ -239,7 +239,7 @@ TEST_F(TextsTest, JapaneseShowsJapaneseWords) {
     Remake();
     EXPECT_EQ(MenuTexts().at("Help_MItem/Help_About_MItem"), QStringLiteral("バージョン情報(&A)"));
     const TOptionsDialog options;
-    EXPECT_EQ(OptionsTexts(options).at("Group2_CheckBox4"),
+    EXPECT_EQ(OptionsTexts(options).at("System_StayOnTop_CheckBox"),
               QStringLiteral("常に手前に表示する(&T)"));
     const TAboutDialog about;
     EXPECT_TRUE(AboutTexts(about).at("Label1").startsWith(
@@ -393,13 +393,13 @@ TEST(ResultsHeadingTest, OnlyTheDefaultIsTranslatedAndItIsStoredInEnglish) {
 TEST(ResultsHeadingTest, TheOptionsDialogShowsTheTranslatedDefaultAndKeepsTypedHeadings) {
     const InstalledLanguage french(QStringLiteral("fr"));
     TOptionsDialog dialog;
-    auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("Group1_Edit4"));
+    auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("Play_Message_Edit"));
     AppPlayOptions custom;
     custom.Message = "Results of the day";
     dialog.SetPlayOptions(custom);
     EXPECT_EQ(edit->text(), QStringLiteral("Results of the day"));
     // Default puts the player's word in; OK stores it as the default, not as French.
-    dialog.findChild<QPushButton*>(QStringLiteral("Button3"))->click();
+    dialog.findChild<QPushButton*>(QStringLiteral("Default_Button"))->click();
     EXPECT_EQ(edit->text(), QStringLiteral("Résultats"));
     dialog.show();
     dialog.done(ModalResult::Ok);

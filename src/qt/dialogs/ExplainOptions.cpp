@@ -32,29 +32,29 @@ void ExplainPresets(QComboBox& list) {
 
 void ExplainOptions(Ui::TOptionsDialog& ui) {
     const std::pair<OptionsControl, QWidget*> widgets[] = {
-        {OptionsControl::Group1_Label1, ui.Group1_Label1},
-        {OptionsControl::Group1_Edit1, ui.Group1_Edit1},
-        {OptionsControl::Group1_Label2, ui.Group1_Label2},
-        {OptionsControl::Group1_Edit2, ui.Group1_Edit2},
-        {OptionsControl::Group1_Label3, ui.Group1_Label3},
-        {OptionsControl::Group1_Edit3, ui.Group1_Edit3},
-        {OptionsControl::Group1_Label4, ui.Group1_Label4},
-        {OptionsControl::Group1_Edit4, ui.Group1_Edit4},
-        {OptionsControl::Group1_CheckBox1, ui.Group1_CheckBox1},
-        {OptionsControl::Group1_Label5, ui.Group1_Label5},
-        {OptionsControl::Group1_ComboBox1, ui.Group1_ComboBox1},
-        {OptionsControl::Group2_CheckBox1, ui.Group2_CheckBox1},
-        {OptionsControl::Group2_CheckBox2, ui.Group2_CheckBox2},
-        {OptionsControl::Group2_CheckBox3, ui.Group2_CheckBox3},
-        {OptionsControl::Group2_CheckBox4, ui.Group2_CheckBox4},
-        {OptionsControl::Button1, ui.Button1},
-        {OptionsControl::Button2, ui.Button2},
-        {OptionsControl::Button3, ui.Button3},
+        {OptionsControl::Play_Lumabels_Label, ui.Play_Lumabels_Label},
+        {OptionsControl::Play_Lumabels_Edit, ui.Play_Lumabels_Edit},
+        {OptionsControl::Play_Clouds_Label, ui.Play_Clouds_Label},
+        {OptionsControl::Play_Clouds_Edit, ui.Play_Clouds_Edit},
+        {OptionsControl::Play_Speed_Label, ui.Play_Speed_Label},
+        {OptionsControl::Play_Speed_Edit, ui.Play_Speed_Edit},
+        {OptionsControl::Play_Message_Label, ui.Play_Message_Label},
+        {OptionsControl::Play_Message_Edit, ui.Play_Message_Edit},
+        {OptionsControl::Play_Sound_CheckBox, ui.Play_Sound_CheckBox},
+        {OptionsControl::Play_Arrange_Label, ui.Play_Arrange_Label},
+        {OptionsControl::Play_Arrange_ComboBox, ui.Play_Arrange_ComboBox},
+        {OptionsControl::System_RestoreRecord_CheckBox, ui.System_RestoreRecord_CheckBox},
+        {OptionsControl::System_ClearRecord_CheckBox, ui.System_ClearRecord_CheckBox},
+        {OptionsControl::System_RestorePosition_CheckBox, ui.System_RestorePosition_CheckBox},
+        {OptionsControl::System_StayOnTop_CheckBox, ui.System_StayOnTop_CheckBox},
+        {OptionsControl::Ok_Button, ui.Ok_Button},
+        {OptionsControl::Cancel_Button, ui.Cancel_Button},
+        {OptionsControl::Default_Button, ui.Default_Button},
     };
     for (const auto& [control, widget] : widgets) {
         const QString text = Shown(ExplainOption(control));
         widget->setToolTip(text);
         widget->setWhatsThis(text);
     }
-    ExplainPresets(*ui.Group1_ComboBox1);
+    ExplainPresets(*ui.Play_Arrange_ComboBox);
 }

@@ -58,17 +58,18 @@ TOptionsDialog::TOptionsDialog(QWidget* parent)
     FillPresetList();
     ExplainOptions(*ui_);
     MakeRoomForTexts();
-    FocusFrameStyle::UseFor({ui_->Button1, ui_->Button2, ui_->Button3}, this);
+    FocusFrameStyle::UseFor({ui_->Ok_Button, ui_->Cancel_Button, ui_->Default_Button}, this);
     SetDefaults();
 
-    connect(ui_->Button1, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
-    connect(ui_->Button2, &QPushButton::clicked, this, [this] { done(ModalResult::Cancel); });
-    connect(ui_->Button3, &QPushButton::clicked, this, &TOptionsDialog::Button3Click);
+    connect(ui_->Ok_Button, &QPushButton::clicked, this, [this] { done(ModalResult::Ok); });
+    connect(ui_->Cancel_Button, &QPushButton::clicked, this, [this] { done(ModalResult::Cancel); });
+    connect(ui_->Default_Button, &QPushButton::clicked, this, &TOptionsDialog::Default_ButtonClick);
     // Only the user's pick applies a preset; selecting an item from code must not.
-    connect(ui_->Group1_ComboBox1, &QComboBox::activated, this,
-            &TOptionsDialog::Group1_ComboBox1Change);
-    for (QCheckBox* box : {ui_->Group1_CheckBox1, ui_->Group2_CheckBox1, ui_->Group2_CheckBox2,
-                           ui_->Group2_CheckBox3, ui_->Group2_CheckBox4}) {
+    connect(ui_->Play_Arrange_ComboBox, &QComboBox::activated, this,
+            &TOptionsDialog::Play_Arrange_ComboBoxChange);
+    for (QCheckBox* box : {ui_->Play_Sound_CheckBox, ui_->System_RestoreRecord_CheckBox,
+                           ui_->System_ClearRecord_CheckBox, ui_->System_RestorePosition_CheckBox,
+                           ui_->System_StayOnTop_CheckBox}) {
         box->installEventFilter(this);
     }
 }
@@ -93,12 +94,26 @@ TOptionsDialog::~TOptionsDialog() = default;
 void TOptionsDialog::ScaleTemplate() {
     const double scale = TemplateScale(*this);
     // Child geometry is relative to its parent, so each control scales on its own.
-    const QList<QWidget*> controls = {
-        ui_->Button1,          ui_->Button2,          ui_->Button3,          ui_->Group1_GroupBox1,
-        ui_->Group1_Label1,    ui_->Group1_Label2,    ui_->Group1_Label3,    ui_->Group1_Label4,
-        ui_->Group1_Label5,    ui_->Group1_Edit1,     ui_->Group1_Edit2,     ui_->Group1_Edit3,
-        ui_->Group1_Edit4,     ui_->Group1_CheckBox1, ui_->Group1_ComboBox1, ui_->Group2_GroupBox2,
-        ui_->Group2_CheckBox1, ui_->Group2_CheckBox2, ui_->Group2_CheckBox3, ui_->Group2_CheckBox4};
+    const QList<QWidget*> controls = {ui_->Ok_Button,
+                                      ui_->Cancel_Button,
+                                      ui_->Default_Button,
+                                      ui_->Play_GroupBox,
+                                      ui_->Play_Lumabels_Label,
+                                      ui_->Play_Clouds_Label,
+                                      ui_->Play_Speed_Label,
+                                      ui_->Play_Message_Label,
+                                      ui_->Play_Arrange_Label,
+                                      ui_->Play_Lumabels_Edit,
+                                      ui_->Play_Clouds_Edit,
+                                      ui_->Play_Speed_Edit,
+                                      ui_->Play_Message_Edit,
+                                      ui_->Play_Sound_CheckBox,
+                                      ui_->Play_Arrange_ComboBox,
+                                      ui_->System_GroupBox,
+                                      ui_->System_RestoreRecord_CheckBox,
+                                      ui_->System_ClearRecord_CheckBox,
+                                      ui_->System_RestorePosition_CheckBox,
+                                      ui_->System_StayOnTop_CheckBox};
     for (QWidget* control : controls) {
         ScaleFromTemplate(*control, scale);
     }
@@ -107,10 +122,11 @@ void TOptionsDialog::ScaleTemplate() {
 }
 
 void TOptionsDialog::FillPresetList() {
-    ui_->Group1_ComboBox1->clear();
+    ui_->Play_Arrange_ComboBox->clear();
     for (const ArrangementPreset& preset : ArrangementPresets) {
         const QByteArray name(preset.Name.data(), static_cast<qsizetype>(preset.Name.size()));
-        ui_->Group1_ComboBox1->addItem(QCoreApplication::translate("ArrangementPresets", name));
+        ui_->Play_Arrange_ComboBox->addItem(
+            QCoreApplication::translate("ArrangementPresets", name));
     }
 }
 
@@ -118,21 +134,24 @@ void TOptionsDialog::MakeRoomForTexts() {
     // A translation may need more room than the template gives a text. Only what is too small
     // grows, and what lies to its right and below moves along, so an English dialog keeps the
     // template's geometry to the pixel.
-    const QList<QWidget*> labels = {ui_->Group1_Label1, ui_->Group1_Label2, ui_->Group1_Label3,
-                                    ui_->Group1_Label4, ui_->Group1_Label5};
-    const QList<QWidget*> fields = {ui_->Group1_Edit1, ui_->Group1_Edit2, ui_->Group1_Edit3,
-                                    ui_->Group1_Edit4, ui_->Group1_ComboBox1};
-    const QList<QWidget*> checkBoxes = {ui_->Group1_CheckBox1, ui_->Group2_CheckBox1,
-                                        ui_->Group2_CheckBox2, ui_->Group2_CheckBox3,
-                                        ui_->Group2_CheckBox4};
-    const QList<QWidget*> groups = {ui_->Group1_GroupBox1, ui_->Group2_GroupBox2};
-    const QList<QWidget*> buttons = {ui_->Button1, ui_->Button2, ui_->Button3};
+    const QList<QWidget*> labels = {ui_->Play_Lumabels_Label, ui_->Play_Clouds_Label,
+                                    ui_->Play_Speed_Label, ui_->Play_Message_Label,
+                                    ui_->Play_Arrange_Label};
+    const QList<QWidget*> fields = {ui_->Play_Lumabels_Edit, ui_->Play_Clouds_Edit,
+                                    ui_->Play_Speed_Edit, ui_->Play_Message_Edit,
+                                    ui_->Play_Arrange_ComboBox};
+    const QList<QWidget*> checkBoxes = {
+        ui_->Play_Sound_CheckBox, ui_->System_RestoreRecord_CheckBox,
+        ui_->System_ClearRecord_CheckBox, ui_->System_RestorePosition_CheckBox,
+        ui_->System_StayOnTop_CheckBox};
+    const QList<QWidget*> groups = {ui_->Play_GroupBox, ui_->System_GroupBox};
+    const QList<QWidget*> buttons = {ui_->Ok_Button, ui_->Cancel_Button, ui_->Default_Button};
 
     const int labelGrowth = MostMissing(labels);
     for (QWidget* label : labels) {
         label->resize(label->width() + labelGrowth, label->height());
     }
-    const int fieldGrowth = MostMissing({ui_->Group1_ComboBox1});
+    const int fieldGrowth = MostMissing({ui_->Play_Arrange_ComboBox});
     for (QWidget* field : fields) {
         field->setGeometry(field->x() + labelGrowth, field->y(), field->width() + fieldGrowth,
                            field->height());
@@ -168,16 +187,16 @@ int TOptionsDialog::MostMissing(const QList<QWidget*>& controls) {
 }
 
 void TOptionsDialog::SelectPreset(int row) {
-    ui_->Group1_ComboBox1->setCurrentIndex(row);
+    ui_->Play_Arrange_ComboBox->setCurrentIndex(row);
 }
 
 void TOptionsDialog::SetPlayOptions(AppPlayOptions options) {
     DialogPlayOptions = std::move(options);
-    ShowNumber(ui_->Group1_Edit1, DialogPlayOptions.NumLumabels);
-    ShowNumber(ui_->Group1_Edit2, DialogPlayOptions.NumClouds);
-    ShowNumber(ui_->Group1_Edit3, DialogPlayOptions.Interval);
-    ui_->Group1_Edit4->setText(ResultsHeading::Shown(DialogPlayOptions.Message));
-    ui_->Group1_CheckBox1->setChecked(DialogPlayOptions.SoundOn);
+    ShowNumber(ui_->Play_Lumabels_Edit, DialogPlayOptions.NumLumabels);
+    ShowNumber(ui_->Play_Clouds_Edit, DialogPlayOptions.NumClouds);
+    ShowNumber(ui_->Play_Speed_Edit, DialogPlayOptions.Interval);
+    ui_->Play_Message_Edit->setText(ResultsHeading::Shown(DialogPlayOptions.Message));
+    ui_->Play_Sound_CheckBox->setChecked(DialogPlayOptions.SoundOn);
 }
 
 AppPlayOptions TOptionsDialog::GetPlayOptions() const {
@@ -186,10 +205,10 @@ AppPlayOptions TOptionsDialog::GetPlayOptions() const {
 
 void TOptionsDialog::SetSystemOptions(AppSystemOptions options) {
     DialogSystemOptions = options;
-    ui_->Group2_CheckBox1->setChecked(DialogSystemOptions.RestoreRecord);
-    ui_->Group2_CheckBox2->setChecked(DialogSystemOptions.ClearRecord);
-    ui_->Group2_CheckBox3->setChecked(DialogSystemOptions.RestorePosition);
-    ui_->Group2_CheckBox4->setChecked(DialogSystemOptions.StayOnTop);
+    ui_->System_RestoreRecord_CheckBox->setChecked(DialogSystemOptions.RestoreRecord);
+    ui_->System_ClearRecord_CheckBox->setChecked(DialogSystemOptions.ClearRecord);
+    ui_->System_RestorePosition_CheckBox->setChecked(DialogSystemOptions.RestorePosition);
+    ui_->System_StayOnTop_CheckBox->setChecked(DialogSystemOptions.StayOnTop);
 }
 
 AppSystemOptions TOptionsDialog::GetSystemOptions() const {
@@ -212,20 +231,20 @@ void TOptionsDialog::FormShow() {
     // an earlier showing must not linger.
     SelectPreset(PresetForCounts(DialogPlayOptions.NumLumabels, DialogPlayOptions.NumClouds));
     // Enter at once accepts the options as they came in.
-    ui_->Button1->setFocus();
+    ui_->Ok_Button->setFocus();
 }
 
-void TOptionsDialog::Group1_ComboBox1Change() {
+void TOptionsDialog::Play_Arrange_ComboBoxChange() {
     const std::optional<ArrangementPreset> preset =
-        PresetCounts(ui_->Group1_ComboBox1->currentIndex());
+        PresetCounts(ui_->Play_Arrange_ComboBox->currentIndex());
     if (!preset) {
         return;
     }
-    ShowNumber(ui_->Group1_Edit1, preset->NumLumabels);
-    ShowNumber(ui_->Group1_Edit2, preset->NumClouds);
+    ShowNumber(ui_->Play_Lumabels_Edit, preset->NumLumabels);
+    ShowNumber(ui_->Play_Clouds_Edit, preset->NumClouds);
 }
 
-void TOptionsDialog::Button3Click() {
+void TOptionsDialog::Default_ButtonClick() {
     SetDefaults();
 }
 
@@ -257,19 +276,19 @@ void TOptionsDialog::FormClose() {
 
 AppPlayOptions TOptionsDialog::PlayOptionsFromControls() const {
     AppPlayOptions options;
-    options.NumLumabels = NumberOr(ui_->Group1_Edit1, AppPlayOptions::DefaultNumLumabels);
-    options.NumClouds = NumberOr(ui_->Group1_Edit2, AppPlayOptions::DefaultNumClouds);
-    options.Interval = NumberOr(ui_->Group1_Edit3, AppPlayOptions::DefaultInterval);
-    options.Message = ResultsHeading::Stored(ui_->Group1_Edit4->text());
-    options.SoundOn = ui_->Group1_CheckBox1->isChecked();
+    options.NumLumabels = NumberOr(ui_->Play_Lumabels_Edit, AppPlayOptions::DefaultNumLumabels);
+    options.NumClouds = NumberOr(ui_->Play_Clouds_Edit, AppPlayOptions::DefaultNumClouds);
+    options.Interval = NumberOr(ui_->Play_Speed_Edit, AppPlayOptions::DefaultInterval);
+    options.Message = ResultsHeading::Stored(ui_->Play_Message_Edit->text());
+    options.SoundOn = ui_->Play_Sound_CheckBox->isChecked();
     return options;
 }
 
 AppSystemOptions TOptionsDialog::SystemOptionsFromControls() const {
     AppSystemOptions options;
-    options.RestoreRecord = ui_->Group2_CheckBox1->isChecked();
-    options.ClearRecord = ui_->Group2_CheckBox2->isChecked();
-    options.RestorePosition = ui_->Group2_CheckBox3->isChecked();
-    options.StayOnTop = ui_->Group2_CheckBox4->isChecked();
+    options.RestoreRecord = ui_->System_RestoreRecord_CheckBox->isChecked();
+    options.ClearRecord = ui_->System_ClearRecord_CheckBox->isChecked();
+    options.RestorePosition = ui_->System_RestorePosition_CheckBox->isChecked();
+    options.StayOnTop = ui_->System_StayOnTop_CheckBox->isChecked();
     return options;
 }

@@ -29,8 +29,8 @@ class TOptionsDialog : public QDialog {
 
     void FormShow();
     void FormClose();
-    void Group1_ComboBox1Change();
-    void Button3Click();
+    void Play_Arrange_ComboBoxChange();
+    void Default_ButtonClick();
 
     // Every way of closing ends here, so the controls are taken in before exec() returns.
     void done(int result) override;

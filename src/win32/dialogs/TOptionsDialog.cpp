@@ -81,12 +81,12 @@ INT_PTR TOptionsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM /*lPar
                 case IDCANCEL:
                     EndDialog(hwnd_, ModalCancel);
                     return TRUE;
-                case IDC_BUTTON3:
-                    Button3Click();
+                case IDC_DEFAULT_BUTTON:
+                    Default_ButtonClick();
                     return TRUE;
-                case IDC_GROUP1_COMBOBOX1:
+                case IDC_PLAY_ARRANGE_COMBOBOX:
                     if (HIWORD(wParam) == CBN_SELCHANGE) {
-                        Group1_ComboBox1Change();
+                        Play_Arrange_ComboBoxChange();
                     }
                     return TRUE;
                 default:
@@ -102,7 +102,7 @@ void TOptionsDialog::TranslateTexts() const {
 }
 
 void TOptionsDialog::FillPresets() const {
-    const HWND combo = GetDlgItem(hwnd_, IDC_GROUP1_COMBOBOX1);
+    const HWND combo = GetDlgItem(hwnd_, IDC_PLAY_ARRANGE_COMBOBOX);
     SendMessageW(combo, CB_RESETCONTENT, 0, 0);
     for (const ArrangementPreset& preset : ArrangementPresets) {
         const std::wstring name = WideFromUtf8(preset.Name);
@@ -121,11 +121,11 @@ void TOptionsDialog::WritePlayControls() const {
     if (hwnd_ == nullptr) {
         return;
     }
-    SetNumber(hwnd_, IDC_GROUP1_EDIT1, DialogPlayOptions.NumLumabels);
-    SetNumber(hwnd_, IDC_GROUP1_EDIT2, DialogPlayOptions.NumClouds);
-    SetNumber(hwnd_, IDC_GROUP1_EDIT3, DialogPlayOptions.Interval);
-    SetControlText(hwnd_, IDC_GROUP1_EDIT4, ResultsHeading::Shown(DialogPlayOptions.Message));
-    SetChecked(hwnd_, IDC_GROUP1_CHECKBOX1, DialogPlayOptions.SoundOn);
+    SetNumber(hwnd_, IDC_PLAY_LUMABELS_EDIT, DialogPlayOptions.NumLumabels);
+    SetNumber(hwnd_, IDC_PLAY_CLOUDS_EDIT, DialogPlayOptions.NumClouds);
+    SetNumber(hwnd_, IDC_PLAY_SPEED_EDIT, DialogPlayOptions.Interval);
+    SetControlText(hwnd_, IDC_PLAY_MESSAGE_EDIT, ResultsHeading::Shown(DialogPlayOptions.Message));
+    SetChecked(hwnd_, IDC_PLAY_SOUND_CHECKBOX, DialogPlayOptions.SoundOn);
 }
 
 void TOptionsDialog::SetSystemOptions(AppSystemOptions options) {
@@ -137,16 +137,17 @@ void TOptionsDialog::WriteSystemControls() const {
     if (hwnd_ == nullptr) {
         return;
     }
-    SetChecked(hwnd_, IDC_GROUP2_CHECKBOX1, DialogSystemOptions.RestoreRecord);
-    SetChecked(hwnd_, IDC_GROUP2_CHECKBOX2, DialogSystemOptions.ClearRecord);
-    SetChecked(hwnd_, IDC_GROUP2_CHECKBOX3, DialogSystemOptions.RestorePosition);
-    SetChecked(hwnd_, IDC_GROUP2_CHECKBOX4, DialogSystemOptions.StayOnTop);
+    SetChecked(hwnd_, IDC_SYSTEM_RESTORERECORD_CHECKBOX, DialogSystemOptions.RestoreRecord);
+    SetChecked(hwnd_, IDC_SYSTEM_CLEARRECORD_CHECKBOX, DialogSystemOptions.ClearRecord);
+    SetChecked(hwnd_, IDC_SYSTEM_RESTOREPOSITION_CHECKBOX, DialogSystemOptions.RestorePosition);
+    SetChecked(hwnd_, IDC_SYSTEM_STAYONTOP_CHECKBOX, DialogSystemOptions.StayOnTop);
 }
 
 void TOptionsDialog::SelectPreset(int row) {
     presetRow_ = row;
     if (hwnd_ != nullptr) {
-        SendDlgItemMessageW(hwnd_, IDC_GROUP1_COMBOBOX1, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        SendDlgItemMessageW(hwnd_, IDC_PLAY_ARRANGE_COMBOBOX, CB_SETCURSEL,
+                            static_cast<WPARAM>(row), 0);
     }
 }
 
@@ -162,19 +163,19 @@ void TOptionsDialog::FormShow() {
     SetFocus(GetDlgItem(hwnd_, IDOK));
 }
 
-void TOptionsDialog::Group1_ComboBox1Change() {
+void TOptionsDialog::Play_Arrange_ComboBoxChange() {
     const auto row =
-        static_cast<int>(SendDlgItemMessageW(hwnd_, IDC_GROUP1_COMBOBOX1, CB_GETCURSEL, 0, 0));
+        static_cast<int>(SendDlgItemMessageW(hwnd_, IDC_PLAY_ARRANGE_COMBOBOX, CB_GETCURSEL, 0, 0));
     presetRow_ = row;
     const std::optional<ArrangementPreset> preset = PresetCounts(row);
     if (!preset) {
         return;  // "(None)" or nothing selected
     }
-    SetNumber(hwnd_, IDC_GROUP1_EDIT1, preset->NumLumabels);
-    SetNumber(hwnd_, IDC_GROUP1_EDIT2, preset->NumClouds);
+    SetNumber(hwnd_, IDC_PLAY_LUMABELS_EDIT, preset->NumLumabels);
+    SetNumber(hwnd_, IDC_PLAY_CLOUDS_EDIT, preset->NumClouds);
 }
 
-void TOptionsDialog::Button3Click() {
+void TOptionsDialog::Default_ButtonClick() {
     SetDefaults();
 }
 
@@ -185,17 +186,17 @@ void TOptionsDialog::FormClose(int modalResult) {
     // A text that is no number falls back to the default, not to what was shown before.
     const AppPlayOptions defaults;
     AppPlayOptions play;
-    play.NumLumabels = NumberOr(hwnd_, IDC_GROUP1_EDIT1, defaults.NumLumabels);
-    play.NumClouds = NumberOr(hwnd_, IDC_GROUP1_EDIT2, defaults.NumClouds);
-    play.Interval = NumberOr(hwnd_, IDC_GROUP1_EDIT3, defaults.Interval);
-    play.Message = ResultsHeading::Stored(ControlText(hwnd_, IDC_GROUP1_EDIT4));
-    play.SoundOn = IsChecked(hwnd_, IDC_GROUP1_CHECKBOX1);
+    play.NumLumabels = NumberOr(hwnd_, IDC_PLAY_LUMABELS_EDIT, defaults.NumLumabels);
+    play.NumClouds = NumberOr(hwnd_, IDC_PLAY_CLOUDS_EDIT, defaults.NumClouds);
+    play.Interval = NumberOr(hwnd_, IDC_PLAY_SPEED_EDIT, defaults.Interval);
+    play.Message = ResultsHeading::Stored(ControlText(hwnd_, IDC_PLAY_MESSAGE_EDIT));
+    play.SoundOn = IsChecked(hwnd_, IDC_PLAY_SOUND_CHECKBOX);
     SetPlayOptions(play);
 
     AppSystemOptions system;
-    system.RestoreRecord = IsChecked(hwnd_, IDC_GROUP2_CHECKBOX1);
-    system.ClearRecord = IsChecked(hwnd_, IDC_GROUP2_CHECKBOX2);
-    system.RestorePosition = IsChecked(hwnd_, IDC_GROUP2_CHECKBOX3);
-    system.StayOnTop = IsChecked(hwnd_, IDC_GROUP2_CHECKBOX4);
+    system.RestoreRecord = IsChecked(hwnd_, IDC_SYSTEM_RESTORERECORD_CHECKBOX);
+    system.ClearRecord = IsChecked(hwnd_, IDC_SYSTEM_CLEARRECORD_CHECKBOX);
+    system.RestorePosition = IsChecked(hwnd_, IDC_SYSTEM_RESTOREPOSITION_CHECKBOX);
+    system.StayOnTop = IsChecked(hwnd_, IDC_SYSTEM_STAYONTOP_CHECKBOX);
     SetSystemOptions(system);
 }

@@ -33,8 +33,8 @@ class TOptionsDialog {
     void SelectPreset(int row);
     void FormShow();
     void FormClose(int modalResult);
-    void Group1_ComboBox1Change();
-    void Button3Click();
+    void Play_Arrange_ComboBoxChange();
+    void Default_ButtonClick();
 
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;

@@ -67,13 +67,13 @@ TEST_F(ExplainOptionsTest, EachControlOfTheDialogExplainsItselfInThePlayersLangu
     TOptionsDialog(GetModuleHandleW(nullptr)).ShowModal(nullptr);
     // Every control, labels included, and not the group boxes, which explain nothing.
     EXPECT_EQ(Tips.size(), OptionsDialogControls.size());
-    const std::wstring speed = ExplanationText(ExplainOption(OptionsControl::Group1_Edit3));
+    const std::wstring speed = ExplanationText(ExplainOption(OptionsControl::Play_Speed_Edit));
     EXPECT_NE(speed.find(L"Millisekunden"), std::wstring::npos);
-    EXPECT_EQ(Tips[IDC_GROUP1_EDIT3], speed);
-    EXPECT_EQ(Tips[IDC_GROUP1_LABEL3], speed);
-    EXPECT_EQ(Tips[IDC_GROUP2_CHECKBOX4],
-              ExplanationText(ExplainOption(OptionsControl::Group2_CheckBox4)));
-    EXPECT_EQ(Tips[IDCANCEL], ExplanationText(ExplainOption(OptionsControl::Button2)));
+    EXPECT_EQ(Tips[IDC_PLAY_SPEED_EDIT], speed);
+    EXPECT_EQ(Tips[IDC_PLAY_SPEED_LABEL], speed);
+    EXPECT_EQ(Tips[IDC_SYSTEM_STAYONTOP_CHECKBOX],
+              ExplanationText(ExplainOption(OptionsControl::System_StayOnTop_CheckBox)));
+    EXPECT_EQ(Tips[IDCANCEL], ExplanationText(ExplainOption(OptionsControl::Cancel_Button)));
 }
 
 }  // namespace
