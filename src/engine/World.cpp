@@ -35,20 +35,20 @@ World::World(const WorldServices& services) : services_(services) {
 World::~World() = default;
 
 void World::GetLumabel(std::int32_t index, Band& out) const {
-    out = Lumabels[static_cast<std::size_t>(index)];
+    out = lumabels_[static_cast<std::size_t>(index)];
 }
 
 void World::GetCloud(std::int32_t index, Rect& out) const {
-    out = Clouds[static_cast<std::size_t>(index)];
+    out = clouds_[static_cast<std::size_t>(index)];
 }
 
 void World::SetRecords(std::int32_t score, std::int32_t time) {
-    RecordScore = score;
-    RecordTime = time;
+    recordScore_ = score;
+    recordTime_ = time;
 }
 
 void World::SpawnLumabel() {
-    if (LumabelCount >= Capacity) {
+    if (lumabelCount_ >= Capacity) {
         return;
     }
     RandomSource& random = services_.Random;
@@ -66,107 +66,107 @@ void World::SpawnLumabel() {
     const bool fromBelow = (corner & 2) != 0;
     const std::int32_t left = fromRight ? FieldRect.Right : FieldRect.Left - Side;
     const std::int32_t top = fromBelow ? FieldRect.Bottom : FieldRect.Top - Side;
-    Lumabels[static_cast<std::size_t>(LumabelCount)] =
+    lumabels_[static_cast<std::size_t>(lumabelCount_)] =
         Band{Rect{left, top, left + Side, top + Side}, fromRight ? -speedX : speedX,
              fromBelow ? -speedY : speedY};
-    ++LumabelCount;
+    ++lumabelCount_;
 }
 
 void World::RemoveLumabel(std::int32_t index) {
-    for (std::int32_t i = index; i + 1 < LumabelCount; ++i) {
-        Lumabels[static_cast<std::size_t>(i)] = Lumabels[static_cast<std::size_t>(i + 1)];
+    for (std::int32_t i = index; i + 1 < lumabelCount_; ++i) {
+        lumabels_[static_cast<std::size_t>(i)] = lumabels_[static_cast<std::size_t>(i + 1)];
     }
-    --LumabelCount;
+    --lumabelCount_;
 }
 
 void World::SpawnCloud() {
-    if (CloudCount >= services_.Options.NumClouds) {
+    if (cloudCount_ >= services_.Options.NumClouds) {
         return;
     }
     const std::int32_t x = services_.Random.Below(FieldRect.Right - FieldRect.Left);
     const std::int32_t y = services_.Random.Below(FieldRect.Bottom - FieldRect.Top - CloudHeight);
-    Clouds[static_cast<std::size_t>(CloudCount)] =
+    clouds_[static_cast<std::size_t>(cloudCount_)] =
         Rect{x - CloudWidth / 2, y, x + CloudWidth / 2, y + CloudHeight};
-    ++CloudCount;
+    ++cloudCount_;
 }
 
 void World::RemoveCloud(std::int32_t index) {
-    for (std::int32_t i = index; i + 1 < CloudCount; ++i) {
-        Clouds[static_cast<std::size_t>(i)] = Clouds[static_cast<std::size_t>(i + 1)];
+    for (std::int32_t i = index; i + 1 < cloudCount_; ++i) {
+        clouds_[static_cast<std::size_t>(i)] = clouds_[static_cast<std::size_t>(i + 1)];
     }
-    --CloudCount;
+    --cloudCount_;
 }
 
 void World::NewGame() {
-    LumabelCount = 0;
+    lumabelCount_ = 0;
     for (std::int32_t i = 0; i < services_.Options.NumLumabels; ++i) {
         SpawnLumabel();
     }
     const Rect band{FieldRect.Left - BandOverhang, FieldRect.Bottom - Side,
                     FieldRect.Right + BandOverhang, FieldRect.Bottom};
-    Lumabels[0] = Band{band, 0, BandSpeedY};
-    CurrentLumabel = 0;
-    CharacterX = (band.Left + band.Right) / 2;
+    lumabels_[0] = Band{band, 0, BandSpeedY};
+    currentLumabel_ = 0;
+    characterX_ = (band.Left + band.Right) / 2;
 
-    CloudCount = 0;
+    cloudCount_ = 0;
     for (std::int32_t i = 0; i < services_.Options.NumClouds; ++i) {
         SpawnCloud();
     }
-    Score = 0;
-    PlayTime = 0;
-    StartTick = services_.Ticks.Now();
-    GameOver = false;
+    score_ = 0;
+    playTime_ = 0;
+    startTick_ = services_.Ticks.Now();
+    gameOver_ = false;
 }
 
 void World::EndGame() {
     // Unsigned subtraction: a wrap of the counter during the game does no harm.
-    const std::uint32_t elapsed = services_.Ticks.Now() - StartTick;
+    const std::uint32_t elapsed = services_.Ticks.Now() - startTick_;
     const std::uint32_t whole = elapsed / 10U * 10U;
-    PlayTime = whole > static_cast<std::uint32_t>(LongestPlayTime)
-                   ? LongestPlayTime
-                   : static_cast<std::int32_t>(whole);
+    playTime_ = whole > static_cast<std::uint32_t>(LongestPlayTime)
+                    ? LongestPlayTime
+                    : static_cast<std::int32_t>(whole);
     // The two records are independent maxima: they may come from different games.
-    if (Score > RecordScore) {
-        RecordScore = Score;
+    if (score_ > recordScore_) {
+        recordScore_ = score_;
     }
-    if (PlayTime > RecordTime) {
-        RecordTime = PlayTime;
+    if (playTime_ > recordTime_) {
+        recordTime_ = playTime_;
     }
-    GameOver = true;
+    gameOver_ = true;
 }
 
 void World::Step() {
-    if (GameOver) {
+    if (gameOver_) {
         return;
     }
     std::int32_t i = 0;
-    while (i < LumabelCount) {
-        Band& lumabel = Lumabels[static_cast<std::size_t>(i)];
+    while (i < lumabelCount_) {
+        Band& lumabel = lumabels_[static_cast<std::size_t>(i)];
         lumabel.Move();
         if (RectsOverlap(lumabel.Rect, InflatedField)) {
             ++i;
-        } else if (i == CurrentLumabel) {
+        } else if (i == currentLumabel_) {
             // The carrier stays in the list for the results screen; the others still move.
             EndGame();
             ++i;
         } else {
             RemoveLumabel(i);
-            if (LumabelCount < services_.Options.NumLumabels) {
+            if (lumabelCount_ < services_.Options.NumLumabels) {
                 SpawnLumabel();  // appended, and moved when the walk reaches it
             }
-            if (i < CurrentLumabel) {
-                --CurrentLumabel;
+            if (i < currentLumabel_) {
+                --currentLumabel_;
             }
             // Index i now holds the next lumabel, not yet moved.
         }
     }
     // The character keeps its distance to the leading edge of its lumabel.
-    CharacterX += Lumabels[static_cast<std::size_t>(CurrentLumabel)].SpeedX;
-    Clamp(CharacterX, CharacterMinX, CharacterMaxX);
+    characterX_ += lumabels_[static_cast<std::size_t>(currentLumabel_)].SpeedX;
+    Clamp(characterX_, CharacterMinX, CharacterMaxX);
 }
 
 bool World::Click(std::int32_t x, std::int32_t y) {
-    if (GameOver || !PointInRect(FieldRect, x, y)) {
+    if (gameOver_ || !PointInRect(FieldRect, x, y)) {
         return false;
     }
     bool hitLumabel = false;
@@ -178,10 +178,10 @@ bool World::Click(std::int32_t x, std::int32_t y) {
 }
 
 bool World::TryJump(std::int32_t x, std::int32_t y, bool& hitLumabel) {
-    const Rect& carrier = Lumabels[static_cast<std::size_t>(CurrentLumabel)].Rect;
+    const Rect& carrier = lumabels_[static_cast<std::size_t>(currentLumabel_)].Rect;
     std::int32_t target = -1;
-    for (std::int32_t i = LumabelCount - 1; i >= 0; --i) {
-        const Rect& rect = Lumabels[static_cast<std::size_t>(i)].Rect;
+    for (std::int32_t i = lumabelCount_ - 1; i >= 0; --i) {
+        const Rect& rect = lumabels_[static_cast<std::size_t>(i)].Rect;
         if (PointInRect(rect, x, y)) {
             hitLumabel = true;
             if (RectsOverlap(rect, carrier)) {
@@ -190,27 +190,27 @@ bool World::TryJump(std::int32_t x, std::int32_t y, bool& hitLumabel) {
             }
         }
     }
-    if (target < 0 || target == CurrentLumabel) {
+    if (target < 0 || target == currentLumabel_) {
         return false;
     }
-    CurrentLumabel = target;
-    CharacterX = x;
-    ++Score;
+    currentLumabel_ = target;
+    characterX_ = x;
+    ++score_;
     // The top stripe asks for note 6, the bottom one for note 1.
     const std::int32_t row =
-        (y - Lumabels[static_cast<std::size_t>(target)].Rect.Top) / Band::StripeHeight;
+        (y - lumabels_[static_cast<std::size_t>(target)].Rect.Top) / Band::StripeHeight;
     const bool inBand = row >= 0 && row < Band::StripeCount;
     services_.Notes.Play(inBand ? static_cast<NoteNumber>(Band::StripeCount - row) : NoNote);
     return true;
 }
 
 bool World::TryBlowCloud(std::int32_t x, std::int32_t y) {
-    for (std::int32_t j = CloudCount - 1; j >= 0; --j) {
-        if (PointInRect(Clouds[static_cast<std::size_t>(j)], x, y)) {
+    for (std::int32_t j = cloudCount_ - 1; j >= 0; --j) {
+        if (PointInRect(clouds_[static_cast<std::size_t>(j)], x, y)) {
             RemoveCloud(j);
             SpawnCloud();
             SpawnLumabel();
-            ++Score;
+            ++score_;
             services_.Notes.Play(static_cast<NoteNumber>(services_.Random.Below(NoteCount) + 1));
             return true;
         }

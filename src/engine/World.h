@@ -27,18 +27,18 @@ class World {
     // True when the click was taken: a jump or a blown-away cloud, each worth a point.
     bool Click(std::int32_t x, std::int32_t y);
 
-    std::int32_t GetLumabelCount() const { return LumabelCount; }
+    std::int32_t GetLumabelCount() const { return lumabelCount_; }
     void GetLumabel(std::int32_t index, Band& out) const;
-    std::int32_t GetCloudCount() const { return CloudCount; }
+    std::int32_t GetCloudCount() const { return cloudCount_; }
     void GetCloud(std::int32_t index, Rect& out) const;
-    std::int32_t GetCurrentLumabel() const { return CurrentLumabel; }
-    std::int32_t GetCharacterX() const { return CharacterX; }
-    std::int32_t GetScore() const { return Score; }
-    std::int32_t GetPlayTime() const { return PlayTime; }
-    std::int32_t GetRecordScore() const { return RecordScore; }
-    std::int32_t GetRecordTime() const { return RecordTime; }
+    std::int32_t GetCurrentLumabel() const { return currentLumabel_; }
+    std::int32_t GetCharacterX() const { return characterX_; }
+    std::int32_t GetScore() const { return score_; }
+    std::int32_t GetPlayTime() const { return playTime_; }
+    std::int32_t GetRecordScore() const { return recordScore_; }
+    std::int32_t GetRecordTime() const { return recordTime_; }
     void SetRecords(std::int32_t score, std::int32_t time);
-    bool IsGameOver() const { return GameOver; }
+    bool IsGameOver() const { return gameOver_; }
 
   private:
     friend struct WorldProbe;  // lets tests and benchmarks lay out exact positions
@@ -53,16 +53,16 @@ class World {
 
     WorldServices services_;
 
-    std::int32_t LumabelCount = 0;
-    std::array<Band, Capacity> Lumabels{};
-    std::int32_t CloudCount = 0;
-    std::array<Rect, Capacity> Clouds{};
-    std::int32_t CurrentLumabel = 0;
-    std::int32_t CharacterX = 0;
-    std::int32_t Score = 0;
-    std::int32_t PlayTime = 0;
-    std::uint32_t StartTick = 0;
-    std::int32_t RecordScore = 0;
-    std::int32_t RecordTime = 0;
-    bool GameOver = false;
+    std::int32_t lumabelCount_ = 0;
+    std::array<Band, Capacity> lumabels_{};
+    std::int32_t cloudCount_ = 0;
+    std::array<Rect, Capacity> clouds_{};
+    std::int32_t currentLumabel_ = 0;
+    std::int32_t characterX_ = 0;
+    std::int32_t score_ = 0;
+    std::int32_t playTime_ = 0;
+    std::uint32_t startTick_ = 0;
+    std::int32_t recordScore_ = 0;
+    std::int32_t recordTime_ = 0;
+    bool gameOver_ = false;
 };

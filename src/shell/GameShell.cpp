@@ -63,7 +63,7 @@ void GameShell::Shutdown() {
 }
 
 bool GameShell::Running() const {
-    return State == stPlaying && holds_ == 0;
+    return state_ == stPlaying && holds_ == 0;
 }
 
 void GameShell::Settle() {
@@ -118,8 +118,8 @@ void GameShell::Release() {
 }
 
 void GameShell::SetState(GameState state) {
-    State = state;
-    switch (State) {
+    state_ = state;
+    switch (state_) {
         case stReset:
             SetState(stTitle);
             return;
@@ -153,7 +153,7 @@ void GameShell::Tick() {
 }
 
 void GameShell::Redraw() {
-    switch (State) {
+    switch (state_) {
         case stPlaying:
             port_.DrawPlayfield(world_, false);
             break;
@@ -169,7 +169,7 @@ void GameShell::Redraw() {
 
 void GameShell::Announce() {
     // A screen reader cannot see the picture: the field names what it shows.
-    switch (State) {
+    switch (state_) {
         case stTitle:
             port_.Announce(TitleText, translator_.Translate(TitleDescription), false);
             break;
@@ -193,14 +193,14 @@ void GameShell::Announce() {
 }
 
 void GameShell::KeyDown(Key key) {
-    if (key == Key::Shift && ShiftCount < ShiftCountLimit) {
-        ++ShiftCount;  // auto-repeat counts too, so only the first key-down of a press clicks
+    if (key == Key::Shift && shiftCount_ < ShiftCountLimit) {
+        ++shiftCount_;  // auto-repeat counts too, so only the first key-down of a press clicks
     }
-    if (State == stTitle || State == stResults) {
+    if (state_ == stTitle || state_ == stResults) {
         if (key == Key::Space || key == Key::Enter) {
             port_.ActivateNewItem();
         }
-    } else if (State == stPlaying && key == Key::Shift && ShiftCount == 1) {
+    } else if (state_ == stPlaying && key == Key::Shift && shiftCount_ == 1) {
         ShiftClick();
     }
     Settle();
@@ -208,7 +208,7 @@ void GameShell::KeyDown(Key key) {
 
 void GameShell::KeyUp(Key key) {
     if (key == Key::Shift) {
-        ShiftCount = 0;
+        shiftCount_ = 0;
     }
 }
 
@@ -222,9 +222,9 @@ void GameShell::MouseDown(Button button, std::int32_t x, std::int32_t y) {
     if (button != Button::Left) {
         return;
     }
-    if (State == stTitle) {
+    if (state_ == stTitle) {
         port_.ActivateNewItem();
-    } else if (State == stPlaying) {
+    } else if (state_ == stPlaying) {
         Click(x, y);
     }
     Settle();
@@ -247,7 +247,7 @@ void GameShell::Options() {
     Hold();
     std::optional<OptionRecords> chosen;
     try {
-        chosen = port_.RunOptionsDialog(OptionRecords{CurrentPlayOptions, CurrentSystemOptions});
+        chosen = port_.RunOptionsDialog(OptionRecords{CurrentPlayOptions, currentSystemOptions_});
     } catch (...) {
         Release();
         throw;
@@ -265,12 +265,12 @@ void GameShell::Options() {
 }
 
 void GameShell::ApplySystemOptions(AppSystemOptions options) {
-    CurrentSystemOptions = options;
-    if (CurrentSystemOptions.ClearRecord) {
+    currentSystemOptions_ = options;
+    if (currentSystemOptions_.ClearRecord) {
         world_.SetRecords(0, 0);
-        CurrentSystemOptions.ClearRecord = false;
+        currentSystemOptions_.ClearRecord = false;
     }
-    port_.SetStaysOnTop(CurrentSystemOptions.StayOnTop);
+    port_.SetStaysOnTop(currentSystemOptions_.StayOnTop);
 }
 
 bool GameShell::Tell(MessageId id, const std::string& caption, const std::string& text) {
@@ -294,7 +294,7 @@ void GameShell::Help() {
 }
 
 void GameShell::HelpFailed(const std::string& page) {
-    if (State == stClosing) {
+    if (state_ == stClosing) {
         return;
     }
     // No browser took the page: the player can still open it by its path.
@@ -323,19 +323,19 @@ void GameShell::LoadSettings() {
         SettingsFile::ReadOrFallback(SettingsPath, SettingsFallbackPath, now.Left, now.Top);
     ApplyPlayOptions(stored.Play);
     ApplySystemOptions(stored.System);
-    if (CurrentSystemOptions.RestoreRecord) {
+    if (currentSystemOptions_.RestoreRecord) {
         world_.SetRecords(stored.RecordScore, stored.RecordTime);
     }
     // Any stored position is taken, 0, 0 included; without one the window system places it.
     port_.TakeStoredPosition(WindowPosition{stored.Left, stored.Top},
-                             CurrentSystemOptions.RestorePosition && stored.PositionStored);
+                             currentSystemOptions_.RestorePosition && stored.PositionStored);
     KeepSettings();
 }
 
 StoredSettings GameShell::CurrentSettings() const {
     StoredSettings stored;
     stored.Play = CurrentPlayOptions;
-    stored.System = CurrentSystemOptions;
+    stored.System = currentSystemOptions_;
     stored.RecordScore = world_.GetRecordScore();
     stored.RecordTime = world_.GetRecordTime();
     const WindowPosition position = port_.CurrentPosition();

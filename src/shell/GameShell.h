@@ -94,9 +94,9 @@ class GameShell {
     PlayClock playClock_;  // the world's clock
     World world_;
     KeptSettings kept_;
-    GameState State{};  // 0, no state, until Start
-    AppSystemOptions CurrentSystemOptions;
-    std::int32_t ShiftCount = 0;
+    GameState state_{};  // 0, no state, until Start
+    AppSystemOptions currentSystemOptions_;
+    std::int32_t shiftCount_ = 0;
     int holds_ = 0;
     std::uint32_t lastTickTime_ = 0;  // the tick-counter reading at which the last wait ended
     // Whether steps were due at the last settling: a game that starts or comes back from a

@@ -39,8 +39,8 @@ struct MainWindowProbe {
     }
     static void PopupMenu1Popup(MainWindow& gui) { gui.PopupMenu1Popup(); }
 
-    static const QImage& BackBuffer(const MainWindow& gui) { return *gui.BackBuffer; }
-    static QMenu* PopupMenu1(const MainWindow& gui) { return gui.PopupMenu1; }
+    static const QImage& BackBuffer(const MainWindow& gui) { return *gui.backBuffer_; }
+    static QMenu* PopupMenu1(const MainWindow& gui) { return gui.popupMenu_; }
     static std::int32_t ShiftCount(const MainWindow& gui) {
         return GameShellProbe::ShiftCount(gui.shell_);
     }

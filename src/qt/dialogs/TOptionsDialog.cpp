@@ -191,28 +191,28 @@ void TOptionsDialog::SelectPreset(int row) {
 }
 
 void TOptionsDialog::SetPlayOptions(AppPlayOptions options) {
-    DialogPlayOptions = std::move(options);
-    ShowNumber(ui_->Play_Lumabels_Edit, DialogPlayOptions.NumLumabels);
-    ShowNumber(ui_->Play_Clouds_Edit, DialogPlayOptions.NumClouds);
-    ShowNumber(ui_->Play_Speed_Edit, DialogPlayOptions.Interval);
-    ui_->Play_Message_Edit->setText(ResultsHeading::Shown(DialogPlayOptions.Message));
-    ui_->Play_Sound_CheckBox->setChecked(DialogPlayOptions.SoundOn);
+    playOptions_ = std::move(options);
+    ShowNumber(ui_->Play_Lumabels_Edit, playOptions_.NumLumabels);
+    ShowNumber(ui_->Play_Clouds_Edit, playOptions_.NumClouds);
+    ShowNumber(ui_->Play_Speed_Edit, playOptions_.Interval);
+    ui_->Play_Message_Edit->setText(ResultsHeading::Shown(playOptions_.Message));
+    ui_->Play_Sound_CheckBox->setChecked(playOptions_.SoundOn);
 }
 
 AppPlayOptions TOptionsDialog::GetPlayOptions() const {
-    return DialogPlayOptions;
+    return playOptions_;
 }
 
 void TOptionsDialog::SetSystemOptions(AppSystemOptions options) {
-    DialogSystemOptions = options;
-    ui_->System_RestoreRecord_CheckBox->setChecked(DialogSystemOptions.RestoreRecord);
-    ui_->System_ClearRecord_CheckBox->setChecked(DialogSystemOptions.ClearRecord);
-    ui_->System_RestorePosition_CheckBox->setChecked(DialogSystemOptions.RestorePosition);
-    ui_->System_StayOnTop_CheckBox->setChecked(DialogSystemOptions.StayOnTop);
+    systemOptions_ = options;
+    ui_->System_RestoreRecord_CheckBox->setChecked(systemOptions_.RestoreRecord);
+    ui_->System_ClearRecord_CheckBox->setChecked(systemOptions_.ClearRecord);
+    ui_->System_RestorePosition_CheckBox->setChecked(systemOptions_.RestorePosition);
+    ui_->System_StayOnTop_CheckBox->setChecked(systemOptions_.StayOnTop);
 }
 
 AppSystemOptions TOptionsDialog::GetSystemOptions() const {
-    return DialogSystemOptions;
+    return systemOptions_;
 }
 
 void TOptionsDialog::SetDefaults() {
@@ -229,7 +229,7 @@ void TOptionsDialog::showEvent(QShowEvent* event) {
 void TOptionsDialog::FormShow() {
     // The stored counts decide, not the edits: a preset picked and then edited by hand in
     // an earlier showing must not linger.
-    SelectPreset(PresetForCounts(DialogPlayOptions.NumLumabels, DialogPlayOptions.NumClouds));
+    SelectPreset(PresetForCounts(playOptions_.NumLumabels, playOptions_.NumClouds));
     // Enter at once accepts the options as they came in.
     ui_->Ok_Button->setFocus();
 }

@@ -51,8 +51,8 @@ class TOptionsDialog : public QDialog {
     AppSystemOptions SystemOptionsFromControls() const;
 
     std::unique_ptr<Ui::TOptionsDialog> ui_;
-    AppPlayOptions DialogPlayOptions;
-    AppSystemOptions DialogSystemOptions;
+    AppPlayOptions playOptions_;
+    AppSystemOptions systemOptions_;
 };
 
 extern TOptionsDialog* OptionsDialog;

@@ -39,15 +39,15 @@ void AppSound::ReadNoteFiles(const std::string& soundDir) {
             ReadWholeFile(soundDir + "note" + std::to_string(index + 1) + ".wav", MaxNoteFileBytes);
         if (file.State != FileText::Kind::Read) {
             // Some notes and not others would make the tune sound broken; all or none.
-            NoteData = {};
+            noteData_ = {};
             return;
         }
-        NoteData[index] = std::move(file.Bytes);
+        noteData_[index] = std::move(file.Bytes);
     }
 }
 
 bool AppSound::HasSound() const {
-    return std::all_of(NoteData.begin(), NoteData.end(),
+    return std::all_of(noteData_.begin(), noteData_.end(),
                        [](const auto& data) { return data.has_value(); });
 }
 
@@ -64,8 +64,8 @@ bool AppSound::LoadLibrary() {
 void AppSound::DecodeNotes() {
     // A damaged note should stay silent rather than play a fragment.
     library_->Functions().SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
-    for (std::size_t index = 0; index < NoteData.size(); ++index) {
-        const std::string& image = *NoteData[index];
+    for (std::size_t index = 0; index < noteData_.size(); ++index) {
+        const std::string& image = *noteData_[index];
         std::vector<std::uint8_t> pcm = DecodeNote(library_->Functions(), image);
         // Samples the file already holds are played from it rather than held twice.
         const std::size_t at = FindSamplesInImage(image, pcm);

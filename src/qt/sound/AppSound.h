@@ -88,8 +88,8 @@ class AppSound {
     NoteObserver* const observer_;
     const std::string libraryName_;
 
-    // The files as read. NoteData keeps the design's own name (docs/HACKING.md, Naming).
-    std::array<std::optional<std::string>, NoteCount> NoteData;
+    // The files as read.
+    std::array<std::optional<std::string>, NoteCount> noteData_;
     // Each note as the device plays it: a stretch of its file when the file already holds the
     // device's format, as the game's own notes do, otherwise its samples converted into
     // convertedPcm_. Empty for a note whose file would not decode: it stays silent.

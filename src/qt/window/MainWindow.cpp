@@ -54,9 +54,9 @@ MainWindow::MainWindow(const TickCounter& ticks)
       destroyWatch_(*this, [this] { OnWindowDestroyedOutside(); }),
       shell_(*this, translator_, ticks, ProcessRandom(), notes_) {
     ui_->setupUi(this);
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    PopupMenu1->addActions({ui_->Popup_New_MItem, ui_->N4, ui_->Popup_Options_MItem});
+    popupMenu_ = new QMenu(this);
+    popupMenu_->setObjectName(QStringLiteral("PopupMenu1"));
+    popupMenu_->addActions({ui_->Popup_New_MItem, ui_->N4, ui_->Popup_Options_MItem});
     for (QAction* item : {ui_->Game_New_MItem, ui_->Game_Options_MItem, ui_->Game_Exit_MItem}) {
         connect(item, &QAction::triggered, this, [this, item] { Game_MItemClick(item); });
     }
@@ -71,7 +71,7 @@ MainWindow::MainWindow(const TickCounter& ticks)
     connect(ui_->Field, &PlayfieldView::MouseDown, this, &MainWindow::FormMouseDown);
     connect(ui_->Field, &PlayfieldView::PopupRequested, this, [this](const QPoint& at) {
         PopupMenu1Popup();
-        PopupMenu1->exec(at);
+        popupMenu_->exec(at);
     });
     wakeTimer_.setSingleShot(true);
     wakeTimer_.setTimerType(Qt::PreciseTimer);
@@ -120,7 +120,7 @@ void MainWindow::CreateBackBuffer(qreal pixelRatio) {
                                 QPixmap(QStringLiteral(":/images/character-closed.png")));
     ui_->Field->SetBackBuffer(buffer.get());
     painter_ = std::move(painter);
-    BackBuffer = std::move(buffer);
+    backBuffer_ = std::move(buffer);
 }
 
 void MainWindow::OnPixelRatioChanged(qreal pixelRatio) {

@@ -73,8 +73,8 @@ class MainWindow : public QMainWindow, private ShellPort {
     void SetStaysOnTop(bool onTop) override;
 
     std::unique_ptr<Ui::MainWindow> ui_;
-    std::unique_ptr<QImage> BackBuffer;
-    QMenu* PopupMenu1 = nullptr;
+    std::unique_ptr<QImage> backBuffer_;
+    QMenu* popupMenu_ = nullptr;
     std::unique_ptr<FieldPainter> painter_;
     NotePlayerOutput notes_;
     QtTranslator translator_;

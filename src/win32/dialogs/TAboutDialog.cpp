@@ -164,7 +164,7 @@ void TAboutDialog::LayOut() {
 
     Place(hwnd_, IDC_BEVEL1, bevelLeft, bevelTop, bevelWidth, bevelHeight);
     Place(hwnd_, IDC_IMAGE1, imageLeft, imageTop, imageWidth, imageHeight);
-    // The text stands in the middle of the label's height, as the design's label centres it.
+    // The text stands in the middle of the label's height, as the Qt form's label centres it.
     Place(hwnd_, IDC_LABEL1, labelLeft, labelTop + (labelHeight - textHeight) / 2, labelWidth,
           textHeight);
     Place(hwnd_, IDOK, buttonLeft, bevelTop, Width(button), Height(button));

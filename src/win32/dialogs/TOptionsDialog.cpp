@@ -113,7 +113,7 @@ void TOptionsDialog::FillPresets() const {
 }
 
 void TOptionsDialog::SetPlayOptions(AppPlayOptions options) {
-    DialogPlayOptions = std::move(options);
+    playOptions_ = std::move(options);
     WritePlayControls();
 }
 
@@ -121,15 +121,15 @@ void TOptionsDialog::WritePlayControls() const {
     if (hwnd_ == nullptr) {
         return;
     }
-    SetNumber(hwnd_, IDC_PLAY_LUMABELS_EDIT, DialogPlayOptions.NumLumabels);
-    SetNumber(hwnd_, IDC_PLAY_CLOUDS_EDIT, DialogPlayOptions.NumClouds);
-    SetNumber(hwnd_, IDC_PLAY_SPEED_EDIT, DialogPlayOptions.Interval);
-    SetControlText(hwnd_, IDC_PLAY_MESSAGE_EDIT, ResultsHeading::Shown(DialogPlayOptions.Message));
-    SetChecked(hwnd_, IDC_PLAY_SOUND_CHECKBOX, DialogPlayOptions.SoundOn);
+    SetNumber(hwnd_, IDC_PLAY_LUMABELS_EDIT, playOptions_.NumLumabels);
+    SetNumber(hwnd_, IDC_PLAY_CLOUDS_EDIT, playOptions_.NumClouds);
+    SetNumber(hwnd_, IDC_PLAY_SPEED_EDIT, playOptions_.Interval);
+    SetControlText(hwnd_, IDC_PLAY_MESSAGE_EDIT, ResultsHeading::Shown(playOptions_.Message));
+    SetChecked(hwnd_, IDC_PLAY_SOUND_CHECKBOX, playOptions_.SoundOn);
 }
 
 void TOptionsDialog::SetSystemOptions(AppSystemOptions options) {
-    DialogSystemOptions = options;
+    systemOptions_ = options;
     WriteSystemControls();
 }
 
@@ -137,10 +137,10 @@ void TOptionsDialog::WriteSystemControls() const {
     if (hwnd_ == nullptr) {
         return;
     }
-    SetChecked(hwnd_, IDC_SYSTEM_RESTORERECORD_CHECKBOX, DialogSystemOptions.RestoreRecord);
-    SetChecked(hwnd_, IDC_SYSTEM_CLEARRECORD_CHECKBOX, DialogSystemOptions.ClearRecord);
-    SetChecked(hwnd_, IDC_SYSTEM_RESTOREPOSITION_CHECKBOX, DialogSystemOptions.RestorePosition);
-    SetChecked(hwnd_, IDC_SYSTEM_STAYONTOP_CHECKBOX, DialogSystemOptions.StayOnTop);
+    SetChecked(hwnd_, IDC_SYSTEM_RESTORERECORD_CHECKBOX, systemOptions_.RestoreRecord);
+    SetChecked(hwnd_, IDC_SYSTEM_CLEARRECORD_CHECKBOX, systemOptions_.ClearRecord);
+    SetChecked(hwnd_, IDC_SYSTEM_RESTOREPOSITION_CHECKBOX, systemOptions_.RestorePosition);
+    SetChecked(hwnd_, IDC_SYSTEM_STAYONTOP_CHECKBOX, systemOptions_.StayOnTop);
 }
 
 void TOptionsDialog::SelectPreset(int row) {
@@ -158,7 +158,7 @@ void TOptionsDialog::SetDefaults() {
 }
 
 void TOptionsDialog::FormShow() {
-    SelectPreset(PresetForCounts(DialogPlayOptions.NumLumabels, DialogPlayOptions.NumClouds));
+    SelectPreset(PresetForCounts(playOptions_.NumLumabels, playOptions_.NumClouds));
     // Enter at once accepts.
     SetFocus(GetDlgItem(hwnd_, IDOK));
 }

@@ -15,9 +15,9 @@ class TOptionsDialog {
     virtual ~TOptionsDialog();
 
     void SetPlayOptions(AppPlayOptions options);
-    AppPlayOptions GetPlayOptions() const { return DialogPlayOptions; }
+    AppPlayOptions GetPlayOptions() const { return playOptions_; }
     void SetSystemOptions(AppSystemOptions options);
-    AppSystemOptions GetSystemOptions() const { return DialogSystemOptions; }
+    AppSystemOptions GetSystemOptions() const { return systemOptions_; }
     void SetDefaults();
 
     // 1 for OK, 2 for Cancel, Escape or the close button.
@@ -39,8 +39,8 @@ class TOptionsDialog {
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
     int presetRow_ = 0;  // the selection, kept while the window does not exist
-    AppPlayOptions DialogPlayOptions;
-    AppSystemOptions DialogSystemOptions;
+    AppPlayOptions playOptions_;
+    AppSystemOptions systemOptions_;
 };
 
 // The options dialog, while it exists.

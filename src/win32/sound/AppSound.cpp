@@ -29,10 +29,10 @@ void AppSound::ReadNoteFiles(const std::string& soundDir) {
             ReadWholeFile(soundDir + "note" + std::to_string(index + 1) + ".wav", MaxNoteFileBytes);
         if (file.State != FileText::Kind::Read || !IsPlayableWave(file.Bytes)) {
             // Some notes and not others would make the tune sound broken; all or none.
-            NoteData = {};
+            noteData_ = {};
             return;
         }
-        NoteData[static_cast<std::size_t>(index)] = std::move(file.Bytes);
+        noteData_[static_cast<std::size_t>(index)] = std::move(file.Bytes);
     }
 }
 
@@ -51,7 +51,7 @@ void AppSound::Play(NoteNumber note) {
     if (playSound_ == nullptr) {
         return;
     }
-    const std::string& image = NoteData[static_cast<std::size_t>(note - LowestNote)];
+    const std::string& image = noteData_[static_cast<std::size_t>(note - LowestNote)];
     playSound_(reinterpret_cast<LPCWSTR>(image.data()), nullptr,
                SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
 }

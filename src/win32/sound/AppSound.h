@@ -30,7 +30,7 @@ class AppSound {
     void Play(NoteNumber note);
     void StopAll();
 
-    bool HasSound() const { return !NoteData[0].empty(); }
+    bool HasSound() const { return !noteData_[0].empty(); }
 
   private:
     friend struct AppSoundProbe;  // lets tests watch the play-sound call
@@ -45,6 +45,6 @@ class AppSound {
     // the title plays nothing. Declared before the notes, so it is let go of after them.
     std::optional<LoadedLibrary> winmm_;
     PlaySoundFunction* playSound_ = nullptr;
-    // The files as read, or all empty. NoteData keeps the design's own name.
-    std::array<std::string, NoteCount> NoteData;
+    // The files as read, or all empty.
+    std::array<std::string, NoteCount> noteData_;
 };

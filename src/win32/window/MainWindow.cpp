@@ -112,7 +112,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDOWN:
         case WM_MBUTTONDOWN:
         case WM_RBUTTONDOWN: {
-            const int scale = BackBuffer->Scale();
+            const int scale = backBuffer_->Scale();
             FormMouseDown(message, GET_X_LPARAM(lParam) / scale, GET_Y_LPARAM(lParam) / scale);
             break;
         }
@@ -164,16 +164,16 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void MainWindow::CreateBackBuffer(UINT dpi) {
     painter_.reset();
-    BackBuffer = std::make_unique<::BackBuffer>(FieldRect.Right, FieldRect.Bottom,
-                                                WindowFrame::FieldScale(dpi));
-    if (!BackBuffer->IsValid()) {
+    backBuffer_ = std::make_unique<BackBuffer>(FieldRect.Right, FieldRect.Bottom,
+                                               WindowFrame::FieldScale(dpi));
+    if (!backBuffer_->IsValid()) {
         throw std::runtime_error("The picture of the field could not be made.");
     }
-    painter_ = std::make_unique<FieldPainter>(*BackBuffer, ProcessRandom());
+    painter_ = std::make_unique<FieldPainter>(*backBuffer_, ProcessRandom());
 }
 
 void MainWindow::SizeToField(UINT dpi, const RECT* place) {
-    WindowFrame::SizeClient(hwnd_, BackBuffer->DeviceWidth(), BackBuffer->DeviceHeight(), dpi,
+    WindowFrame::SizeClient(hwnd_, backBuffer_->DeviceWidth(), backBuffer_->DeviceHeight(), dpi,
                             place);
 }
 
@@ -234,8 +234,8 @@ WindowPosition MainWindow::CurrentPosition() const {
 void MainWindow::Paint() {
     PAINTSTRUCT paint{};
     const HDC dc = BeginPaint(hwnd_, &paint);
-    if (BackBuffer != nullptr) {  // nothing to show while the window is still being made
-        BackBuffer->CopyTo(dc, FieldRect);
+    if (backBuffer_ != nullptr) {  // nothing to show while the window is still being made
+        backBuffer_->CopyTo(dc, FieldRect);
     }
     EndPaint(hwnd_, &paint);
 }
@@ -245,7 +245,7 @@ void MainWindow::Present(const Rect& area) {
         return;
     }
     const HDC dc = GetDC(hwnd_);
-    BackBuffer->CopyTo(dc, area);
+    backBuffer_->CopyTo(dc, area);
     ReleaseDC(hwnd_, dc);
 }
 
@@ -288,7 +288,7 @@ std::optional<FieldPoint> MainWindow::PointerInField() const {
     if (!at) {
         return std::nullopt;
     }
-    const int scale = BackBuffer->Scale();
+    const int scale = backBuffer_->Scale();
     return FieldPoint{at->x / scale, at->y / scale};
 }
 

@@ -82,7 +82,7 @@ class MainWindow : private ShellPort {
 
     HWND hwnd_ = nullptr;
     MainMenus menus_;
-    std::unique_ptr<::BackBuffer> BackBuffer;
+    std::unique_ptr<BackBuffer> backBuffer_;
     std::unique_ptr<FieldPainter> painter_;
     const TickCounter& ticks_;
     NotePlayerOutput notes_;

@@ -37,7 +37,7 @@ struct AppSoundProbe {
         player.playSound_ = play;
     }
     static const std::string& Note(const AppSound& player, int number) {
-        return player.NoteData[static_cast<std::size_t>(number - 1)];
+        return player.noteData_[static_cast<std::size_t>(number - 1)];
     }
 };
 
