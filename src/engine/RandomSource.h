@@ -6,8 +6,6 @@
 // the remainder of a division by a positive bound.
 class RandomSource {
   public:
-    static constexpr std::int32_t Max = 2147483647;
-
     virtual ~RandomSource() = default;
     virtual std::int32_t Next() = 0;
     virtual void Seed(std::uint32_t seed) = 0;

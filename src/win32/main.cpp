@@ -63,7 +63,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
 
     try {
         auto gui = std::make_unique<MainWindow>(instance, SystemTickCounter());
-        Gui = gui.get();
         auto options = std::make_unique<TOptionsDialog>(instance);
         OptionsDialog = options.get();
         auto about = std::make_unique<TAboutDialog>(instance);
@@ -76,7 +75,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
         about.reset();
         OptionsDialog = nullptr;
         options.reset();
-        Gui = nullptr;
         gui.reset();
     } catch (const std::exception& error) {
         ShowException(WideFromUtf8(error.what()).c_str());

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "qt/process/ComeForwardSocket.h"
+#include "support/ComeForwardSocketProbe.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ TEST(ComeForwardSocketTest, TheWordArrivesOnlyThroughTheUsersOwnSocket) {
     std::vector<std::string> heard;
     const ComeForwardSocket listener(path,
                                      [&](const std::string& token) { heard.push_back(token); });
-    ASSERT_TRUE(listener.IsListening());
+    ASSERT_TRUE(ComeForwardSocketProbe::IsListening(listener));
     const auto await = [&](std::size_t count) {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (heard.size() < count && std::chrono::steady_clock::now() < deadline) {
@@ -64,7 +65,7 @@ TEST(ComeForwardSocketTest, TheWordArrivesOnlyThroughTheUsersOwnSocket) {
     file.close();
     {
         const ComeForwardSocket refused(plain, [](const std::string&) {});
-        EXPECT_FALSE(refused.IsListening());
+        EXPECT_FALSE(ComeForwardSocketProbe::IsListening(refused));
     }
     EXPECT_TRUE(QFile::exists(QString::fromStdString(plain)));
 }

@@ -6,6 +6,7 @@
 #include <csignal>
 
 #include "qt/process/SignalCloser.h"
+#include "support/SignalCloserProbe.h"
 
 namespace {
 // Handles events until `done` holds; the deadline only guards against a hang.
@@ -62,8 +63,8 @@ TEST(SignalCloser, EachTerminatingSignalClosesTheGameTheOrdinaryWay) {
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
         int closes = 0;
         const SignalCloser closer([&closes] { ++closes; });
-        ASSERT_TRUE(closer.IsActive());
-        EXPECT_TRUE(closer.Handles(signal));
+        ASSERT_TRUE(SignalCloserProbe::IsActive(closer));
+        EXPECT_TRUE(SignalCloserProbe::Handles(closer, signal));
         std::raise(signal);  // the process lives on: only the close is asked for
         EXPECT_TRUE(ProcessUntil([&] { return closes == 1; })) << signal;
     }
@@ -115,8 +116,8 @@ TEST(SignalCloser, SignalsIgnoredAtStartStayIgnored) {
     {
         int closes = 0;
         const SignalCloser closer([&closes] { ++closes; });
-        EXPECT_FALSE(closer.Handles(SIGHUP));
-        EXPECT_TRUE(closer.Handles(SIGTERM));
+        EXPECT_FALSE(SignalCloserProbe::Handles(closer, SIGHUP));
+        EXPECT_TRUE(SignalCloserProbe::Handles(closer, SIGTERM));
         EXPECT_EQ(ActionOf(SIGHUP).sa_handler, SIG_IGN);
         std::raise(SIGHUP);
         QCoreApplication::processEvents();

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <ctime>
+#include <limits>
 
 #include "engine/RandomSource.h"
 #include "engine/SeededRandom.h"
@@ -40,7 +41,7 @@ TEST(SeededRandom, SpansTheWholeNonNegativeRangeEvenly) {
     for (int i = 0; i < Draws; ++i) {
         const std::int32_t value = random.Next();
         ASSERT_GE(value, 0);
-        ASSERT_LE(value, RandomSource::Max);
+        ASSERT_LE(value, std::numeric_limits<std::int32_t>::max());
         sawHighBit = sawHighBit || value >= (1 << 30);
         ++buckets[static_cast<std::size_t>(random.Below(7))];
     }

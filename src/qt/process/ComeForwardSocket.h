@@ -26,9 +26,9 @@ class ComeForwardSocket {
     ComeForwardSocket& operator=(const ComeForwardSocket&) = delete;
     ~ComeForwardSocket();
 
-    bool IsListening() const { return fd_ >= 0; }
-
   private:
+    friend struct ComeForwardSocketProbe;  // lets tests see whether it listens
+
     void Receive();
 
     std::string path_;

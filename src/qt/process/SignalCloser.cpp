@@ -67,7 +67,6 @@ SignalCloser::SignalCloser(std::function<void()> close, QObject* parent, Clock c
     WakeFd = pipe_[1];
     notifier_ = new QSocketNotifier(pipe_[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &SignalCloser::OnReadable);
-    active_ = true;
 
     struct sigaction action {};
     action.sa_handler = &SignalCloser::OnSignal;
@@ -99,15 +98,6 @@ SignalCloser::~SignalCloser() {
             close(fd);
         }
     }
-}
-
-bool SignalCloser::Handles(int signal) const {
-    for (std::size_t i = 0; i < HandledSignals.size(); ++i) {
-        if (HandledSignals[i] == signal) {
-            return taken_[i];
-        }
-    }
-    return false;
 }
 
 void SignalCloser::SaveFinished() {

@@ -26,9 +26,6 @@ class SignalCloser : public QObject {
     SignalCloser& operator=(const SignalCloser&) = delete;
     ~SignalCloser() override;
 
-    bool IsActive() const { return active_; }
-    // Whether `signal` is turned into a close (false when it was ignored at start).
-    bool Handles(int signal) const;
     // The settings are on disk and the windows are gone: from now on nothing is worth ending
     // the game early for, and nothing is left to close. Signals are still absorbed until the
     // closer goes, so it may outlive the application object.
@@ -37,6 +34,8 @@ class SignalCloser : public QObject {
     static std::int64_t SteadyMilliseconds();
 
   private:
+    friend struct SignalCloserProbe;  // lets tests see which signals it took
+
     static constexpr std::array<int, 3> HandledSignals = {SIGTERM, SIGINT, SIGHUP};
 
     static void OnSignal(int signal);
@@ -45,7 +44,6 @@ class SignalCloser : public QObject {
     std::function<void()> close_;
     int pipe_[2] = {-1, -1};
     QSocketNotifier* notifier_ = nullptr;
-    bool active_ = false;
     std::array<struct sigaction, HandledSignals.size()> previous_{};
     std::array<bool, HandledSignals.size()> taken_{};
 };

@@ -28,8 +28,6 @@ class FieldPainter {
 
     // The character with open eyes (0) and closed eyes (1), FieldLook's size, with transparency.
     void SetCharacterImages(const QPixmap& open, const QPixmap& closed);
-    const QFont& TitleFont() const { return titleFont_; }
-    const QFont& ResultsFont() const { return resultsFont_; }
 
     // One frame in twelve, on average, shows her eyes closed.
     static constexpr int BlinkOneIn = 12;

@@ -21,8 +21,6 @@
 #include "win32/window/ShellTerms.h"
 #include "win32/window/WindowFrame.h"
 
-MainWindow* Gui = nullptr;
-
 MainWindow::MainWindow(HINSTANCE instance, const TickCounter& ticks)
     : menus_(instance), ticks_(ticks), shell_(*this, translator_, ticks, ProcessRandom(), notes_) {
     WindowFrame::RegisterWindowClass(instance, WindowClass, &MainWindow::WindowProc);

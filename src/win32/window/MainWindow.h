@@ -91,6 +91,3 @@ class MainWindow : private ShellPort {
     std::optional<std::uint32_t> wakeAt_;  // the tick-counter reading the game is due at
     GameShell shell_;                      // after all it calls, so it goes first
 };
-
-// The main window, while it exists.
-extern MainWindow* Gui;

@@ -14,7 +14,6 @@ class Sprite {
     // Takes pixels made in memory: width * height of them, premultiplied 0xAARRGGBB.
     Sprite(std::int32_t width, std::int32_t height, std::vector<std::uint32_t> pixels);
 
-    bool IsEmpty() const { return pixels_.empty(); }
     // Draws with its top-left corner at the field point (x, y), scaled by the buffer's scale,
     // clipped to the buffer.
     void DrawInto(const BackBuffer& buffer, std::int32_t x, std::int32_t y) const;
