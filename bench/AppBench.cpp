@@ -137,7 +137,7 @@ static void BM_WholeTick(benchmark::State& state) {
         state.SkipWithError("the window was never exposed");
         return;
     }
-    MainWindowProbe::SetState(gui, GameShell::stPlaying);
+    MainWindowProbe::SetState(gui, GameShell::Playing);
     Band band;
     MainWindowProbe::World(gui).GetLumabel(0, band);
     band.SpeedY = 0;
@@ -145,7 +145,7 @@ static void BM_WholeTick(benchmark::State& state) {
     for (auto _ : state) {
         MainWindowProbe::Tick(gui);
     }
-    if (MainWindowProbe::State(gui) != GameShell::stPlaying) {
+    if (MainWindowProbe::State(gui) != GameShell::Playing) {
         state.SkipWithError("the game ended");
     }
 }
@@ -213,7 +213,7 @@ BENCHMARK(BM_Present)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // A game in play that never ends: the band is held still.
 static void PlayForever(MainWindow& gui) {
-    MainWindowProbe::SetState(gui, GameShell::stPlaying);
+    MainWindowProbe::SetState(gui, GameShell::Playing);
     Band band;
     MainWindowProbe::World(gui).GetLumabel(0, band);
     band.SpeedY = 0;

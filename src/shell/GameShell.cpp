@@ -51,19 +51,19 @@ GameShell::~GameShell() = default;
 
 void GameShell::Start() {
     LoadSettings();
-    SetState(stReset);
+    SetState(Reset);
     Settle();
 }
 
 void GameShell::Shutdown() {
-    SetState(stSuspended);
-    SetState(stClosing);
+    SetState(Suspended);
+    SetState(Closing);
     Settle();
     SaveSettings();
 }
 
 bool GameShell::Running() const {
-    return state_ == stPlaying && holds_ == 0;
+    return state_ == Playing && holds_ == 0;
 }
 
 void GameShell::Settle() {
@@ -120,18 +120,18 @@ void GameShell::Release() {
 void GameShell::SetState(GameState state) {
     state_ = state;
     switch (state_) {
-        case stReset:
-            SetState(stTitle);
+        case Reset:
+            SetState(Title);
             return;
-        case stTitle:
+        case Title:
             port_.DrawTitle(true);
             break;
-        case stPlaying:
+        case Playing:
             world_.NewGame();
             running_ = false;  // its first step a whole interval from now
             port_.DrawPlayfield(world_, true);
             break;
-        case stResults:
+        case Results:
             port_.DrawResults(ResultTextsOf(world_, CurrentPlayOptions, translator_), true);
             break;
         default:
@@ -147,17 +147,17 @@ void GameShell::Tick() {
     world_.Step();
     port_.DrawPlayfield(world_, true);
     if (world_.IsGameOver()) {
-        SetState(stResults);
+        SetState(Results);
         SaveNewRecord();
     }
 }
 
 void GameShell::Redraw() {
     switch (state_) {
-        case stPlaying:
+        case Playing:
             port_.DrawPlayfield(world_, false);
             break;
-        case stResults:
+        case Results:
             port_.DrawPlayfield(world_, false);
             port_.DrawResults(ResultTextsOf(world_, CurrentPlayOptions, translator_), false);
             break;
@@ -170,15 +170,15 @@ void GameShell::Redraw() {
 void GameShell::Announce() {
     // A screen reader cannot see the picture: the field names what it shows.
     switch (state_) {
-        case stTitle:
+        case Title:
             port_.Announce(TitleText, translator_.Translate(TitleDescription), false);
             break;
-        case stPlaying:
+        case Playing:
             port_.Announce(
                 FillText(translator_.Translate(PlayingName), {std::to_string(world_.GetScore())}),
                 translator_.Translate(PlayingDescription), false);
             break;
-        case stResults: {
+        case Results: {
             const ResultTexts lines = ResultTextsOf(world_, CurrentPlayOptions, translator_);
             std::string name = lines[0] + '\n' + lines[2] + '\n' + lines[4];
             if (GameSetRecord()) {
@@ -196,11 +196,11 @@ void GameShell::KeyDown(Key key) {
     if (key == Key::Shift && shiftCount_ < ShiftCountLimit) {
         ++shiftCount_;  // auto-repeat counts too, so only the first key-down of a press clicks
     }
-    if (state_ == stTitle || state_ == stResults) {
+    if (state_ == Title || state_ == Results) {
         if (key == Key::Space || key == Key::Enter) {
             port_.ActivateNewItem();
         }
-    } else if (state_ == stPlaying && key == Key::Shift && shiftCount_ == 1) {
+    } else if (state_ == Playing && key == Key::Shift && shiftCount_ == 1) {
         ShiftClick();
     }
     Settle();
@@ -222,9 +222,9 @@ void GameShell::MouseDown(Button button, std::int32_t x, std::int32_t y) {
     if (button != Button::Left) {
         return;
     }
-    if (state_ == stTitle) {
+    if (state_ == Title) {
         port_.ActivateNewItem();
-    } else if (state_ == stPlaying) {
+    } else if (state_ == Playing) {
         Click(x, y);
     }
     Settle();
@@ -239,7 +239,7 @@ void GameShell::Click(std::int32_t x, std::int32_t y) {
 }
 
 void GameShell::NewGame() {
-    SetState(stPlaying);
+    SetState(Playing);
     Settle();
 }
 
@@ -255,10 +255,10 @@ void GameShell::Options() {
     --holds_;  // settled below, once the state is the one that follows the dialog
     // Cancel changes nothing, and a game in progress carries on where it stood.
     if (chosen) {
-        SetState(stSuspended);
+        SetState(Suspended);
         ApplyPlayOptions(chosen->Play);
         ApplySystemOptions(chosen->System);
-        SetState(stReset);
+        SetState(Reset);
         KeepSettings();
     }
     Settle();
@@ -294,7 +294,7 @@ void GameShell::Help() {
 }
 
 void GameShell::HelpFailed(const std::string& page) {
-    if (state_ == stClosing) {
+    if (state_ == Closing) {
         return;
     }
     // No browser took the page: the player can still open it by its path.

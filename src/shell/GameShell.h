@@ -21,12 +21,12 @@ class Translator;
 class GameShell {
   public:
     enum GameState : std::uint8_t {
-        stReset = 1,
-        stTitle = 2,
-        stPlaying = 3,
-        stResults = 4,
-        stSuspended = 5,
-        stClosing = 6,
+        Reset = 1,
+        Title = 2,
+        Playing = 3,
+        Results = 4,
+        Suspended = 5,
+        Closing = 6,
     };
     enum class Key { Space, Enter, Shift, Other };
     enum class Button { Left, Other };

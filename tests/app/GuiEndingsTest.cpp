@@ -41,11 +41,11 @@ class GuiEndingsTest : public PreparedGuiFixture {
   protected:
     void PlayUntilGameOver() {
         Action("Game_New_MItem")->trigger();
-        for (int step = 0; step < 200 && MainWindowProbe::State(*gui) == GameShell::stPlaying;
+        for (int step = 0; step < 200 && MainWindowProbe::State(*gui) == GameShell::Playing;
              ++step) {
             MainWindowProbe::Tick(*gui);
         }
-        ASSERT_EQ(MainWindowProbe::State(*gui), GameShell::stResults);
+        ASSERT_EQ(MainWindowProbe::State(*gui), GameShell::Results);
     }
 };
 
@@ -99,7 +99,7 @@ TEST_F(GuiEndingsTest, TheSessionManagersCommitRequestSavesWhileTheGameGoesOn) {
     MainWindowProbe::Tick(*gui);
     World().SetRecords(5, 700);
     RequestCommitData();
-    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::Playing);
     EXPECT_EQ(Contents(SettingsFilePath()),
               "[Settings]\nOthers=5,700,30,40\nPlayOptions=9,2,100,Results,1\n"
               "SystemOptions=1,0,1,0\n");

@@ -80,14 +80,14 @@ TEST_F(GuiIdleTest, AMinimisedGameGoesOnStepping) {
 
 TEST_F(GuiIdleTest, TheResultsScreenLeavesTheLoopAsleep) {
     Action("Game_New_MItem")->trigger();
-    for (int pass = 0; pass < 100 && MainWindowProbe::State(*gui) == GameShell::stPlaying; ++pass) {
+    for (int pass = 0; pass < 100 && MainWindowProbe::State(*gui) == GameShell::Playing; ++pass) {
         HandleTick();
     }
-    ASSERT_EQ(MainWindowProbe::State(*gui), GameShell::stResults);
+    ASSERT_EQ(MainWindowProbe::State(*gui), GameShell::Results);
     EXPECT_FALSE(LoopRan()) << "the loop went on running on the results screen";
     // Space starts the next game from there, and the loop with it.
     MainWindowProbe::FormKeyDown(*gui, Qt::Key_Space);
-    ASSERT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying);
+    ASSERT_EQ(MainWindowProbe::State(*gui), GameShell::Playing);
     EXPECT_TRUE(LoopRan());
 }
 
@@ -145,10 +145,10 @@ TEST_F(GuiIdleTest, TheSoundDeviceIsHeldOnlyWhileTheGameIsPlayed) {
     EXPECT_TRUE(NotePlayer->IsHeld());
     EXPECT_TRUE(AppSoundProbe::IsDeviceOpen(*NotePlayer));
 
-    for (int pass = 0; pass < 200 && MainWindowProbe::State(*gui) == GameShell::stPlaying; ++pass) {
+    for (int pass = 0; pass < 200 && MainWindowProbe::State(*gui) == GameShell::Playing; ++pass) {
         HandleTick();
     }
-    ASSERT_EQ(MainWindowProbe::State(*gui), GameShell::stResults);
+    ASSERT_EQ(MainWindowProbe::State(*gui), GameShell::Results);
     EXPECT_FALSE(NotePlayer->IsHeld());
     EXPECT_TRUE(AwaitDeviceClosed()) << "the results screen kept the sound device open";
 }

@@ -26,34 +26,34 @@ class GuiInputTest : public GuiFixture {
 
 TEST_F(GuiInputTest, SpaceAndEnterStartAGameOnTheTitleAndResultsOnly) {
     for (int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
-        MainWindowProbe::SetState(*gui, GameShell::stTitle);
+        MainWindowProbe::SetState(*gui, GameShell::Title);
         MainWindowProbe::FormKeyDown(*gui, key);
-        EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying) << key;
-        MainWindowProbe::SetState(*gui, GameShell::stResults);
+        EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::Playing) << key;
+        MainWindowProbe::SetState(*gui, GameShell::Results);
         MainWindowProbe::FormKeyDown(*gui, key);
-        EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying) << key;
+        EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::Playing) << key;
         MainWindowProbe::Tick(*gui);
         MainWindowProbe::FormKeyDown(*gui, key);  // during play: nothing, the game is not restarted
         EXPECT_EQ(BandTop(), 197) << key;
     }
-    MainWindowProbe::SetState(*gui, GameShell::stTitle);
+    MainWindowProbe::SetState(*gui, GameShell::Title);
     MainWindowProbe::FormKeyDown(*gui, Qt::Key_A);
-    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stTitle);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::Title);
 }
 
 TEST_F(GuiInputTest, ADisabledNewItemStartsNothing) {
     Action("Game_New_MItem")->setEnabled(false);
     MainWindowProbe::FormKeyDown(*gui, Qt::Key_Space);
     MainWindowProbe::FormMouseDown(*gui, Qt::LeftButton, 10, 10);
-    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stTitle);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::Title);
 }
 
 TEST_F(GuiInputTest, TheLeftButtonStartsOnTheTitleClicksInPlayAndIsIgnoredOnResults) {
     MainWindowProbe::FormMouseDown(*gui, Qt::RightButton, 10, 10);
     MainWindowProbe::FormMouseDown(*gui, Qt::MiddleButton, 10, 10);
-    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stTitle);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::Title);
     MainWindowProbe::FormMouseDown(*gui, Qt::LeftButton, 10, 10);
-    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::Playing);
 
     StartGameWithNear();
     MainWindowProbe::FormMouseDown(*gui, Qt::RightButton, 50, 200);
@@ -62,9 +62,9 @@ TEST_F(GuiInputTest, TheLeftButtonStartsOnTheTitleClicksInPlayAndIsIgnoredOnResu
     EXPECT_EQ(World().GetScore(), 1);
     EXPECT_EQ(World().GetCurrentLumabel(), 1);
 
-    MainWindowProbe::SetState(*gui, GameShell::stResults);
+    MainWindowProbe::SetState(*gui, GameShell::Results);
     MainWindowProbe::FormMouseDown(*gui, Qt::LeftButton, 50, 200);
-    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stResults);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::Results);
 }
 
 TEST_F(GuiInputTest, ShiftCountsEveryKeyDownUpToSixteenInEveryState) {
@@ -141,7 +141,7 @@ TEST_F(GuiInputTest, ShiftDoesNothingOutsidePlay) {
     gui->show();
     QCursor::setPos(gui->centralWidget()->mapToGlobal(QPoint(50, 200)));
     MainWindowProbe::FormKeyDown(*gui, Qt::Key_Shift);
-    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stTitle);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::Title);
 }
 
 TEST_F(GuiInputTest, F2NewRestartsAGameInProgress) {
@@ -168,7 +168,7 @@ TEST_F(GuiInputTest, ThePopupMirrorsTheGameMenu) {
     EXPECT_FALSE(Action("Popup_Options_MItem")->isEnabled());
 
     Action("Popup_New_MItem")->trigger();
-    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::Playing);
     ASSERT_EQ(MainWindowProbe::PopupMenu1(*gui)->actions().size(), 3);
     EXPECT_TRUE(MainWindowProbe::PopupMenu1(*gui)->actions()[1]->isSeparator());
 }

@@ -79,7 +79,7 @@ TEST_F(GuiSettingsTest, OptionsWithOkAppliesAndReturnsToTheTitle) {
             dialog.findChild<QLineEdit*>("Play_Message_Edit")->setText("Done!");
         },
         "Ok_Button");
-    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stTitle);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::Title);
     EXPECT_EQ(CurrentPlayOptions.NumLumabels, 16);
     EXPECT_EQ(CurrentPlayOptions.Interval, 100);
     EXPECT_EQ(CurrentPlayOptions.Message, "Done!");
@@ -95,7 +95,7 @@ TEST_F(GuiSettingsTest, OptionsWithCancelChangesNothingAndTheGameGoesOn) {
             dialog.findChild<QPushButton*>("Default_Button")->click();  // Default, then Cancel
         },
         "Cancel_Button");
-    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::Playing);
     EXPECT_EQ(BandTop(), 197);
     EXPECT_EQ(CurrentPlayOptions.NumLumabels, 9);
     MainWindowProbe::Tick(*gui);
@@ -145,7 +145,7 @@ TEST_P(GuiDefaultThenCancelTest, DefaultThenCancelLeavesTheCallersOptionsAlone) 
     EXPECT_EQ(shown, QStringList({"3", "1", "9", "0"}));
     EXPECT_TRUE(closed);
 
-    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::Playing);
     EXPECT_EQ(BandTop(), 197);
     EXPECT_EQ(CurrentPlayOptions.NumLumabels, 3);
     EXPECT_EQ(CurrentPlayOptions.NumClouds, 4);

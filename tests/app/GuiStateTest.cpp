@@ -12,7 +12,7 @@ using FieldLook::Sky;
 using GuiStateTest = GuiFixture;
 
 TEST_F(GuiStateTest, StartsOnTheTitleScreen) {
-    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stTitle);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::Title);
     EXPECT_EQ(gui->windowTitle(), "Lumabels");
     EXPECT_EQ(Pixel(0, 0), Sky);
     EXPECT_EQ(Pixel(399, 299), Sky);
@@ -31,17 +31,17 @@ TEST_F(GuiStateTest, TheWindowIsAFixed400By300FieldUnderTheMenuBar) {
 
 TEST_F(GuiStateTest, NewPlaysUntilGameOverThenShowsResults) {
     Action("Game_New_MItem")->trigger();
-    ASSERT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying);
+    ASSERT_EQ(MainWindowProbe::State(*gui), GameShell::Playing);
     EXPECT_EQ(BandTop(), 204);
     for (int step = 1; step <= 70; ++step) {
         MainWindowProbe::Tick(*gui);
     }
-    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stPlaying);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::Playing);
     MainWindowProbe::Tick(*gui);
-    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stResults);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::Results);
     EXPECT_TRUE(World().IsGameOver());
     MainWindowProbe::Tick(*gui);  // the results stay
-    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::stResults);
+    EXPECT_EQ(MainWindowProbe::State(*gui), GameShell::Results);
 }
 
 TEST_F(GuiStateTest, TheTickStepsOnlyWhilePlaying) {
@@ -50,7 +50,7 @@ TEST_F(GuiStateTest, TheTickStepsOnlyWhilePlaying) {
     Action("Game_New_MItem")->trigger();
     MainWindowProbe::Tick(*gui);
     EXPECT_EQ(BandTop(), 197);
-    for (GameShell::GameState state : {GameShell::stSuspended, GameShell::stResults}) {
+    for (GameShell::GameState state : {GameShell::Suspended, GameShell::Results}) {
         MainWindowProbe::SetState(*gui, state);
         MainWindowProbe::Tick(*gui);
         EXPECT_EQ(BandTop(), 197);
@@ -111,10 +111,10 @@ TEST_F(GuiStateTest, TimeHeldByAMenuOrABoxIsLeftOutOfTheGameTime) {
     gui->showMinimized();
     settle();
     ticks.now_ += 7777;
-    for (int step = 0; step < 100 && MainWindowProbe::State(*gui) == GameShell::stPlaying; ++step) {
+    for (int step = 0; step < 100 && MainWindowProbe::State(*gui) == GameShell::Playing; ++step) {
         MainWindowProbe::Tick(*gui);
     }
-    ASSERT_EQ(MainWindowProbe::State(*gui), GameShell::stResults);
+    ASSERT_EQ(MainWindowProbe::State(*gui), GameShell::Results);
     EXPECT_EQ(World().GetPlayTime(), 7770) << "cut to whole tens, the held time left out";
     EXPECT_EQ(World().GetRecordTime(), 7770);
 }

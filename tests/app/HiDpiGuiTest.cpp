@@ -28,7 +28,7 @@ TEST(HiDpiGui, TheFieldIsDrawnAtTheScreensResolution) {
     bare.NumLumabels = 1;
     bare.NumClouds = 0;
     ApplyPlayOptions(bare);
-    MainWindowProbe::SetState(gui, GameShell::stPlaying);
+    MainWindowProbe::SetState(gui, GameShell::Playing);
     const QImage shown = gui.centralWidget()->grab().toImage();
     ASSERT_EQ(shown.size(), (QSizeF(400, 300) * ratio).toSize());
     // The band's top stripe starts at logical row 204: crisp at the new resolution.

@@ -159,7 +159,7 @@ TEST_F(AccessibleGui, ThePlayFieldAnnouncesTheScreenItShows) {
     names.push_back(Name(field));
     const std::int32_t score = World().GetScore();
     World().SetRecords(57, 8430);
-    while (MainWindowProbe::State(*gui) == GameShell::stPlaying) {
+    while (MainWindowProbe::State(*gui) == GameShell::Playing) {
         MainWindowProbe::Tick(*gui);
     }
     EXPECT_EQ(names[0], QStringLiteral("Playing, score 0"));

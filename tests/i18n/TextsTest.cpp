@@ -110,7 +110,7 @@ class TextsTest : public GuiFixture {
     }
 
     std::array<QString, 5> Results() {
-        MainWindowProbe::SetState(*gui, GameShell::stPlaying);
+        MainWindowProbe::SetState(*gui, GameShell::Playing);
         World().SetRecords(57, 8430);
         return AsQStrings(ResultTextsOf(World(), CurrentPlayOptions, QtTranslator()));
     }
@@ -268,7 +268,7 @@ TEST_F(TextsTest, EveryLanguageWritesPointsInThePluralFormOfTheirCount) {
         ASSERT_TRUE(words.contains(language)) << language.toStdString();
         const InstalledLanguage installed(language);
         for (const auto& [count, word] : words.at(language)) {
-            MainWindowProbe::SetState(*gui, GameShell::stPlaying);
+            MainWindowProbe::SetState(*gui, GameShell::Playing);
             WorldProbe::SetScore(World(), count);
             World().SetRecords(count, 8430);
             const std::array<QString, 5> results =

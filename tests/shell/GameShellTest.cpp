@@ -31,9 +31,9 @@ class HeldTimeTest : public ShellFixture, public ::testing::WithParamInterface<H
         } else if (held == HeldBy::CancelledOptions) {
             shell->Options();
         }
-        EXPECT_EQ(State(), GameShell::stPlaying);
+        EXPECT_EQ(State(), GameShell::Playing);
         RunFor(60000);
-        EXPECT_EQ(State(), GameShell::stResults);
+        EXPECT_EQ(State(), GameShell::Results);
         return World().GetPlayTime();
     }
 };
@@ -99,7 +99,7 @@ TEST_F(GameShellTest, InputReachesTheGameAsItsActions) {
     shell->KeyDown(GameShell::Key::Enter);
     shell->MouseDown(GameShell::Button::Left, 10, 10);
     EXPECT_EQ(activations, 3);
-    EXPECT_EQ(State(), GameShell::stTitle) << "a disabled New item starts nothing";
+    EXPECT_EQ(State(), GameShell::Title) << "a disabled New item starts nothing";
 
     shell->NewGame();
     Band band;
@@ -126,7 +126,7 @@ TEST_F(GameShellTest, OptionsOkAppliesAndShowsTheTitleCancelChangesNothing) {
     shell->NewGame();
     port.chosen = std::nullopt;
     shell->Options();
-    EXPECT_EQ(State(), GameShell::stPlaying);
+    EXPECT_EQ(State(), GameShell::Playing);
     EXPECT_EQ(World().GetRecordScore(), 12);
 
     OptionRecords chosen{AppPlayOptions{}, AppSystemOptions{}};
@@ -135,7 +135,7 @@ TEST_F(GameShellTest, OptionsOkAppliesAndShowsTheTitleCancelChangesNothing) {
     chosen.System.StayOnTop = true;
     port.chosen = chosen;
     shell->Options();
-    EXPECT_EQ(State(), GameShell::stTitle);
+    EXPECT_EQ(State(), GameShell::Title);
     EXPECT_EQ(CurrentPlayOptions.NumLumabels, AppPlayOptions::MaxNumLumabels);
     EXPECT_EQ(World().GetRecordScore(), 0);
     EXPECT_FALSE(GameShellProbe::CurrentSystemOptions(*shell).ClearRecord);
@@ -152,7 +152,7 @@ TEST_F(GameShellTest, ARecordIsSavedAtOnceAndAFailedSaveIsTold) {
     Start();
     shell->NewGame();
     RunFor(60000);
-    ASSERT_EQ(State(), GameShell::stResults);
+    ASSERT_EQ(State(), GameShell::Results);
     EXPECT_NE(TempFolder::Contents(SettingsPath).find("Others="), std::string::npos);
     EXPECT_EQ(port.results[0], "Results");
     EXPECT_NE(port.announced.find("A new record!"), std::string::npos);

@@ -161,21 +161,21 @@ class MainWindowTest : public testing::Test {
 // Each menu item, shortcut, key and click reaches the game as the command it names, and the
 // dialogs open as their templates lay them out.
 TEST_F(MainWindowTest, EachCommandKeyAndClickReachesTheGame) {
-    ASSERT_EQ(State(), GameShell::stTitle);
+    ASSERT_EQ(State(), GameShell::Title);
     CommandClosedWith(ID_GAME_NEW, IDCANCEL);
     EXPECT_FALSE(Seen.Shown);
-    EXPECT_EQ(State(), GameShell::stPlaying) << "Game > New";
+    EXPECT_EQ(State(), GameShell::Playing) << "Game > New";
     CommandClosedWith(ID_GAME_OPTIONS, IDOK);
     EXPECT_TRUE(Seen.Shown && SameSize(Seen.Client, Template(IDD_OPTIONS).Client));
-    EXPECT_EQ(State(), GameShell::stTitle) << "Game > Options, OK";
+    EXPECT_EQ(State(), GameShell::Title) << "Game > Options, OK";
     Win32MainWindowProbe::Send(*gui, WM_KEYDOWN, VK_SPACE);
-    EXPECT_EQ(State(), GameShell::stPlaying) << "Space on the title";
+    EXPECT_EQ(State(), GameShell::Playing) << "Space on the title";
     CommandClosedWith(ID_POPUP_OPTIONS, IDOK);
-    EXPECT_EQ(State(), GameShell::stTitle) << "the popup's Options, OK";
+    EXPECT_EQ(State(), GameShell::Title) << "the popup's Options, OK";
     Win32MainWindowProbe::Send(*gui, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
-    EXPECT_EQ(State(), GameShell::stPlaying) << "a click on the title";
+    EXPECT_EQ(State(), GameShell::Playing) << "a click on the title";
     CommandClosedWith(ID_GAME_OPTIONS, IDCANCEL);
-    EXPECT_EQ(State(), GameShell::stPlaying) << "Options, Cancel";
+    EXPECT_EQ(State(), GameShell::Playing) << "Options, Cancel";
     CommandClosedWith(ID_POPUP_NEW, IDCANCEL);
     EXPECT_FALSE(Seen.Shown) << "the popup's New";
     CommandClosedWith(ID_HELP_ABOUT, IDOK);
@@ -187,9 +187,9 @@ TEST_F(MainWindowTest, EachCommandKeyAndClickReachesTheGame) {
         << "the About box's button and margins as its template has them";
     MSG f2{gui->Handle(), WM_KEYDOWN, VK_F2, 0, 0, {}};
     CommandClosedWith(ID_GAME_OPTIONS, IDOK);
-    ASSERT_EQ(State(), GameShell::stTitle);
+    ASSERT_EQ(State(), GameShell::Title);
     EXPECT_TRUE(gui->TranslateShortcut(f2));
-    EXPECT_EQ(State(), GameShell::stPlaying) << "F2";
+    EXPECT_EQ(State(), GameShell::Playing) << "F2";
 }
 
 // The message loop waits exactly as long as the game asked, then brings it its step.
