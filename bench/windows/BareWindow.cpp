@@ -20,7 +20,7 @@ constexpr COLORREF TitleColor = RGB(240, 240, 240);
 constexpr wchar_t Title[] = L"Lumabels";
 constexpr wchar_t WindowClass[] = L"LumabelsBareWindow";
 
-HFONT TitleFont() {
+HFONT MakeTitleFont() {
     LOGFONTW font{};
     font.lfHeight = TextCellHeight;
     font.lfWeight = FW_NORMAL;
@@ -31,12 +31,12 @@ HFONT TitleFont() {
 }
 
 // Made once with the window, as the game makes its fonts once.
-HFONT titleFont = nullptr;
+HFONT TitleFont = nullptr;
 
 void Paint(HWND hwnd) {
     PAINTSTRUCT paint{};
     const HDC dc = BeginPaint(hwnd, &paint);
-    const HGDIOBJ previous = SelectObject(dc, titleFont);
+    const HGDIOBJ previous = SelectObject(dc, TitleFont);
     SIZE size{};
     GetTextExtentPoint32W(dc, Title, lstrlenW(Title), &size);
     const RECT field{0, 0, FieldWidth, FieldHeight};
@@ -92,7 +92,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
     RegisterClassExW(&windowClass);
     const HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINMENU));
     const HACCEL accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS));
-    titleFont = TitleFont();
+    TitleFont = MakeTitleFont();
     const HWND hwnd =
         CreateWindowExW(0, WindowClass, L"Bare window", Style, CW_USEDEFAULT, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, instance, nullptr);
@@ -110,6 +110,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
         }
     }
     DestroyAcceleratorTable(accelerators);
-    DeleteObject(titleFont);
+    DeleteObject(TitleFont);
     return 0;
 }

@@ -20,9 +20,9 @@ bool ProcessUntil(Condition done) {
 }
 
 // The clock the closer's handler reads, set by the test: no waiting for a real second.
-std::atomic<std::int64_t> fakeNow{0};
+std::atomic<std::int64_t> FakeNow{0};
 std::int64_t FakeClock() {
-    return fakeNow.load();
+    return FakeNow.load();
 }
 
 struct sigaction ActionOf(int signal) {
@@ -38,9 +38,9 @@ void SetHandler(int signal, void (*handler)(int)) {
     sigaction(signal, &action, nullptr);
 }
 
-volatile std::sig_atomic_t previousHandlerRuns = 0;
+volatile std::sig_atomic_t PreviousHandlerRuns = 0;
 void PreviousHandler(int) {
-    previousHandlerRuns = previousHandlerRuns + 1;
+    PreviousHandlerRuns = PreviousHandlerRuns + 1;
 }
 
 // Raises the signals in turn, the clock at the given times, and counts the closes asked for.
@@ -49,7 +49,7 @@ int ClosesAfter(std::initializer_list<std::pair<int, std::int64_t>> sequence) {
     {
         const SignalCloser closer([&closes] { ++closes; }, nullptr, &FakeClock);
         for (const auto& [signal, at] : sequence) {
-            fakeNow = at;
+            FakeNow = at;
             std::raise(signal);
         }
         ProcessUntil([&] { return closes > 0; });
@@ -85,11 +85,11 @@ TEST(SignalCloser, SignalsSentTogetherCloseOnceAndLeaveTheProcessRunning) {
 TEST(SignalCloser, AnInterruptRepeatedAfterTheSaveIsDoneEndsNothingEarly) {
     int closes = 0;
     SignalCloser closer([&closes] { ++closes; }, nullptr, &FakeClock);
-    fakeNow = 0;
+    FakeNow = 0;
     std::raise(SIGINT);
     ASSERT_TRUE(ProcessUntil([&] { return closes == 1; }));
     closer.SaveFinished();
-    fakeNow = 5000;
+    FakeNow = 5000;
     std::raise(SIGINT);
     QCoreApplication::processEvents();
     EXPECT_EQ(closes, 1);
@@ -99,9 +99,9 @@ TEST(SignalCloserDeathTest, AnInsistentInterruptEndsTheProcessAsCtrlCDoes) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     const auto insist = [](std::int64_t pause) {
         const SignalCloser closer([] {}, nullptr, &FakeClock);
-        fakeNow = 1000;
+        FakeNow = 1000;
         std::raise(SIGINT);
-        fakeNow = 1000 + pause;
+        FakeNow = 1000 + pause;
         std::raise(SIGINT);
         std::fputs("still running\n", stderr);
         std::_Exit(0);
@@ -139,8 +139,8 @@ TEST(SignalCloser, PutsBackTheActionsThatWereThereBefore) {
     EXPECT_EQ(ActionOf(SIGTERM).sa_handler, &PreviousHandler);
     EXPECT_EQ(ActionOf(SIGINT).sa_handler, SIG_DFL);
     EXPECT_EQ(ActionOf(SIGHUP).sa_handler, SIG_DFL);
-    previousHandlerRuns = 0;
+    PreviousHandlerRuns = 0;
     std::raise(SIGTERM);
-    EXPECT_EQ(previousHandlerRuns, 1);
+    EXPECT_EQ(PreviousHandlerRuns, 1);
     SetHandler(SIGTERM, SIG_DFL);
 }

@@ -6,12 +6,12 @@
 
 namespace {
 
-std::atomic<bool> counting{false};
-std::atomic<long> allocations{0};
+std::atomic<bool> Counting{false};
+std::atomic<long> Allocations{0};
 
 void* CountedAllocation(std::size_t size) {
-    if (counting.load(std::memory_order_relaxed)) {
-        allocations.fetch_add(1, std::memory_order_relaxed);
+    if (Counting.load(std::memory_order_relaxed)) {
+        Allocations.fetch_add(1, std::memory_order_relaxed);
     }
     if (void* p = std::malloc(size == 0 ? 1 : size)) {
         return p;
@@ -22,13 +22,13 @@ void* CountedAllocation(std::size_t size) {
 }  // namespace
 
 void CountingAllocator::Start() {
-    allocations = 0;
-    counting = true;
+    Allocations = 0;
+    Counting = true;
 }
 
 long CountingAllocator::Stop() {
-    counting = false;
-    return allocations.exchange(0);
+    Counting = false;
+    return Allocations.exchange(0);
 }
 
 void* operator new(std::size_t size) {

@@ -12,84 +12,89 @@ struct DeviceOpener::Line {
     using Clock = std::chrono::steady_clock;
 
     Line(std::shared_ptr<const SdlLibrary> sdl, Callback call, LateStart late, void* owner)
-        : library(std::move(sdl)), callback(call), lateStart(late), userdata(owner) {}
+        : library_(std::move(sdl)), callback_(call), lateStart_(late), userdata_(owner) {}
+
+    enum class Call { None, Open, Close };
 
     void Run();
+    bool HasWork() const { return closing_ != nullptr || quit_ || (wanted_ && device_ == nullptr); }
+
+  private:
+    friend class DeviceOpener;  // the owner's side of the line, under the same lock
+
     void OpenOne(std::unique_lock<std::mutex>& lock);
     void CloseOne(std::unique_lock<std::mutex>& lock);
-    bool HasWork() const { return closing != nullptr || quit || (wanted && device == nullptr); }
 
-    const std::shared_ptr<const SdlLibrary> library;
-    const Callback callback;
-    const LateStart lateStart;
-    void* const userdata;
+    const std::shared_ptr<const SdlLibrary> library_;
+    const Callback callback_;
+    const LateStart lateStart_;
+    void* const userdata_;
 
-    mutable std::mutex mutex;
-    std::condition_variable work;
-    mutable std::condition_variable settled;
-    std::unique_ptr<SoundDevice> device;   // open and started, for the owner to use
-    std::unique_ptr<SoundDevice> closing;  // stopped, for the thread to close
-    bool wanted = false;
-    enum class Call { None, Open, Close };
-    Call inSdl = Call::None;  // what the thread is doing in SDL
-    bool failed = false;
-    bool quit = false;
-    bool done = false;
-    NoteNumber lateNote = 0;
-    Clock::time_point lateNoteAt;
+    mutable std::mutex mutex_;
+    std::condition_variable work_;
+    mutable std::condition_variable settled_;
+    std::unique_ptr<SoundDevice> device_;   // open and started, for the owner to use
+    std::unique_ptr<SoundDevice> closing_;  // stopped, for the thread to close
+    bool wanted_ = false;
+    Call inSdl_ = Call::None;  // what the thread is doing in SDL
+    bool failed_ = false;
+    bool quit_ = false;
+    bool done_ = false;
+    NoteNumber lateNote_ = 0;
+    Clock::time_point lateNoteAt_;
 };
 
 void DeviceOpener::Line::Run() {
-    std::unique_lock lock(mutex);
+    std::unique_lock lock(mutex_);
     for (;;) {
-        work.wait(lock, [this] { return HasWork(); });
-        if (closing != nullptr) {
+        work_.wait(lock, [this] { return HasWork(); });
+        if (closing_ != nullptr) {
             CloseOne(lock);
-        } else if (quit) {
+        } else if (quit_) {
             break;
         } else {
             OpenOne(lock);
         }
         if (!HasWork()) {
-            settled.notify_all();
+            settled_.notify_all();
         }
     }
     // SDL keeps an error buffer for each thread that calls it, freed only on request for a
     // thread it did not start.
-    library->Functions().TLSCleanup();
-    done = true;
-    settled.notify_all();
+    library_->Functions().TLSCleanup();
+    done_ = true;
+    settled_.notify_all();
 }
 
 void DeviceOpener::Line::CloseOne(std::unique_lock<std::mutex>& lock) {
-    std::unique_ptr<SoundDevice> old = std::move(closing);
-    inSdl = Call::Close;
+    std::unique_ptr<SoundDevice> old = std::move(closing_);
+    inSdl_ = Call::Close;
     lock.unlock();
     old.reset();
     lock.lock();
-    inSdl = Call::None;
+    inSdl_ = Call::None;
 }
 
 void DeviceOpener::Line::OpenOne(std::unique_lock<std::mutex>& lock) {
-    inSdl = Call::Open;
+    inSdl_ = Call::Open;
     lock.unlock();
     // SDL keeps a new device paused: its callback, which reaches the owner, runs only once
     // Start is called below, under the lock and only while the owner is there.
-    auto opened = std::make_unique<SoundDevice>(library->Functions(), callback, userdata);
+    auto opened = std::make_unique<SoundDevice>(library_->Functions(), callback_, userdata_);
     lock.lock();
-    inSdl = Call::None;
+    inSdl_ = Call::None;
     // Given up on while it opened (Close): nobody has a use for it any more.
-    const bool stillWanted = std::exchange(wanted, false);
-    const NoteNumber note = std::exchange(lateNote, 0);
-    if (quit || !stillWanted || !opened->IsOpen()) {
-        failed = !opened->IsOpen();
-        closing = std::move(opened);
+    const bool stillWanted = std::exchange(wanted_, false);
+    const NoteNumber note = std::exchange(lateNote_, 0);
+    if (quit_ || !stillWanted || !opened->IsOpen()) {
+        failed_ = !opened->IsOpen();
+        closing_ = std::move(opened);
         return;
     }
     opened->Start();
-    device = std::move(opened);
-    if (note != 0 && Clock::now() - lateNoteAt <= LateNoteLimit) {
-        lateStart(userdata, *device, note);
+    device_ = std::move(opened);
+    if (note != 0 && Clock::now() - lateNoteAt_ <= LateNoteLimit) {
+        lateStart_(userdata_, *device_, note);
     }
 }
 
@@ -100,65 +105,65 @@ DeviceOpener::DeviceOpener(std::shared_ptr<const SdlLibrary> library, Callback c
 }
 
 DeviceOpener::~DeviceOpener() {
-    std::unique_lock lock(line_->mutex);
-    line_->quit = true;
-    if (line_->device != nullptr) {
-        line_->device->Pause();
-        line_->closing = std::move(line_->device);
+    std::unique_lock lock(line_->mutex_);
+    line_->quit_ = true;
+    if (line_->device_ != nullptr) {
+        line_->device_->Pause();
+        line_->closing_ = std::move(line_->device_);
     }
-    line_->work.notify_one();
+    line_->work_.notify_one();
     // A thread stuck in the sound server is left to the end of the process: the device it
     // may still open is never started, and the library and the line stay with it. Only a
     // close is worth a wait, so that the server hears us go.
-    line_->settled.wait_for(lock, ClosePatience,
-                            [this] { return line_->done || line_->inSdl == Line::Call::Open; });
+    line_->settled_.wait_for(lock, ClosePatience,
+                             [this] { return line_->done_ || line_->inSdl_ == Line::Call::Open; });
 }
 
 void DeviceOpener::Open(bool retryFailed) {
-    const std::lock_guard lock(line_->mutex);
-    if (line_->failed && !retryFailed) {
+    const std::lock_guard lock(line_->mutex_);
+    if (line_->failed_ && !retryFailed) {
         return;
     }
-    line_->failed = false;
-    line_->wanted = true;
-    line_->work.notify_one();
+    line_->failed_ = false;
+    line_->wanted_ = true;
+    line_->work_.notify_one();
 }
 
 const SoundDevice* DeviceOpener::DeviceFor(NoteNumber note) {
-    const std::lock_guard lock(line_->mutex);
-    if (line_->device != nullptr || line_->failed) {
-        return line_->device.get();
+    const std::lock_guard lock(line_->mutex_);
+    if (line_->device_ != nullptr || line_->failed_) {
+        return line_->device_.get();
     }
-    line_->wanted = true;
-    line_->lateNote = note;
-    line_->lateNoteAt = Line::Clock::now();
-    line_->work.notify_one();
+    line_->wanted_ = true;
+    line_->lateNote_ = note;
+    line_->lateNoteAt_ = Line::Clock::now();
+    line_->work_.notify_one();
     return nullptr;
 }
 
 const SoundDevice* DeviceOpener::Device() const {
-    const std::lock_guard lock(line_->mutex);
-    return line_->device.get();
+    const std::lock_guard lock(line_->mutex_);
+    return line_->device_.get();
 }
 
 void DeviceOpener::ForgetLateNote() {
-    const std::lock_guard lock(line_->mutex);
-    line_->lateNote = 0;
+    const std::lock_guard lock(line_->mutex_);
+    line_->lateNote_ = 0;
 }
 
 void DeviceOpener::Close() {
-    const std::lock_guard lock(line_->mutex);
-    line_->wanted = false;
-    line_->lateNote = 0;
-    if (line_->device != nullptr) {
-        line_->device->Pause();
-        line_->closing = std::move(line_->device);
-        line_->work.notify_one();
+    const std::lock_guard lock(line_->mutex_);
+    line_->wanted_ = false;
+    line_->lateNote_ = 0;
+    if (line_->device_ != nullptr) {
+        line_->device_->Pause();
+        line_->closing_ = std::move(line_->device_);
+        line_->work_.notify_one();
     }
 }
 
 bool DeviceOpener::AwaitSettled(std::chrono::milliseconds timeout) const {
-    std::unique_lock lock(line_->mutex);
-    return line_->settled.wait_for(
-        lock, timeout, [this] { return line_->inSdl == Line::Call::None && !line_->HasWork(); });
+    std::unique_lock lock(line_->mutex_);
+    return line_->settled_.wait_for(
+        lock, timeout, [this] { return line_->inSdl_ == Line::Call::None && !line_->HasWork(); });
 }
