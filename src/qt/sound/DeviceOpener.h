@@ -50,10 +50,13 @@ class DeviceOpener {
     // Stops the callback at once and closes the device on the opener's thread; a device still
     // opening is closed as soon as it is there.
     void Close();
+
+  private:
+    friend struct AppSoundProbe;  // lets tests await the opener's thread instead of sleeping
+
     // True once the opener's thread has nothing left to do; false when timeout passes first.
     bool AwaitSettled(std::chrono::milliseconds timeout) const;
 
-  private:
     // What the opener's thread shares with its owner, kept alive by the thread itself so that
     // a thread left behind has all it touches.
     struct Line;
