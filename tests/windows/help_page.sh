@@ -30,14 +30,14 @@ e2e_key F1
 box=$(help_box)
 e2e_focus "$box"
 e2e_key Escape
-e2e_wait_until 10 e2e_window_gone "$box" || e2e_fail "Escape did not close the question"
+e2e_wait_until "$WIN_PATIENCE" e2e_window_gone "$box" || e2e_fail "Escape did not close the question"
 
 e2e_focus
 e2e_key F1
 box=$(help_box)
 e2e_focus "$box"
 e2e_key Return
-e2e_wait_until 20 test -s "$opened" || e2e_fail "the browser was not asked to open anything"
+e2e_wait_until "$WIN_PATIENCE" test -s "$opened" || e2e_fail "the browser was not asked to open anything"
 [[ $(<"$opened") == *"/game/help/de/index.html" ]] || e2e_fail "the browser got $(<"$opened")"
 [[ $(wc -l <"$opened") == 1 ]] || e2e_fail "Cancel opened a page too: $(<"$opened")"
 
@@ -47,7 +47,7 @@ e2e_key F1
 box=$(help_box)
 e2e_focus "$box"
 e2e_key Return
-e2e_wait_until 10 e2e_window_gone "$box" || e2e_fail "Enter did not close the question"
+e2e_wait_until "$WIN_PATIENCE" e2e_window_gone "$box" || e2e_fail "Enter did not close the question"
 e2e_focus
 failure=$(help_box)
 e2e_log "a missing page is told in box $failure"

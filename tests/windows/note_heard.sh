@@ -26,10 +26,10 @@ lone_cloud() {
     CLOUD=$(e2e_find_lone_clouds "$E2E_SHOT" | head -n 1)
     [[ -n $CLOUD ]]
 }
-e2e_wait_until 30 lone_cloud || e2e_fail "no cloud stood alone to be clicked"
+e2e_wait_until "$WIN_PATIENCE" lone_cloud || e2e_fail "no cloud stood alone to be clicked"
 read -r a b y _ <<<"$CLOUD"
 e2e_move "$(((a + b) / 2))" "$y"
 e2e_focus
 e2e_key shift
-e2e_wait_until 20 e2e_heard "$recording" || e2e_fail "no note was heard (loudest sample $(e2e_loudest "$recording"))"
+e2e_wait_until "$WIN_PATIENCE" e2e_heard "$recording" || e2e_fail "no note was heard (loudest sample $(e2e_loudest "$recording"))"
 e2e_log "heard a note, loudest sample $(e2e_loudest "$recording")"

@@ -27,7 +27,7 @@ title=$(e2e_save_as "$E2E_SHOT" title)
 e2e_move 200 150
 xdotool click 3
 e2e_key o
-e2e_wait_until 10 e2e_named_window '^Options$' || e2e_fail "the popup's Options did not open"
+e2e_wait_until "$WIN_PATIENCE" e2e_named_window '^Options$' || e2e_fail "the popup's Options did not open"
 E2E_DIALOG=$E2E_NAMED
 e2e_focus "$E2E_DIALOG"
 e2e_key alt+l 5
@@ -42,7 +42,7 @@ e2e_key alt+h a
 about=$(e2e_dialog '^About$') || e2e_fail "Help > About did not open the About box"
 e2e_focus "$about"
 e2e_key Return
-e2e_wait_until 10 e2e_window_gone "$about" || e2e_fail "Enter did not close the About box"
+e2e_wait_until "$WIN_PATIENCE" e2e_window_gone "$about" || e2e_fail "Enter did not close the About box"
 
 e2e_exit_by_menu "$E2E_PID" "after Options"
 [[ $(e2e_settings_key "$settings" PlayOptions) == "3,2,100,Results,1" ]] ||

@@ -29,7 +29,7 @@ e2e_shot poll
 e2e_same_shot "$E2E_SHOT" "$held" || e2e_fail "the game went on under the Tips box"
 e2e_focus "$tips"
 e2e_key Escape
-e2e_wait_until 10 e2e_window_gone "$tips" || e2e_fail "Escape did not close the Tips box"
+e2e_wait_until "$WIN_PATIENCE" e2e_window_gone "$tips" || e2e_fail "Escape did not close the Tips box"
 e2e_wait_ticks 2 5 || e2e_fail "the game did not go on after the Tips box"
 
 e2e_wait_results 30 || e2e_fail "no results screen"

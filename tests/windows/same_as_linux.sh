@@ -72,7 +72,7 @@ pictures() {
     e2e_wait_title
     e2e_click_to_play "the $1 edition"
     E2E_FRESH_SHOTS=0 CROP= TOP=
-    e2e_wait_until 20 steady_character "$1" || e2e_fail "no steady picture of her from the $1 edition"
+    e2e_wait_until "$WIN_PATIENCE" steady_character "$1" || e2e_fail "no steady picture of her from the $1 edition"
     CHARACTER=$CROP
     e2e_focus
     e2e_wait_until 60 lone_cloud "$1" || e2e_fail "no cloud alone on the sky from the $1 edition"

@@ -15,13 +15,13 @@ e2e_wait_title
 e2e_keep "$E2E_SHOT" title
 
 xdotool windowminimize --sync "$E2E_WIN"
-e2e_wait_until 10 e2e_window_gone "$E2E_WIN" || e2e_fail "the window did not go to the task bar"
+e2e_wait_until "$WIN_PATIENCE" e2e_window_gone "$E2E_WIN" || e2e_fail "the window did not go to the task bar"
 
 e2e_launch second
 e2e_wait_exit "$E2E_PID" 30
 ((E2E_EXIT_CODE == 1)) || e2e_fail "the second copy exited with $E2E_EXIT_CODE, not 1"
-e2e_wait_until 10 win_viewable "$E2E_WIN" || e2e_fail "the first copy's window did not come back"
-e2e_wait_until 10 win_is_active "$E2E_WIN" ||
+e2e_wait_until "$WIN_PATIENCE" win_viewable "$E2E_WIN" || e2e_fail "the first copy's window did not come back"
+e2e_wait_until "$WIN_PATIENCE" win_is_active "$E2E_WIN" ||
     e2e_fail "the first copy's window is not the active one ($(win_active_window))"
 e2e_pid_running "$first" || e2e_fail "the first copy ended"
 e2e_wait_title

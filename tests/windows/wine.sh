@@ -5,6 +5,11 @@
 # started through a wrapper, game/lumabels, that execs Wine on game/lumabels.exe in the same
 # process, so its process id, its window and its exit status are the game's own.
 
+# How long a test waits for something the game is sure to do before it gives up. A deadline, not
+# a pause: the wait ends the moment the thing happens. Wine on a loaded machine has taken well
+# over ten seconds to close a box or show a window, so only a game that never does it fails.
+WIN_PATIENCE=60
+
 # win_begin PATH_TO_LUMABELS_EXE: e2e_begin, then a Wine prefix of the test's own (so the
 # named mutex of one test never meets another's) set up once before the game starts.
 win_begin() {
