@@ -231,11 +231,20 @@ e2e_find_window() {
         fi
         e2e_fail "no window from pid $pid, which has ended"
     fi
-    read -r E2E_WIN_X E2E_WIN_Y E2E_WIN_W E2E_WIN_H <<<"$(e2e_geometry "$E2E_WIN")"
+    # A window can be on screen a moment before it has its size (Wine under load maps it first):
+    # the field's place is read once the window is as wide as the field.
+    e2e_wait_until 30 e2e_window_sized || e2e_fail "the window never took the field's width: \
+${E2E_WIN_W}x$E2E_WIN_H"
     E2E_FX=$E2E_WIN_X
     E2E_FY=$((E2E_WIN_Y + E2E_WIN_H - E2E_FIELD_H))
     E2E_GAME_PID=$pid
     e2e_log "window $E2E_WIN at $E2E_WIN_X,$E2E_WIN_Y size ${E2E_WIN_W}x$E2E_WIN_H"
+}
+
+# Poll condition: E2E_WIN is as wide as the field and tall enough for it; reads its geometry.
+e2e_window_sized() {
+    read -r E2E_WIN_X E2E_WIN_Y E2E_WIN_W E2E_WIN_H <<<"$(e2e_geometry "$E2E_WIN")"
+    [[ $E2E_WIN_W == "$E2E_FIELD_W" ]] && ((E2E_WIN_H >= E2E_FIELD_H))
 }
 
 # Starts the game and waits for its window.
